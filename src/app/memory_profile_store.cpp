@@ -1,0 +1,51 @@
+#include "app/memory_profile_store.h"
+
+namespace blenker {
+
+int MemoryProfileStore::GetProfileInt(const std::string& section, const std::string& key,
+                                      int def) {
+    const auto found = m_values.find({section, key});
+    if (found == m_values.end()) {
+        return def;
+    }
+    const auto* number = std::get_if<std::uint32_t>(&found->second);
+    return number ? static_cast<int>(*number) : def;
+}
+
+std::string MemoryProfileStore::GetProfileString(const std::string& section,
+                                                 const std::string& key, const std::string& def) {
+    const auto found = m_values.find({section, key});
+    if (found == m_values.end()) {
+        return def;
+    }
+    const auto* text = std::get_if<std::string>(&found->second);
+    return text ? *text : def;
+}
+
+bool MemoryProfileStore::WriteProfileInt(const std::string& section, const std::string& key,
+                                         int value) {
+    Put(section, key, static_cast<std::uint32_t>(value));
+    return true;
+}
+
+bool MemoryProfileStore::WriteProfileString(const std::string& section, const std::string& key,
+                                            const std::string& value) {
+    Put(section, key, value);
+    return true;
+}
+
+void MemoryProfileStore::Put(const std::string& section, const std::string& key, Value value) {
+    m_values[{section, key}] = std::move(value);
+    ++m_writes;
+}
+
+std::optional<MemoryProfileStore::Value> MemoryProfileStore::Find(const std::string& section,
+                                                                  const std::string& key) const {
+    const auto found = m_values.find({section, key});
+    if (found == m_values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+}  // namespace blenker

@@ -1,0 +1,53 @@
+#include "app/settings.h"
+
+#include <cassert>
+
+namespace blenker {
+
+namespace {
+
+// The table is indexed by the enumeration: its rows must stand in the same order.
+constexpr bool RowsInEnumOrder() {
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        if (static_cast<std::size_t>(kSettings[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInEnumOrder());
+
+}  // namespace
+
+const SettingInfo& Describe(Setting setting) { return kSettings[static_cast<std::size_t>(setting)]; }
+
+int ReadInt(ProfileStore& store, Setting setting) {
+    const SettingInfo& info = Describe(setting);
+    assert(info.type != SettingType::String);
+    return store.GetProfileInt(info.section, info.key, info.intDefault);
+}
+
+bool ReadFlag(ProfileStore& store, Setting setting) {
+    assert(Describe(setting).type == SettingType::Flag);
+    return ReadInt(store, setting) != 0;
+}
+
+std::string ReadString(ProfileStore& store, Setting setting) {
+    const SettingInfo& info = Describe(setting);
+    assert(info.type == SettingType::String);
+    return store.GetProfileString(info.section, info.key, info.stringDefault);
+}
+
+bool WriteInt(ProfileStore& store, Setting setting, int value) {
+    const SettingInfo& info = Describe(setting);
+    assert(info.type != SettingType::String);
+    return store.WriteProfileInt(info.section, info.key, value);
+}
+
+bool WriteString(ProfileStore& store, Setting setting, const std::string& value) {
+    const SettingInfo& info = Describe(setting);
+    assert(info.type == SettingType::String);
+    return store.WriteProfileString(info.section, info.key, value);
+}
+
+}  // namespace blenker

@@ -1,0 +1,72 @@
+// Owning wrappers for Win32 handles: each closes its handle once, when it goes out of scope.
+#pragma once
+
+#include "framework/win32.h"
+
+#include <utility>
+
+namespace blenker {
+
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : m_handle(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
+    ~UniqueHandle() { Reset(); }
+
+    Handle Get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != Traits::Invalid(); }
+
+    Handle Release() { return std::exchange(m_handle, Traits::Invalid()); }
+    void Reset(Handle handle = Traits::Invalid()) {
+        const Handle old = std::exchange(m_handle, handle);
+        if (old != Traits::Invalid()) {
+            Traits::Close(old);
+        }
+    }
+    // For out-parameters: closes the current handle and hands out the slot.
+    Handle* Put() {
+        Reset();
+        return &m_handle;
+    }
+
+private:
+    Handle m_handle = Traits::Invalid();
+};
+
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::CloseHandle(h); }
+};
+
+struct RegKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::RegCloseKey(h); }
+};
+
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) {
+        if (::IsWindow(h)) {
+            ::DestroyWindow(h);
+        }
+    }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+
+}  // namespace blenker

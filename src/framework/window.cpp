@@ -1,0 +1,61 @@
+#include "framework/window.h"
+
+namespace blenker {
+
+namespace {
+constexpr char kClassName[] = "BlenkerWindow";
+}  // namespace
+
+Window::~Window() {
+    if (m_hwnd != nullptr) {
+        // Detach first: the destruction's messages must not reach a half-destroyed object.
+        ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
+        ::DestroyWindow(m_hwnd);
+    }
+}
+
+bool Window::Create(const char* title, DWORD style, int x, int y, int width, int height,
+                    DWORD exStyle, HWND parent) {
+    static const bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &Window::WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kClassName;
+        return ::RegisterClassExA(&wc) != 0;
+    }();
+    if (!registered || m_hwnd != nullptr) {
+        return false;
+    }
+    // The object travels in the creation data and is attached at WM_NCCREATE, so that the
+    // messages sent before CreateWindowEx returns reach it too.
+    return ::CreateWindowExA(exStyle, kClassName, title, style, x, y, width, height, parent,
+                             nullptr, ::GetModuleHandleA(nullptr), this) != nullptr;
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<Window*>(created->lpCreateParams);
+        self->m_hwnd = hwnd;
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+    }
+    return result;
+}
+
+}  // namespace blenker

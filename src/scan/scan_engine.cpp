@@ -1,0 +1,78 @@
+#include "scan/scan_engine.h"
+
+#include "app/settings.h"
+
+namespace blenker {
+
+ScanEngine::ScanEngine(TitleList& titles, ProfileStore& store)
+    : m_nClosedTotal(ReadInt(store, Setting::Closed)), m_titles(titles), m_store(store) {}
+
+void ScanEngine::LoadOptions() {
+    m_bSoundOn = ReadFlag(m_store, Setting::SoundOn);
+    m_strSoundFile = ReadString(m_store, Setting::SoundFile);
+    m_bRemoveAppName = ReadFlag(m_store, Setting::RemoveAppName);
+    m_bSmartBlenk = ReadFlag(m_store, Setting::SmartBlenk);
+    m_bStrict = ReadFlag(m_store, Setting::Strict);
+    m_bNeedBrowser = ReadFlag(m_store, Setting::NeedBrowser);
+    m_titles.SetCaseSensitive(ReadFlag(m_store, Setting::CaseSensitive));
+}
+
+void ScanEngine::SyncMatcher() {
+    if (m_matcherBuilt && m_matcherRevision == m_titles.Revision() &&
+        m_matcherCaseSensitive == m_titles.CaseSensitive()) {
+        return;
+    }
+    m_matcher.Rebuild(m_titles.Titles(), m_titles.CaseSensitive());
+    m_matcherRevision = m_titles.Revision();
+    m_matcherCaseSensitive = m_titles.CaseSensitive();
+    m_matcherBuilt = true;
+}
+
+void ScanEngine::RunPass(Desktop& desktop) {
+    desktop.EnumTopLevel([&](WindowRef window) { return ScanWindowsProc(desktop, window); });
+}
+
+bool ScanEngine::OnTimer(Desktop& desktop, unsigned timerId) {
+    if (timerId != kScanTimerId) {
+        return false;
+    }
+    RunPass(desktop);
+    return true;
+}
+
+bool ScanEngine::ScanWindowsProc(Desktop& desktop, WindowRef window) {
+    std::string title = desktop.Title(window);
+    if (title.size() > kTitleBufferSize - 1) {
+        title.resize(kTitleBufferSize - 1);
+    }
+    if (title.empty()) {
+        return true;
+    }
+    return AnalyseWnd(desktop, window, title);
+}
+
+bool ScanEngine::AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view title) {
+    SyncMatcher();
+    if (!m_matcher.Matches(title, m_bStrict != 0)) {
+        return true;
+    }
+    if (m_bNeedBrowser && !NamesBrowser(title)) {
+        return true;
+    }
+    if (m_bSmartBlenk) {
+        const ClientSize size = desktop.ClientArea(window);
+        if (SmartBlenkSpares(size.width, size.height)) {
+            return true;
+        }
+    }
+    desktop.RequestClose(window);
+    ++m_nClosedTotal;
+    ++m_nClosedRun;
+    WriteInt(m_store, Setting::Closed, m_nClosedTotal);
+    if (m_bSoundOn) {
+        desktop.PlayWave(m_strSoundFile);
+    }
+    return false;
+}
+
+}  // namespace blenker

@@ -1,0 +1,67 @@
+// The scan pass: one walk over the desktop's top-level windows that asks the first window whose
+// title matches the title list to close, counts the request and plays the sound.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/profile_store.h"
+#include "scan/desktop.h"
+#include "scan/matcher.h"
+#include "titles/title_list.h"
+
+namespace blenker {
+
+// The timer whose ticks run a pass.
+constexpr unsigned kScanTimerId = 1;
+
+// Window titles are read into a buffer of this many characters, terminator included.
+constexpr std::size_t kTitleBufferSize = 1024;
+
+class ScanEngine {
+public:
+    // Reads the total of close requests from the store; the options keep their defaults until
+    // LoadOptions.
+    ScanEngine(TitleList& titles, ProfileStore& store);
+
+    // Reads the matching and sound options ("Strict" and "CaseSensitive" also set the title
+    // list's duplicate rule).
+    void LoadOptions();
+
+    // One pass over the desktop; ends at the first close request.
+    void RunPass(Desktop& desktop);
+    // Runs a pass for the scan timer's ticks; returns whether the tick was the scan timer's.
+    bool OnTimer(Desktop& desktop, unsigned timerId);
+
+    // The enumeration step: reads the window's title (cut to 1023 characters), skips an empty
+    // one, otherwise returns AnalyseWnd's answer. True goes on with the next window.
+    bool ScanWindowsProc(Desktop& desktop, WindowRef window);
+    // Tests the window against the list and the filters and asks it to close on a match.
+    // Returns false when a close request was sent (the pass ends), true otherwise.
+    bool AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view title);
+
+    int m_bStrict = 0;
+    int m_bNeedBrowser = 0;
+    int m_bSmartBlenk = 0;
+    int m_bSoundOn = 1;
+    std::string m_strSoundFile = "Blenked.wav";
+    int m_bRemoveAppName = 1;
+
+    int m_nClosedTotal = 0;
+    int m_nClosedRun = 0;
+
+private:
+    // Brings the matcher in step with the list and the case option.
+    void SyncMatcher();
+
+    TitleList& m_titles;
+    ProfileStore& m_store;
+    TitleMatcher m_matcher;
+    std::uint64_t m_matcherRevision = 0;
+    bool m_matcherCaseSensitive = false;
+    bool m_matcherBuilt = false;
+};
+
+}  // namespace blenker

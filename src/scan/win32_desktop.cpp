@@ -1,0 +1,47 @@
+#include "scan/win32_desktop.h"
+
+#include <mmsystem.h>
+
+#include "scan/scan_engine.h"
+
+namespace blenker {
+
+namespace {
+
+BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM visit) {
+    const auto& visitor = *reinterpret_cast<const std::function<bool(WindowRef)>*>(visit);
+    return visitor(Win32Desktop::FromHwnd(hwnd)) ? TRUE : FALSE;
+}
+
+}  // namespace
+
+void Win32Desktop::EnumTopLevel(const std::function<bool(WindowRef)>& visit) {
+    ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&visit));
+}
+
+std::string Win32Desktop::Title(WindowRef window) {
+    char title[kTitleBufferSize];
+    const int length = ::GetWindowTextA(ToHwnd(window), title, sizeof title);
+    return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+ClientSize Win32Desktop::ClientArea(WindowRef window) {
+    RECT client{};
+    ::GetClientRect(ToHwnd(window), &client);
+    return {client.right, client.bottom};
+}
+
+std::uintptr_t Win32Desktop::RequestClose(WindowRef window) {
+    // A window whose thread does not answer must not freeze the program: the request waits a
+    // few seconds at most, and not at all for a thread the system sees as hung.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(ToHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG,
+                          kCloseTimeoutMs, &result);
+    return result;
+}
+
+void Win32Desktop::PlayWave(const std::string& path) {
+    ::PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+}
+
+}  // namespace blenker

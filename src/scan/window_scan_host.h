@@ -1,0 +1,28 @@
+// The scan schedule's host on a real window: timer 1 of the window and its caption. The lamp,
+// the controls and the title file belong to the main dialog, which overrides those.
+#pragma once
+
+#include "framework/win32.h"
+
+#include "scan/scan_schedule.h"
+
+namespace blenker {
+
+class WindowScanHost : public ScanHost {
+public:
+    explicit WindowScanHost(HWND window = nullptr) : m_window(window) {}
+
+    void Attach(HWND window) { m_window = window; }
+
+    unsigned SetScanTimer(int periodMs) override;
+    void KillScanTimer() override;
+    void SetCaption(const std::string& caption) override;
+    void DrawLamp(bool) override {}
+    void RefreshControls() override {}
+    void SaveTitleFile() override {}
+
+private:
+    HWND m_window;
+};
+
+}  // namespace blenker

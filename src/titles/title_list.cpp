@@ -1,0 +1,79 @@
+#include "titles/title_list.h"
+
+#include <algorithm>
+
+#include "titles/title_text.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr std::string_view kOneWordName = "Blenker";
+constexpr std::string_view kCaptionName = "The Blenker";
+
+bool LessNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) < 0; }
+
+}  // namespace
+
+bool IsOwnName(std::string_view title) {
+    if (title.size() >= kOneWordName.size() &&
+        EqualNoCase(title.substr(0, kOneWordName.size()), kOneWordName)) {
+        return true;
+    }
+    // The title is a beginning of "The Blenker", or begins with it: both come down to the
+    // first n characters of each being equal, n the shorter length.
+    const std::size_t n = std::min(title.size(), kCaptionName.size());
+    return EqualNoCase(title.substr(0, n), kCaptionName.substr(0, n));
+}
+
+bool TitleList::TitleExists(std::string_view title) const {
+    // Entries equal without case sit side by side in the sorted order.
+    auto [first, last] = std::equal_range(m_titles.begin(), m_titles.end(), title, [](const auto& a, const auto& b) {
+        return LessNoCase(a, b);
+    });
+    if (!m_bCaseSensitive) {
+        return first != last;
+    }
+    return std::find(first, last, title) != last;
+}
+
+std::optional<std::size_t> TitleList::AddTitle(std::string_view title) {
+    title = TrimCSpace(title);
+    if (title.empty() || TitleExists(title) || IsOwnName(title)) {
+        return std::nullopt;
+    }
+    return Insert(std::string(title));
+}
+
+std::size_t TitleList::Insert(std::string title) {
+    auto place = std::upper_bound(m_titles.begin(), m_titles.end(), title, [](const auto& a, const auto& b) {
+        return LessNoCase(a, b);
+    });
+    const auto index = static_cast<std::size_t>(place - m_titles.begin());
+    m_titles.insert(place, std::move(title));
+    ++m_revision;
+    return index;
+}
+
+void TitleList::RemoveSelected(std::vector<std::size_t> indices) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    // From the highest index down, so each index still names the entry it was read for.
+    bool removed = false;
+    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
+        if (*it < m_titles.size()) {
+            m_titles.erase(m_titles.begin() + static_cast<std::ptrdiff_t>(*it));
+            removed = true;
+        }
+    }
+    if (removed) {
+        ++m_revision;
+    }
+}
+
+void TitleList::Clear() {
+    m_titles.clear();
+    ++m_revision;
+}
+
+}  // namespace blenker

@@ -1,0 +1,177 @@
+#include "scan/scan_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "app/memory_profile_store.h"
+#include "fake_desktop.h"
+
+namespace blenker {
+namespace {
+
+class ScanEngineTest : public ::testing::Test {
+protected:
+    int StoredClosed() { return store.GetProfileInt("Stat", "Closed", -1); }
+
+    MemoryProfileStore store;
+    TitleList titles;
+    FakeDesktop desktop;
+};
+
+TEST_F(ScanEngineTest, ClosesOneMatchingWindowPerPassFromTheTop) {
+    titles.AddTitle("Popup");
+    desktop.Add("Editor");
+    desktop.Add("Popup one");
+    desktop.Add("Unrelated");
+    desktop.Add("POPUP two");
+    ScanEngine engine(titles, store);
+
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false, true, true}));
+    // The pass ended at the close request: the window below was not even read.
+    EXPECT_EQ(desktop.windows[3].titleReads, 0);
+
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false, true, false}));
+    engine.RunPass(desktop);
+    EXPECT_EQ(engine.m_nClosedTotal, 2);
+    EXPECT_EQ(engine.m_nClosedRun, 2);
+}
+
+TEST_F(ScanEngineTest, CountsEveryRequestAndStoresTheTotalAtOnce) {
+    store.WriteProfileInt("Stat", "Closed", 41);
+    titles.AddTitle("Stubborn");
+    desktop.Add("Stubborn ad").ignoresClose = true;
+    ScanEngine engine(titles, store);
+    EXPECT_EQ(engine.m_nClosedTotal, 41);
+
+    engine.RunPass(desktop);
+    EXPECT_EQ(StoredClosed(), 42);
+    // A window that ignores the request is asked again, counted again and heard again.
+    engine.RunPass(desktop);
+    EXPECT_EQ(StoredClosed(), 43);
+    EXPECT_EQ(engine.m_nClosedRun, 2);
+    EXPECT_EQ(desktop.windows[0].closeRequests, 2);
+    EXPECT_EQ(desktop.sounds, (std::vector<std::string>{"Blenked.wav", "Blenked.wav"}));
+}
+
+TEST_F(ScanEngineTest, SoundFollowsTheOptions) {
+    store.WriteProfileString("Settings", "SoundFile", "C:\\sounds\\pop.wav");
+    titles.AddTitle("Ad");
+    desktop.Add("Ad 1");
+    desktop.Add("Ad 2");
+    ScanEngine engine(titles, store);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.sounds, (std::vector<std::string>{"C:\\sounds\\pop.wav"}));
+
+    store.WriteProfileInt("Settings", "SoundOn", 0);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.sounds.size(), 1u);
+    EXPECT_EQ(engine.m_nClosedTotal, 2);
+}
+
+TEST_F(ScanEngineTest, BrowserOptionClosesOnlyBrowserWindows) {
+    store.WriteProfileInt("Settings", "NeedBrowser", 1);
+    titles.AddTitle("Popup");
+    desktop.Add("Popup - netscape");
+    desktop.Add("Popup");
+    desktop.Add("Popup - Netscape");
+    desktop.Add("Popup - Microsoft Internet Explorer");
+    ScanEngine engine(titles, store);
+    engine.LoadOptions();
+    for (int i = 0; i < 4; ++i) {
+        engine.RunPass(desktop);
+    }
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(engine.m_nClosedTotal, 2);
+}
+
+TEST_F(ScanEngineTest, SmartBlenkSparesLargeWindowsAndGoesOn) {
+    store.WriteProfileInt("Settings", "SmartBlenk", 1);
+    titles.AddTitle("Banner");
+    desktop.Add("Banner wide", {401, 400});
+    desktop.Add("Banner tall", {800, 201});
+    desktop.Add("Banner small", {400, 400});
+    ScanEngine engine(titles, store);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    // The spared windows do not end the pass: the small one below them is closed.
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true, false}));
+
+    store.WriteProfileInt("Settings", "SmartBlenk", 0);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{false, true, false}));
+}
+
+TEST_F(ScanEngineTest, OptionsComeFromTheStore) {
+    titles.AddTitle("Info iFrance");
+    desktop.Add("Info iFrance - Netscape");
+    desktop.Add("INFO IFRANCE");
+    ScanEngine engine(titles, store);
+
+    store.WriteProfileInt("Settings", "Strict", 1);
+    store.WriteProfileInt("Settings", "CaseSensitive", 1);
+    engine.LoadOptions();
+    EXPECT_TRUE(titles.CaseSensitive());
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true}));
+
+    store.WriteProfileInt("Settings", "CaseSensitive", 0);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false}));
+
+    store.WriteProfileInt("Settings", "Strict", 0);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{false, false}));
+}
+
+TEST_F(ScanEngineTest, ListChangesTakeEffectAtTheNextPass) {
+    desktop.Add("Late popup");
+    desktop.Add("Other popup");
+    ScanEngine engine(titles, store);
+    engine.RunPass(desktop);
+    EXPECT_EQ(engine.m_nClosedTotal, 0);
+
+    titles.AddTitle("Late");
+    titles.AddTitle("Other");
+    titles.RemoveSelected({0});
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false}));
+}
+
+TEST_F(ScanEngineTest, TitlesAreCutAt1023CharactersAndEmptyOnesSkipped) {
+    const std::string head(1023, 'x');
+    store.WriteProfileInt("Settings", "Strict", 1);
+    titles.Insert("");  // even an empty entry cannot reach an untitled window
+    titles.AddTitle(head);
+    desktop.Add("");
+    desktop.Add(head + std::string(477, 'y'));
+    ScanEngine engine(titles, store);
+    engine.LoadOptions();
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false}));
+
+    // An entry longer than what is read never matches.
+    TitleList longList;
+    longList.AddTitle(head + "y");
+    FakeDesktop other;
+    other.Add(head + std::string(477, 'y'));
+    ScanEngine longEngine(longList, store);
+    longEngine.RunPass(other);
+    EXPECT_TRUE(other.windows[0].open);
+}
+
+TEST_F(ScanEngineTest, OnlyTheScanTimerRunsAPass) {
+    ScanEngine engine(titles, store);
+    EXPECT_FALSE(engine.OnTimer(desktop, 2));
+    EXPECT_EQ(desktop.passes, 0);
+    EXPECT_TRUE(engine.OnTimer(desktop, kScanTimerId));
+    EXPECT_EQ(desktop.passes, 1);
+}
+
+}  // namespace
+}  // namespace blenker

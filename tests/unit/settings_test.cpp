@@ -1,0 +1,87 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/app_paths.h"
+#include "app/memory_profile_store.h"
+
+namespace blenker {
+namespace {
+
+TEST(SettingsTest, AnEmptyStoreReadsEveryDefault) {
+    MemoryProfileStore store;
+    EXPECT_EQ(ReadInt(store, Setting::Version), 0);
+    EXPECT_EQ(ReadString(store, Setting::Location), "");
+    EXPECT_EQ(ReadInt(store, Setting::Language), 0);
+    EXPECT_EQ(ReadInt(store, Setting::ColorText), 0xFFFFFF);
+    EXPECT_EQ(ReadInt(store, Setting::ColorBg), 0x000000);
+    EXPECT_TRUE(ReadFlag(store, Setting::SoundOn));
+    EXPECT_EQ(ReadString(store, Setting::SoundFile), "Blenked.wav");
+    EXPECT_TRUE(ReadFlag(store, Setting::RemoveAppName));
+    EXPECT_FALSE(ReadFlag(store, Setting::SmartBlenk));
+    EXPECT_FALSE(ReadFlag(store, Setting::Strict));
+    EXPECT_FALSE(ReadFlag(store, Setting::NeedBrowser));
+    EXPECT_FALSE(ReadFlag(store, Setting::CaseSensitive));
+    EXPECT_FALSE(ReadFlag(store, Setting::MinimizeAtStartup));
+    EXPECT_TRUE(ReadFlag(store, Setting::UpdateExe));
+    EXPECT_EQ(ReadInt(store, Setting::InitialState), 1);
+    EXPECT_TRUE(ReadFlag(store, Setting::PreviousState));
+    EXPECT_EQ(ReadInt(store, Setting::Delay), 1000);
+    EXPECT_EQ(ReadInt(store, Setting::Closed), 0);
+    // Reading never writes a default back.
+    EXPECT_EQ(store.WriteCount(), 0);
+}
+
+TEST(SettingsTest, NamesAreUniqueAndInTheirSections) {
+    std::set<std::pair<std::string, std::string>> names;
+    for (const SettingInfo& info : kSettings) {
+        EXPECT_TRUE(names.emplace(info.section, info.key).second) << info.key;
+        EXPECT_EQ(&Describe(info.id), &info);
+    }
+    EXPECT_STREQ(Describe(Setting::Version).section, "");
+    EXPECT_STREQ(Describe(Setting::Location).section, "");
+    EXPECT_STREQ(Describe(Setting::Closed).section, "Stat");
+    EXPECT_STREQ(Describe(Setting::Delay).section, "Settings");
+}
+
+TEST(SettingsTest, ValuesOfTheWrongTypeReadAsDefaults) {
+    MemoryProfileStore store;
+    store.Put("Settings", "Delay", std::string("500"));
+    store.Put("Settings", "InitialState", MemoryProfileStore::Bytes{0, 0});
+    store.Put("Settings", "SoundFile", std::uint32_t{7});
+    store.Put("Settings", "SoundOn", std::string("0"));
+    EXPECT_EQ(ReadInt(store, Setting::Delay), 1000);
+    EXPECT_EQ(ReadInt(store, Setting::InitialState), 1);
+    EXPECT_EQ(ReadString(store, Setting::SoundFile), "Blenked.wav");
+    EXPECT_TRUE(ReadFlag(store, Setting::SoundOn));
+}
+
+TEST(SettingsTest, WrittenValuesReadBackAndFlagsReadAnyNonZeroAsOn) {
+    MemoryProfileStore store;
+    WriteInt(store, Setting::Language, 5);
+    WriteInt(store, Setting::SmartBlenk, 5);
+    WriteInt(store, Setting::ColorBg, 0x00BDBDF7);
+    WriteString(store, Setting::Location, "C:\\Tools\\Blenker.exe");
+    EXPECT_EQ(ReadInt(store, Setting::Language), 5);
+    EXPECT_TRUE(ReadFlag(store, Setting::SmartBlenk));
+    EXPECT_EQ(ReadInt(store, Setting::ColorBg), 0x00BDBDF7);
+    EXPECT_EQ(ReadString(store, Setting::Location), "C:\\Tools\\Blenker.exe");
+    EXPECT_EQ(store.GetProfileString("", "Location", "?"), "C:\\Tools\\Blenker.exe");
+    // Numbers are kept as unsigned 32 bits and read back as int.
+    WriteInt(store, Setting::Closed, -1);
+    EXPECT_EQ(std::get<std::uint32_t>(*store.Find("Stat", "Closed")), 0xFFFFFFFFu);
+    EXPECT_EQ(ReadInt(store, Setting::Closed), -1);
+}
+
+TEST(AppPathsTest, BaseNameDropsDirectoryAndExtension) {
+    EXPECT_EQ(ExecutableBaseName("C:\\Program Files\\Vorlen\\Blenker.exe"), "Blenker");
+    EXPECT_EQ(ExecutableBaseName("Blenker.exe"), "Blenker");
+    EXPECT_EQ(ExecutableBaseName("C:\\dir.d\\my.copy.exe"), "my.copy");
+    EXPECT_EQ(ExecutableBaseName("Z:/tmp/Blenker_e2e_1.EXE"), "Blenker_e2e_1");
+    EXPECT_EQ(ExecutableBaseName("C:\\dir.d\\noext"), "noext");
+}
+
+}  // namespace
+}  // namespace blenker

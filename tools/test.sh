@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the portable unit tests natively under sanitizers,
+# the 32-bit program (built, not run: this Wine runs 64-bit programs only), then the unit, Win32
+# and end-to-end tests of the 64-bit program under Wine inside one Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+. tools/wine-env.sh
+
+bash tools/setup-debian.sh
+
+jobs=${JOBS:-2}
+
+echo "== native build and unit tests (sanitizers)"
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/native -j"$jobs"
+ctest --test-dir build/native --output-on-failure --no-tests=error -j"$jobs"
+
+echo "== 32-bit Windows build"
+cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 -j"$jobs" --target Blenker
+
+echo "== 64-bit Windows build"
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win64 -j"$jobs"
+
+echo "== tests under Wine"
+wine_env "$root/build/win64"
+wine_prefix_init
+wineserver -w
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wineserver -p
+  HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
+  HOME=$WINE_HOME_DIR ctest --test-dir build/win64 --output-on-failure --no-tests=error
+  rc=$?
+  wineserver -k
+  exit $rc'
