@@ -18,7 +18,7 @@ namespace blenker {
 namespace {
 
 class ScanWindow : public Window {
-public:
+  public:
     explicit ScanWindow(ProfileStore& store)
         : m_engine(m_titles, store), m_schedule(m_host, store, m_engine, kVersionText) {}
 
@@ -33,7 +33,7 @@ public:
         return true;
     }
 
-protected:
+  protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case WM_TIMER:
@@ -54,7 +54,7 @@ protected:
         return Window::OnMessage(message, wParam, lParam);
     }
 
-private:
+  private:
     TitleList m_titles;
     Win32Desktop m_desktop;
     WindowScanHost m_host;

@@ -2,8 +2,7 @@
 
 namespace blenker {
 
-int MemoryProfileStore::GetProfileInt(const std::string& section, const std::string& key,
-                                      int def) {
+int MemoryProfileStore::GetProfileInt(const std::string& section, const std::string& key, int def) {
     const auto found = m_values.find({section, key});
     if (found == m_values.end()) {
         return def;
@@ -12,8 +11,8 @@ int MemoryProfileStore::GetProfileInt(const std::string& section, const std::str
     return number ? static_cast<int>(*number) : def;
 }
 
-std::string MemoryProfileStore::GetProfileString(const std::string& section,
-                                                 const std::string& key, const std::string& def) {
+std::string MemoryProfileStore::GetProfileString(const std::string& section, const std::string& key,
+                                                 const std::string& def) {
     const auto found = m_values.find({section, key});
     if (found == m_values.end()) {
         return def;

@@ -15,7 +15,7 @@
 namespace blenker {
 
 class MemoryProfileStore : public ProfileStore {
-public:
+  public:
     using Bytes = std::vector<std::uint8_t>;
     using Value = std::variant<std::uint32_t, std::string, Bytes>;
 
@@ -32,7 +32,7 @@ public:
     // Number of writes so far, to tell "written" from "left alone".
     int WriteCount() const { return m_writes; }
 
-private:
+  private:
     std::map<std::pair<std::string, std::string>, Value> m_values;
     int m_writes = 0;
 };

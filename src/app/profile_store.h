@@ -7,7 +7,7 @@
 namespace blenker {
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
 
     // The stored number, or the default when the value is missing or of another type.
@@ -16,8 +16,7 @@ public:
     virtual std::string GetProfileString(const std::string& section, const std::string& key,
                                          const std::string& def) = 0;
     // Writes create the section on demand; their result may be ignored.
-    virtual bool WriteProfileInt(const std::string& section, const std::string& key,
-                                 int value) = 0;
+    virtual bool WriteProfileInt(const std::string& section, const std::string& key, int value) = 0;
     virtual bool WriteProfileString(const std::string& section, const std::string& key,
                                     const std::string& value) = 0;
 };

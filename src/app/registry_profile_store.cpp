@@ -57,8 +57,7 @@ int RegistryProfileStore::GetProfileInt(const std::string& section, const std::s
 }
 
 std::string RegistryProfileStore::GetProfileString(const std::string& section,
-                                                   const std::string& key,
-                                                   const std::string& def) {
+                                                   const std::string& key, const std::string& def) {
     const UniqueRegKey sectionKey = OpenSection(section);
     if (!sectionKey) {
         return def;
@@ -98,10 +97,9 @@ bool RegistryProfileStore::WriteProfileInt(const std::string& section, const std
 bool RegistryProfileStore::WriteProfileString(const std::string& section, const std::string& key,
                                               const std::string& value) {
     const UniqueRegKey sectionKey = OpenSection(section);
-    return sectionKey &&
-           ::RegSetValueExA(sectionKey.Get(), key.c_str(), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(value.c_str()),
-                            static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    return sectionKey && ::RegSetValueExA(sectionKey.Get(), key.c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(value.c_str()),
+                                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 }  // namespace blenker

@@ -15,7 +15,7 @@ namespace blenker {
 inline constexpr char kRegistryKeyName[] = "Vorlen";
 
 class RegistryProfileStore : public ProfileStore {
-public:
+  public:
     RegistryProfileStore(std::string company, std::string application);
 
     // The store of the running executable: the application is its base name.
@@ -31,7 +31,7 @@ public:
     // "Software\<company>\<application>", relative to HKEY_CURRENT_USER.
     const std::string& ApplicationKeyPath() const { return m_appKeyPath; }
 
-private:
+  private:
     // Opens (creating it when missing) the key of a section.
     UniqueRegKey OpenSection(const std::string& section) const;
 

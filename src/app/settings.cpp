@@ -19,7 +19,9 @@ static_assert(RowsInEnumOrder());
 
 }  // namespace
 
-const SettingInfo& Describe(Setting setting) { return kSettings[static_cast<std::size_t>(setting)]; }
+const SettingInfo& Describe(Setting setting) {
+    return kSettings[static_cast<std::size_t>(setting)];
+}
 
 int ReadInt(ProfileStore& store, Setting setting) {
     const SettingInfo& info = Describe(setting);

@@ -9,7 +9,7 @@ namespace blenker {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -39,7 +39,7 @@ public:
         return &m_handle;
     }
 
-private:
+  private:
     Handle m_handle = Traits::Invalid();
 };
 

@@ -6,7 +6,7 @@
 namespace blenker {
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -19,11 +19,11 @@ public:
 
     HWND Hwnd() const { return m_hwnd; }
 
-protected:
+  protected:
     // One handler for every message; the default is the system's handling.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;

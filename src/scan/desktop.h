@@ -16,7 +16,7 @@ struct ClientSize {
 };
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // Calls visit for each top-level window, top of the Z order first, hidden and owned windows

@@ -1,5 +1,8 @@
 #include "scan/matcher.h"
 
+#include <cstring>
+#include <map>
+
 #include "titles/title_text.h"
 
 namespace blenker {
@@ -30,7 +33,7 @@ bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight) {
     return area > kSmartBlenkMaxArea;
 }
 
-TitleMatcher::TitleMatcher() : m_nodes(1) {}
+TitleMatcher::TitleMatcher() : m_nodes(1), m_labels(1) {}
 
 unsigned char TitleMatcher::Key(char c) const {
     const auto byte = static_cast<unsigned char>(c);
@@ -38,34 +41,51 @@ unsigned char TitleMatcher::Key(char c) const {
 }
 
 std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const {
-    for (std::uint32_t child = m_nodes[node].firstChild; child != kNone;
-         child = m_nodes[child].nextSibling) {
-        if (m_nodes[child].byte == byte) {
-            return child;
-        }
-    }
-    return kNone;
+    const Node& parent = m_nodes[node];
+    const unsigned char* first = m_labels.data() + parent.firstChild;
+    const void* found = std::memchr(first, byte, parent.childCount);
+    return found ? parent.firstChild +
+                       static_cast<std::uint32_t>(static_cast<const unsigned char*>(found) - first)
+                 : kNone;
 }
 
 void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSensitive) {
     m_caseSensitive = caseSensitive;
-    m_nodes.assign(1, Node{});
+
+    // First a plain trie, each node with a map of its children...
+    struct Draft {
+        std::map<unsigned char, std::uint32_t> children;
+        bool entryEnds = false;
+    };
+    std::vector<Draft> drafts(1);
     for (const std::string& entry : entries) {
         std::uint32_t node = 0;
         for (char c : entry) {
-            const unsigned char byte = Key(c);
-            std::uint32_t child = Child(node, byte);
-            if (child == kNone) {
-                child = static_cast<std::uint32_t>(m_nodes.size());
-                Node added;
-                added.byte = byte;
-                added.nextSibling = m_nodes[node].firstChild;
-                m_nodes.push_back(added);
-                m_nodes[node].firstChild = child;
+            const auto [child, added] = drafts[node].children.try_emplace(
+                Key(c), static_cast<std::uint32_t>(drafts.size()));
+            if (added) {
+                drafts.emplace_back();
             }
-            node = child;
+            node = child->second;
         }
-        m_nodes[node].entryEnds = true;
+        drafts[node].entryEnds = true;
+    }
+
+    // ...then laid out breadth first, so that the children of a node are neighbours.
+    m_nodes.assign(drafts.size(), Node{});
+    m_labels.assign(drafts.size(), 0);
+    std::vector<std::uint32_t> order{0};  // draft index of each laid-out node
+    order.reserve(drafts.size());
+    for (std::uint32_t placed = 0; placed < order.size(); ++placed) {
+        const Draft& draft = drafts[order[placed]];
+        Node& node = m_nodes[placed];
+        node.entryEnds = draft.entryEnds;
+        node.firstChild = static_cast<std::uint32_t>(order.size());
+        node.childCount = static_cast<std::uint16_t>(draft.children.size());
+        for (const auto& [byte, child] : draft.children) {
+            m_labels[order.size()] = byte;
+            order.push_back(child);
+        }
     }
 }
 

@@ -21,7 +21,7 @@ constexpr unsigned kScanTimerId = 1;
 constexpr std::size_t kTitleBufferSize = 1024;
 
 class ScanEngine {
-public:
+  public:
     // Reads the total of close requests from the store; the options keep their defaults until
     // LoadOptions.
     ScanEngine(TitleList& titles, ProfileStore& store);
@@ -52,7 +52,7 @@ public:
     int m_nClosedTotal = 0;
     int m_nClosedRun = 0;
 
-private:
+  private:
     // Brings the matcher in step with the list and the case option.
     void SyncMatcher();
 

@@ -39,7 +39,9 @@ int StepDelayValue(int delayMs, int direction) {
     return delayMs - 100;
 }
 
-int ClampDelay(int delayMs) { return std::clamp(delayMs, kShortestDelay, kLongestDelay); }
+int ClampDelay(int delayMs) {
+    return std::clamp(delayMs, kShortestDelay, kLongestDelay);
+}
 
 std::string FormatDelay(int delayMs) {
     char text[32];

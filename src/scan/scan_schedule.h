@@ -12,7 +12,7 @@ namespace blenker {
 
 // What the schedule needs of the window that owns it (the main dialog).
 class ScanHost {
-public:
+  public:
     virtual ~ScanHost() = default;
     // Starts (or restarts) the scan timer with this period; returns its id, 0 on failure.
     virtual unsigned SetScanTimer(int periodMs) = 0;
@@ -37,10 +37,9 @@ int ClampDelay(int delayMs);
 std::string FormatDelay(int delayMs);
 
 class ScanSchedule {
-public:
+  public:
     // Reads "Delay". The state starts as the dialog's does: enabled, no timer yet.
-    ScanSchedule(ScanHost& host, ProfileStore& store, ScanEngine& engine,
-                 std::string versionText);
+    ScanSchedule(ScanHost& host, ProfileStore& store, ScanEngine& engine, std::string versionText);
 
     void StepDelay(int direction);
     void ToggleScan();
@@ -56,7 +55,7 @@ public:
     unsigned m_nTimer = 0;
     int m_bEnable = 1;
 
-private:
+  private:
     ScanHost& m_host;
     ProfileStore& m_store;
     ScanEngine& m_engine;

@@ -8,7 +8,7 @@
 namespace blenker {
 
 class Win32Desktop : public Desktop {
-public:
+  public:
     // How long a close request waits for a busy window before the pass goes on.
     static constexpr UINT kCloseTimeoutMs = 3000;
 

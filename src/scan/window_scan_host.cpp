@@ -9,7 +9,9 @@ unsigned WindowScanHost::SetScanTimer(int periodMs) {
         ::SetTimer(m_window, kScanTimerId, static_cast<UINT>(periodMs), nullptr));
 }
 
-void WindowScanHost::KillScanTimer() { ::KillTimer(m_window, kScanTimerId); }
+void WindowScanHost::KillScanTimer() {
+    ::KillTimer(m_window, kScanTimerId);
+}
 
 void WindowScanHost::SetCaption(const std::string& caption) {
     ::SetWindowTextA(m_window, caption.c_str());

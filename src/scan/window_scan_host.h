@@ -9,7 +9,7 @@
 namespace blenker {
 
 class WindowScanHost : public ScanHost {
-public:
+  public:
     explicit WindowScanHost(HWND window = nullptr) : m_window(window) {}
 
     void Attach(HWND window) { m_window = window; }
@@ -21,7 +21,7 @@ public:
     void RefreshControls() override {}
     void SaveTitleFile() override {}
 
-private:
+  private:
     HWND m_window;
 };
 

@@ -11,7 +11,9 @@ namespace {
 constexpr std::string_view kOneWordName = "Blenker";
 constexpr std::string_view kCaptionName = "The Blenker";
 
-bool LessNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) < 0; }
+bool LessNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) < 0;
+}
 
 }  // namespace
 
@@ -28,9 +30,9 @@ bool IsOwnName(std::string_view title) {
 
 bool TitleList::TitleExists(std::string_view title) const {
     // Entries equal without case sit side by side in the sorted order.
-    auto [first, last] = std::equal_range(m_titles.begin(), m_titles.end(), title, [](const auto& a, const auto& b) {
-        return LessNoCase(a, b);
-    });
+    auto [first, last] =
+        std::equal_range(m_titles.begin(), m_titles.end(), title,
+                         [](const auto& a, const auto& b) { return LessNoCase(a, b); });
     if (!m_bCaseSensitive) {
         return first != last;
     }
@@ -46,9 +48,8 @@ std::optional<std::size_t> TitleList::AddTitle(std::string_view title) {
 }
 
 std::size_t TitleList::Insert(std::string title) {
-    auto place = std::upper_bound(m_titles.begin(), m_titles.end(), title, [](const auto& a, const auto& b) {
-        return LessNoCase(a, b);
-    });
+    auto place = std::upper_bound(m_titles.begin(), m_titles.end(), title,
+                                  [](const auto& a, const auto& b) { return LessNoCase(a, b); });
     const auto index = static_cast<std::size_t>(place - m_titles.begin());
     m_titles.insert(place, std::move(title));
     ++m_revision;

@@ -13,7 +13,7 @@
 namespace blenker {
 
 class TitleList {
-public:
+  public:
     // Trims the title, then refuses it when it is empty, already present or would match the
     // program's own window. Returns the index of the new entry, or nothing when refused.
     std::optional<std::size_t> AddTitle(std::string_view title);
@@ -41,7 +41,7 @@ public:
     // Goes up at every change of the entries, so that derived indexes know when to rebuild.
     std::uint64_t Revision() const { return m_revision; }
 
-private:
+  private:
     std::vector<std::string> m_titles;
     bool m_bCaseSensitive = false;
     std::uint64_t m_revision = 0;

@@ -18,7 +18,7 @@ struct FakeWindow {
 };
 
 class FakeDesktop : public Desktop {
-public:
+  public:
     FakeWindow& Add(std::string title, ClientSize size = {100, 100}) {
         windows.push_back(FakeWindow{std::move(title), size});
         return windows.back();

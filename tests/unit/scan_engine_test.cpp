@@ -9,7 +9,7 @@ namespace blenker {
 namespace {
 
 class ScanEngineTest : public ::testing::Test {
-protected:
+  protected:
     int StoredClosed() { return store.GetProfileInt("Stat", "Closed", -1); }
 
     MemoryProfileStore store;

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/memory_profile_store.h"
 
 namespace blenker {
 namespace {
 
 class FakeHost : public ScanHost {
-public:
+  public:
     unsigned SetScanTimer(int periodMs) override {
         periods.push_back(periodMs);
         running = !failTimer;
@@ -63,7 +65,7 @@ TEST(DelayLadderTest, StoredDelaysOutsideTheRangeComeBackToIt) {
 }
 
 class ScanScheduleTest : public ::testing::Test {
-protected:
+  protected:
     ScanSchedule& Make() {
         engine = std::make_unique<ScanEngine>(titles, store);
         schedule = std::make_unique<ScanSchedule>(host, store, *engine, "2.005");
@@ -99,8 +101,8 @@ TEST_F(ScanScheduleTest, InitialStateChoosesTheStartingState) {
         int previous;  // -1: not stored
         bool on;
     };
-    for (const Case& c : {Case{0, 1, false}, Case{1, 0, true}, Case{2, 0, false},
-                          Case{2, 1, true}, Case{2, -1, true}, Case{7, 0, true}}) {
+    for (const Case& c : {Case{0, 1, false}, Case{1, 0, true}, Case{2, 0, false}, Case{2, 1, true},
+                          Case{2, -1, true}, Case{7, 0, true}}) {
         store = MemoryProfileStore();
         host = FakeHost();
         store.WriteProfileInt("Settings", "InitialState", c.initial);

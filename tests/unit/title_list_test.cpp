@@ -57,13 +57,12 @@ TEST(TitleListTest, ExistsComparesWholeTitlesOnly) {
 
 TEST(TitleListTest, RefusesTitlesThatWouldMatchTheProgramItself) {
     TitleList list;
-    for (const char* refused :
-         {"The", "t", "THE BLEN", "The Blenker", "The Blenker 2.005 - On", "the blenker settings",
-          "Blenker", "Blenker setup", "BLENKER"}) {
+    for (const char* refused : {"The", "t", "THE BLEN", "The Blenker", "The Blenker 2.005 - On",
+                                "the blenker settings", "Blenker", "Blenker setup", "BLENKER"}) {
         EXPECT_FALSE(list.AddTitle(refused)) << refused;
     }
-    for (const char* accepted : {"Blen", "Settings for The Blenker", "Thee", "The  Blenker",
-                                 "TheBlenker", "Blenke r"}) {
+    for (const char* accepted :
+         {"Blen", "Settings for The Blenker", "Thee", "The  Blenker", "TheBlenker", "Blenke r"}) {
         EXPECT_TRUE(list.AddTitle(accepted)) << accepted;
     }
     // The rules see the trimmed title.

@@ -14,7 +14,7 @@ namespace {
 constexpr UINT_PTR kGiveUpTimer = 7;
 
 class Popup : public blenker::Window {
-protected:
+  protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && wParam == kGiveUpTimer) {
             ::ExitProcess(3);

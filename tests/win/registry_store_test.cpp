@@ -10,12 +10,13 @@ namespace {
 using test::ReadRawValue;
 
 class RegistryStoreTest : public ::testing::Test {
-protected:
+  protected:
     RegistryStoreTest() : store("BlenkerRegistryTest") {}
 
     void PutRaw(const std::string& section, const char* name, DWORD type, const void* data,
                 DWORD size) {
-        const std::string path = store.ApplicationKeyPath() + (section.empty() ? "" : "\\" + section);
+        const std::string path =
+            store.ApplicationKeyPath() + (section.empty() ? "" : "\\" + section);
         UniqueRegKey key;
         ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE,
                                     nullptr, key.Put(), nullptr),
@@ -32,9 +33,10 @@ TEST_F(RegistryStoreTest, WritesTypedValuesUnderTheApplicationKey) {
     EXPECT_EQ(ReadInt(store, Setting::Delay), 1000);
     EXPECT_EQ(ReadString(store, Setting::SoundFile), "Blenked.wav");
     UniqueRegKey settings;
-    EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, (store.ApplicationKeyPath() + "\\Settings").c_str(),
-                              0, KEY_READ, settings.Put()),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        ::RegOpenKeyExA(HKEY_CURRENT_USER, (store.ApplicationKeyPath() + "\\Settings").c_str(), 0,
+                        KEY_READ, settings.Put()),
+        ERROR_SUCCESS);
 
     WriteInt(store, Setting::Version, 2005);
     WriteString(store, Setting::Location, "C:\\Tools\\Blenker.exe");

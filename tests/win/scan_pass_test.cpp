@@ -1,6 +1,8 @@
 // The scan pass over the real desktop: windows of this process and of a helper process.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "scan/scan_engine.h"
 #include "scan/win32_desktop.h"
 #include "win_test_support.h"
@@ -14,7 +16,7 @@ using test::ScopedRegistryStore;
 using test::TestPopup;
 
 class ScanPassTest : public ::testing::Test {
-protected:
+  protected:
     ScanPassTest() : store("BlenkerScanPassTest") {}
 
     // A new engine reads the options stored so far.

@@ -16,7 +16,7 @@ using test::TestPopup;
 
 // The real desktop, counting the passes made over it.
 class CountingDesktop : public Win32Desktop {
-public:
+  public:
     void EnumTopLevel(const std::function<bool(WindowRef)>& visit) override {
         ++passes;
         Win32Desktop::EnumTopLevel(visit);
@@ -26,7 +26,7 @@ public:
 
 // The window that owns the scan state, as the main dialog does.
 class ScanOwner : public Window {
-public:
+  public:
     explicit ScanOwner(ProfileStore& store)
         : engine(titles, store), schedule(host, store, engine, kVersionText) {
         Create("scan owner", WS_POPUP, 0, 0, 100, 50);
@@ -46,7 +46,7 @@ public:
     ScanSchedule schedule;
     int scanTicks = 0;
 
-protected:
+  protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER) {
             scanTicks += wParam == kScanTimerId ? 1 : 0;
@@ -58,7 +58,7 @@ protected:
 };
 
 class ScanTimerTest : public ::testing::Test {
-protected:
+  protected:
     ScanTimerTest() : store("BlenkerScanTimerTest") {}
     DWORD Stored(const char* section, const char* key) {
         std::string path = store.ApplicationKeyPath();

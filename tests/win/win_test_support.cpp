@@ -24,7 +24,8 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         if (now >= deadline) {
             return false;
         }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)),
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                    static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10)),
                                     QS_ALLINPUT);
     }
 }
@@ -42,7 +43,9 @@ HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode m
     path += "popup_helper.exe";
     std::string command = "\"" + path + "\" \"" + title + "\" " + std::to_string(width) + " " +
                           std::to_string(height) +
-                          (mode == Mode::Hidden ? " hidden" : mode == Mode::Hung ? " hang" : "");
+                          (mode == Mode::Hidden ? " hidden"
+                           : mode == Mode::Hung ? " hang"
+                                                : "");
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
@@ -84,9 +87,13 @@ ScopedRegistryStore::ScopedRegistryStore(const std::string& application)
     DeleteKeyTree(ApplicationKeyPath());
 }
 
-ScopedRegistryStore::~ScopedRegistryStore() { DeleteKeyTree(ApplicationKeyPath()); }
+ScopedRegistryStore::~ScopedRegistryStore() {
+    DeleteKeyTree(ApplicationKeyPath());
+}
 
-void DeleteKeyTree(const std::string& path) { ::RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str()); }
+void DeleteKeyTree(const std::string& path) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+}
 
 DWORD RawValue::Number() const {
     DWORD number = 0;
@@ -110,9 +117,9 @@ RawValue ReadRawValue(const std::string& keyPath, const char* name) {
         return value;
     }
     value.bytes.resize(size);
-    value.found = ::RegQueryValueExA(key.Get(), name, nullptr, &value.type,
-                                     reinterpret_cast<BYTE*>(value.bytes.data()),
-                                     &size) == ERROR_SUCCESS;
+    value.found =
+        ::RegQueryValueExA(key.Get(), name, nullptr, &value.type,
+                           reinterpret_cast<BYTE*>(value.bytes.data()), &size) == ERROR_SUCCESS;
     return value;
 }
 

@@ -20,14 +20,14 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // A borderless window of this process: its client area is exactly width x height.
 class TestPopup : public Window {
-public:
+  public:
     TestPopup(const char* title, int width = 200, int height = 100, bool visible = true);
     bool Alive() const { return Hwnd() != nullptr && ::IsWindow(Hwnd()); }
 };
 
 // A popup window in another process (popup_helper.exe beside the test executable).
 class HelperPopup {
-public:
+  public:
     enum class Mode { Shown, Hidden, Hung };
     explicit HelperPopup(const std::string& title, int width = 200, int height = 100,
                          Mode mode = Mode::Shown);
@@ -37,14 +37,14 @@ public:
     // The helper's exit code once it ended within the time, otherwise STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs = 5000);
 
-private:
+  private:
     std::string m_title;
     UniqueKernelHandle m_process;
 };
 
 // A settings store under a key of its own, removed before and after the test.
 class ScopedRegistryStore : public RegistryProfileStore {
-public:
+  public:
     explicit ScopedRegistryStore(const std::string& application);
     ~ScopedRegistryStore() override;
 };

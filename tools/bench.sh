@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Benchmarks (not tests): title matching natively with Google Benchmark, and a scan pass over
+# 200 real windows under Wine against the bare enumeration. Both print ratios.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+. tools/wine-env.sh
+bash tools/setup-debian.sh
+
+cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DBLENKER_SANITIZE=OFF >/dev/null
+cmake --build build/bench-native -j"${JOBS:-2}" --target match_bench
+build/bench-native/bench/native/match_bench --benchmark_color=false
+
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win64 -j"${JOBS:-2}" --target scan_bench
+wine_env "$root/build/win64"
+wine_prefix_init
+wineserver -w
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  wineserver -p
+  HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
+  HOME=$WINE_HOME_DIR wine build/win64/bench/wine/scan_bench.exe
+  rc=$?
+  wineserver -k
+  exit $rc'
