@@ -16,11 +16,4 @@ cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 cmake --build build/win64 -j"${JOBS:-2}" --target scan_bench
 wine_env "$root/build/win64"
 wine_prefix_init
-wineserver -w
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  wineserver -p
-  HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
-  HOME=$WINE_HOME_DIR wine build/win64/bench/wine/scan_bench.exe
-  rc=$?
-  wineserver -k
-  exit $rc'
+wine_in_xvfb wine build/win64/bench/wine/scan_bench.exe

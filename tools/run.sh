@@ -16,9 +16,16 @@ wine_prefix_init
 # The title file lives in the current directory.
 mkdir -p build/win64/run
 cd build/win64/run
-if [ -n "${DISPLAY:-}" ]; then
-  HOME=$WINE_HOME_DIR exec wine ../Blenker.exe
+if [ -z "${DISPLAY:-}" ]; then
+  # A virtual screen that anyone on this machine can look at:
+  #   xwd -root -display :99 | convert xwd:- shot.png
+  display=${BLENKER_DISPLAY:-99}
+  echo "No display: running inside Xvfb on :$display."
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
+  export DISPLAY=":$display"
+  sleep 1
+  wineserver -w
 fi
-echo "No display: running inside Xvfb (screen :${BLENKER_DISPLAY:-99})."
-exec xvfb-run -n "${BLENKER_DISPLAY:-99}" -s "-screen 0 1280x1024x24" \
-  env HOME="$WINE_HOME_DIR" wine ../Blenker.exe
+HOME=$WINE_HOME_DIR wine ../Blenker.exe

@@ -29,11 +29,4 @@ cmake --build build/win64 -j"$jobs"
 echo "== tests under Wine"
 wine_env "$root/build/win64"
 wine_prefix_init
-wineserver -w
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  wineserver -p
-  HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
-  HOME=$WINE_HOME_DIR ctest --test-dir build/win64 --output-on-failure --no-tests=error
-  rc=$?
-  wineserver -k
-  exit $rc'
+wine_in_xvfb ctest --test-dir build/win64 --output-on-failure --no-tests=error

@@ -24,3 +24,16 @@ wine_prefix_init() {
   wineserver -w
   touch "$marker"
 }
+
+# Runs a command inside one Xvfb with Wine's background processes started first (otherwise
+# every test would pay for their start), and stops them afterwards. Returns the command's code.
+wine_in_xvfb() {
+  wineserver -w  # a display-less Wine still running would not see the new display
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    wineserver -p
+    HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
+    HOME=$WINE_HOME_DIR "$@"
+    rc=$?
+    wineserver -k
+    exit $rc' wine_in_xvfb "$@"
+}

@@ -130,6 +130,16 @@ void EntryByEntry(benchmark::State& state, Mix mix) {
     }
 }
 
+// Rebuilding the index, as the next pass does after the list changed.
+void Rebuild(benchmark::State& state) {
+    const auto list = MakeList(static_cast<std::size_t>(state.range(0)));
+    TitleMatcher matcher;
+    for (auto _ : state) {
+        matcher.Rebuild(list, false);
+    }
+}
+BENCHMARK(Rebuild)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(Indexed, Desktop, kDesktop)
     ->Arg(10)
     ->Arg(1000)

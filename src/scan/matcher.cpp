@@ -1,7 +1,7 @@
 #include "scan/matcher.h"
 
+#include <algorithm>
 #include <cstring>
-#include <map>
 
 #include "titles/title_text.h"
 
@@ -52,40 +52,47 @@ std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const 
 void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSensitive) {
     m_caseSensitive = caseSensitive;
 
-    // First a plain trie, each node with a map of its children...
-    struct Draft {
-        std::map<unsigned char, std::uint32_t> children;
-        bool entryEnds = false;
+    // The entries in the order of their keys (the title list already keeps that order when
+    // case does not count), so that the entries below any node of the trie are neighbours.
+    std::vector<std::string_view> keys(entries.begin(), entries.end());
+    const auto keyLess = [caseSensitive](std::string_view a, std::string_view b) {
+        return caseSensitive ? a < b : CompareNoCase(a, b) < 0;
     };
-    std::vector<Draft> drafts(1);
-    for (const std::string& entry : entries) {
-        std::uint32_t node = 0;
-        for (char c : entry) {
-            const auto [child, added] = drafts[node].children.try_emplace(
-                Key(c), static_cast<std::uint32_t>(drafts.size()));
-            if (added) {
-                drafts.emplace_back();
-            }
-            node = child->second;
-        }
-        drafts[node].entryEnds = true;
+    if (!std::is_sorted(keys.begin(), keys.end(), keyLess)) {
+        std::sort(keys.begin(), keys.end(), keyLess);
     }
 
-    // ...then laid out breadth first, so that the children of a node are neighbours.
-    m_nodes.assign(drafts.size(), Node{});
-    m_labels.assign(drafts.size(), 0);
-    std::vector<std::uint32_t> order{0};  // draft index of each laid-out node
-    order.reserve(drafts.size());
-    for (std::uint32_t placed = 0; placed < order.size(); ++placed) {
-        const Draft& draft = drafts[order[placed]];
-        Node& node = m_nodes[placed];
-        node.entryEnds = draft.entryEnds;
-        node.firstChild = static_cast<std::uint32_t>(order.size());
-        node.childCount = static_cast<std::uint16_t>(draft.children.size());
-        for (const auto& [byte, child] : draft.children) {
-            m_labels[order.size()] = byte;
-            order.push_back(child);
+    // Breadth first: each node stands for the keys [first, last) that share its depth first
+    // characters; the shorter keys end there, the others split into children by their next
+    // character. Every character of every key is read once.
+    struct Span {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::uint32_t depth;
+    };
+    std::vector<Span> spans{{0, static_cast<std::uint32_t>(keys.size()), 0}};
+    m_nodes.assign(1, Node{});
+    m_labels.assign(1, 0);
+    for (std::uint32_t node = 0; node < m_nodes.size(); ++node) {
+        auto [first, last, depth] = spans[node];
+        while (first < last && keys[first].size() == depth) {
+            m_nodes[node].entryEnds = true;
+            ++first;
         }
+        const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
+        while (first < last) {
+            const unsigned char byte = Key(keys[first][depth]);
+            std::uint32_t end = first + 1;
+            while (end < last && Key(keys[end][depth]) == byte) {
+                ++end;
+            }
+            m_nodes.emplace_back();
+            m_labels.push_back(byte);
+            spans.push_back({first, end, depth + 1});
+            first = end;
+        }
+        m_nodes[node].firstChild = firstChild;
+        m_nodes[node].childCount = static_cast<std::uint16_t>(m_nodes.size() - firstChild);
     }
 }
 

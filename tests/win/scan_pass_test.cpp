@@ -83,18 +83,25 @@ TEST_F(ScanPassTest, TheTopOfTwoMatchingWindowsGoesFirst) {
     EXPECT_FALSE(third.Alive());
 }
 
-TEST_F(ScanPassTest, HiddenWindowsAreClosedToo) {
+TEST_F(ScanPassTest, HiddenAndOwnedWindowsAreClosedToo) {
     titles.AddTitle("Invisible nag");
     TestPopup local("Invisible nag here", 200, 100, /*visible=*/false);
     HelperPopup remote("Invisible nag there", 200, 100, HelperPopup::Mode::Hidden);
     HWND remoteWindow = remote.WaitForWindow();
     ASSERT_NE(remoteWindow, nullptr);
     ASSERT_FALSE(::IsWindowVisible(remoteWindow));
+    TestPopup owner("Owner of a nag");
+    TestPopup owned("Invisible nag, owned", 200, 100, /*visible=*/true, owner.Hwnd());
+    ASSERT_EQ(::GetWindow(owned.Hwnd(), GW_OWNER), owner.Hwnd());
     ScanEngine& scan = Engine();
-    scan.RunPass(desktop);
-    scan.RunPass(desktop);
+    for (int pass = 0; pass < 3; ++pass) {
+        scan.RunPass(desktop);
+    }
     EXPECT_FALSE(local.Alive());
+    EXPECT_FALSE(owned.Alive());
+    EXPECT_TRUE(owner.Alive());
     EXPECT_EQ(remote.WaitForExit(), 0u);
+    EXPECT_EQ(scan.m_nClosedTotal, 3);
 }
 
 TEST_F(ScanPassTest, SmartBlenkClosesBannersAndSparesLargerWindows) {

@@ -30,8 +30,8 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-TestPopup::TestPopup(const char* title, int width, int height, bool visible) {
-    Create(title, WS_POPUP | (visible ? WS_VISIBLE : 0), 60, 60, width, height);
+TestPopup::TestPopup(const char* title, int width, int height, bool visible, HWND owner) {
+    Create(title, WS_POPUP | (visible ? WS_VISIBLE : 0), 60, 60, width, height, 0, owner);
 }
 
 HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode mode)

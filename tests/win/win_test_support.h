@@ -21,7 +21,8 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // A borderless window of this process: its client area is exactly width x height.
 class TestPopup : public Window {
   public:
-    TestPopup(const char* title, int width = 200, int height = 100, bool visible = true);
+    explicit TestPopup(const char* title, int width = 200, int height = 100, bool visible = true,
+                       HWND owner = nullptr);
     bool Alive() const { return Hwnd() != nullptr && ::IsWindow(Hwnd()); }
 };
 

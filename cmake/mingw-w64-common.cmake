@@ -1,0 +1,14 @@
+# Shared part of the MinGW-w64 toolchain files: the Windows program, cross-compiled with the
+# posix-thread compilers of TOOLCHAIN_ARCH, linked statically and run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${TOOLCHAIN_ARCH})
+set(TOOLCHAIN_PREFIX ${TOOLCHAIN_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
