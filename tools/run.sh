@@ -13,8 +13,9 @@ cmake --build build/win64 -j"${JOBS:-2}" --target Blenker
 
 wine_env "$root/build/win64"
 wine_prefix_init
-# The title file lives in the current directory.
+# The title file "Blenked.txt" and the sound "Blenked.wav" live in the current directory.
 mkdir -p build/win64/run
+cp -n res/Blenked.wav build/win64/run/ 2>/dev/null || true
 cd build/win64/run
 if [ -z "${DISPLAY:-}" ]; then
   # A virtual screen that anyone on this machine can look at:

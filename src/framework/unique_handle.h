@@ -24,6 +24,10 @@ class UniqueHandle {
     ~UniqueHandle() { Reset(); }
 
     Handle Get() const { return m_handle; }
+    template <typename T>
+    T As() const {
+        return static_cast<T>(m_handle);
+    }
     explicit operator bool() const { return m_handle != Traits::Invalid(); }
 
     Handle Release() { return std::exchange(m_handle, Traits::Invalid()); }
@@ -65,7 +69,28 @@ struct WindowTraits {
     }
 };
 
+struct GdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DeleteObject(h); }
+};
+
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DestroyIcon(h); }
+};
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DeleteDC(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 

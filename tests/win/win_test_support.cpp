@@ -1,6 +1,10 @@
 #include "win_test_support.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace blenker::test {
@@ -34,29 +38,39 @@ TestPopup::TestPopup(const char* title, int width, int height, bool visible, HWN
     Create(title, WS_POPUP | (visible ? WS_VISIBLE : 0), 60, 60, width, height, 0, owner);
 }
 
-HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode mode)
-    : m_title(title) {
+std::string TestBinDir() {
     char exe[MAX_PATH];
     const DWORD length = ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string path(exe, length);
     path.resize(path.find_last_of('\\') + 1);
-    path += "popup_helper.exe";
-    std::string command = "\"" + path + "\" \"" + title + "\" " + std::to_string(width) + " " +
-                          std::to_string(height) +
-                          (mode == Mode::Hidden ? " hidden"
-                           : mode == Mode::Hung ? " hang"
-                                                : "");
+    return path;
+}
+
+UniqueKernelHandle StartProcess(const std::string& exe, const std::string& arguments,
+                                const std::string& workDir) {
+    std::string command = "\"" + exe + "\" " + arguments;
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (::CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &info)) {
-        ::CloseHandle(info.hThread);
-        m_process.Reset(info.hProcess);
+    if (!::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workDir.empty() ? nullptr : workDir.c_str(), &startup, &info)) {
+        return UniqueKernelHandle();
     }
+    ::CloseHandle(info.hThread);
+    return UniqueKernelHandle(info.hProcess);
 }
+
+HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode mode)
+    : m_title(title),
+      m_process(StartProcess(TestBinDir() + "popup_helper.exe",
+                             "\"" + title + "\" " + std::to_string(width) + " " +
+                                 std::to_string(height) +
+                                 (mode == Mode::Hidden ? " hidden"
+                                  : mode == Mode::Hung ? " hang"
+                                                       : ""),
+                             "")) {}
 
 HelperPopup::~HelperPopup() {
     if (m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
@@ -80,6 +94,97 @@ DWORD HelperPopup::WaitForExit(DWORD timeoutMs) {
               timeoutMs);
     ::GetExitCodeProcess(m_process.Get(), &code);
     return code;
+}
+
+namespace {
+ModalCloser* g_closer = nullptr;
+
+BOOL CALLBACK AppendText(HWND child, LPARAM texts) {
+    char text[512] = {};
+    ::GetWindowTextA(child, text, sizeof text);
+    if (*text) {
+        *reinterpret_cast<std::string*>(texts) += std::string(" | ") + text;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM found) {
+    char name[16] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (::IsWindowVisible(window) && std::strcmp(name, "#32770") == 0) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::string WindowTexts(HWND window) {
+    char caption[512] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    std::string texts = caption;
+    ::EnumChildWindows(window, &AppendText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+ModalCloser::ModalCloser(Action action) : m_action(std::move(action)) {
+    g_closer = this;
+    m_timer = ::SetTimer(nullptr, 0, 50, &ModalCloser::Tick);
+}
+
+ModalCloser::~ModalCloser() {
+    ::KillTimer(nullptr, m_timer);
+    g_closer = nullptr;
+}
+
+void CALLBACK ModalCloser::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_closer != nullptr) {
+        g_closer->Check();
+    }
+}
+
+void ModalCloser::Check() {
+    std::vector<HWND> dialogs;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    for (HWND dialog : dialogs) {
+        if (std::find(m_ignored.begin(), m_ignored.end(), dialog) != m_ignored.end()) {
+            continue;
+        }
+        m_ignored.push_back(dialog);  // once each
+        m_seen.push_back(WindowTexts(dialog));
+        if (m_action) {
+            m_action(dialog);
+        } else {
+            ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        }
+    }
+}
+
+ScopedWorkDir::ScopedWorkDir() {
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    m_path = std::string(temp) + "blenker_test_" + std::to_string(::GetCurrentProcessId()) + "_" +
+             std::to_string(++counter);
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+    char current[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    m_previous = current;
+    ::SetCurrentDirectoryA(m_path.c_str());
+}
+
+ScopedWorkDir::~ScopedWorkDir() {
+    ::SetCurrentDirectoryA(m_previous.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 ScopedRegistryStore::ScopedRegistryStore(const std::string& application)

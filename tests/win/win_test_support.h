@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/registry_profile_store.h"
 #include "framework/unique_handle.h"
@@ -25,6 +26,13 @@ class TestPopup : public Window {
                        HWND owner = nullptr);
     bool Alive() const { return Hwnd() != nullptr && ::IsWindow(Hwnd()); }
 };
+
+// The folder of the test programs (popup_helper.exe beside them), with a trailing backslash.
+std::string TestBinDir();
+
+// Starts a program; an empty handle when it cannot be started.
+UniqueKernelHandle StartProcess(const std::string& exe, const std::string& arguments,
+                                const std::string& workDir);
 
 // A popup window in another process (popup_helper.exe beside the test executable).
 class HelperPopup {
@@ -49,6 +57,52 @@ class ScopedRegistryStore : public RegistryProfileStore {
     explicit ScopedRegistryStore(const std::string& application);
     ~ScopedRegistryStore() override;
 };
+
+// Closes the modal windows that this thread opens (dialogs and message boxes) while it lives:
+// a thread timer, which fires inside their modal loops, hands each new visible dialog to the
+// action (by default: press OK) and keeps the texts it showed.
+class ModalCloser {
+  public:
+    using Action = std::function<void(HWND dialog)>;
+    explicit ModalCloser(Action action = nullptr);
+    ~ModalCloser();
+    ModalCloser(const ModalCloser&) = delete;
+    ModalCloser& operator=(const ModalCloser&) = delete;
+
+    // A window that stays open (the main dialog).
+    void Ignore(HWND window) { m_ignored.push_back(window); }
+    // The texts of the windows met: caption and controls, joined by " | ".
+    const std::vector<std::string>& Seen() const { return m_seen; }
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void Check();
+
+    Action m_action;
+    UINT_PTR m_timer = 0;
+    std::vector<HWND> m_ignored;
+    std::vector<std::string> m_seen;
+};
+
+// The caption and every control text of a window, joined by " | ".
+std::string WindowTexts(HWND window);
+
+// A folder of its own under the temporary folder, the current directory while it lives.
+class ScopedWorkDir {
+  public:
+    ScopedWorkDir();
+    ~ScopedWorkDir();
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+
+  private:
+    std::string m_path;
+    std::string m_previous;
+};
+
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Removes a key tree under HKEY_CURRENT_USER.
 void DeleteKeyTree(const std::string& path);

@@ -1,0 +1,23 @@
+#include "app/language_dlg.h"
+
+#include "app/win_app.h"
+#include "resource.h"
+
+namespace blenker {
+
+CLanguageDlg::CLanguageDlg(HWND parent) : Dialog(IDD_LANGUAGE, parent) {}
+
+BOOL CLanguageDlg::OnInitDialog() {
+    ::CheckRadioButton(Hwnd(), IDC_ENGLISH, IDC_FRENCH, IDC_ENGLISH);
+    return TRUE;
+}
+
+std::optional<LRESULT> CLanguageDlg::OnMessage(UINT message, WPARAM, LPARAM) {
+    // OK, Esc and the close box all end here: the radio choice applies whichever it was.
+    if (message == WM_DESTROY && ::IsDlgButtonChecked(Hwnd(), IDC_FRENCH) == BST_CHECKED) {
+        TheApp().ToggleLanguage();
+    }
+    return std::nullopt;
+}
+
+}  // namespace blenker

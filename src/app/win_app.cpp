@@ -1,0 +1,127 @@
+#include "app/win_app.h"
+
+#include <ole2.h>
+
+#include <vector>
+
+#include "app/app_paths.h"
+#include "app/settings.h"
+#include "framework/dialog_colors.h"
+#include "mainwnd/blenker_dlg.h"
+#include "resource.h"
+#include "site_config.h"
+
+namespace blenker {
+
+namespace {
+
+VWinApp* g_app = nullptr;
+
+// The name whose existence tells that The Blenker already runs in this session.
+constexpr char kInstanceMutex[] = "BlenkerOneSession";
+
+std::string ModulePath() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            return std::string(path.data(), length);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::string LoadResString(int id) {
+    // LoadString with a zero length hands out a pointer to the resource text itself (UTF-16);
+    // the ANSI text is then read into a buffer of that length.
+    const wchar_t* text = nullptr;
+    const int length = ::LoadStringW(::GetModuleHandleA(nullptr), static_cast<UINT>(id),
+                                     reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(length) * 2 + 1);
+    const int copied = ::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(id),
+                                     buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+VWinApp::VWinApp() {
+    g_app = this;
+}
+
+VWinApp::~VWinApp() {
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+VWinApp& TheApp() {
+    return *g_app;
+}
+
+bool VWinApp::InitInstance() {
+    m_strVersion = LoadResString(IDS_VERSION);
+    const std::string module = ModulePath();
+    m_strExePath = WithExeExtension(module);
+    m_strExeDir = DirectoryOf(m_strExePath);
+    m_store = std::make_unique<RegistryProfileStore>(kRegistryKeyName, ExecutableBaseName(module));
+    m_nPrevRelease = ReadInt(*m_store, Setting::Version);
+    m_nRelease = ParseDecimal(LoadResString(IDS_RELEASE));
+    WriteInt(*m_store, Setting::Version, m_nRelease);
+    m_strMail = BLENKER_MAIL;
+    m_strWebSite = BLENKER_WEB_SITE;
+    m_nLanguage = ReadInt(*m_store, Setting::Language);
+    SetLanguage(m_nLanguage);
+    return false;
+}
+
+std::string VWinApp::LoadLangString(int id) const {
+    return LoadResString(m_nLanguage != 0 ? id + kFrenchStringOffset : id);
+}
+
+void VWinApp::SetLanguage(int language) {
+    m_nLanguage = language;
+    WriteInt(*m_store, Setting::Language, language);
+}
+
+void VWinApp::ToggleLanguage() {
+    SetLanguage(m_nLanguage == 0 ? 1 : 0);
+}
+
+bool CBlenkerApp::InitInstance() {
+    VWinApp::InitInstance();
+
+    // A second start ends here, silently, leaving the running one alone.
+    if (const HANDLE running = ::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex)) {
+        ::CloseHandle(running);
+        return true;
+    }
+    const UniqueKernelHandle instance(::CreateMutexA(nullptr, TRUE, kInstanceMutex));
+
+    SetDialogColors(static_cast<COLORREF>(ReadInt(Store(), Setting::ColorBg)),
+                    static_cast<COLORREF>(ReadInt(Store(), Setting::ColorText)));
+    const bool minimized = ReadFlag(Store(), Setting::MinimizeAtStartup);
+    WriteString(Store(), Setting::Location, m_strExePath);
+    const HRESULT ole = ::OleInitialize(nullptr);
+
+    {
+        CBlenkerDlg dialog;
+        if (dialog.Create()) {
+            // Hidden in the notification area from the start: the loop never shows it.
+            dialog.RunModalLoop(/*showOnIdle=*/!minimized);
+            ::DestroyWindow(dialog.Hwnd());
+        }
+    }
+
+    if (SUCCEEDED(ole)) {
+        ::OleUninitialize();
+    }
+    ::ReleaseMutex(instance.Get());
+    return false;
+}
+
+}  // namespace blenker

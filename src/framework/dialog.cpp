@@ -1,0 +1,196 @@
+#include "framework/dialog.h"
+
+#include <vector>
+
+#include "framework/dialog_colors.h"
+
+namespace blenker {
+
+Dialog::~Dialog() {
+    if (m_hwnd != nullptr) {
+        ::SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
+        ::DestroyWindow(m_hwnd);
+    }
+}
+
+INT_PTR Dialog::DoModal() {
+    m_modeless = false;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+                             &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::Create() {
+    m_modeless = true;
+    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
+                                m_parent, &Dialog::DialogProc,
+                                reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+INT_PTR Dialog::RunModalLoop(bool showOnIdle) {
+    m_inLoop = true;
+    bool shown = !showOnIdle;
+    MSG msg;
+    while (m_inLoop && m_hwnd != nullptr) {
+        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
+            ::UpdateWindow(m_hwnd);
+            shown = true;
+        }
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the caller's loop
+            }
+            break;
+        }
+        if (!::IsDialogMessageA(m_hwnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    m_inLoop = false;
+    return m_result;
+}
+
+void Dialog::EndDialog(INT_PTR code) {
+    m_result = code;
+    if (!m_modeless) {
+        ::EndDialog(m_hwnd, code);
+        return;
+    }
+    if (m_inLoop) {
+        m_inLoop = false;
+        ::PostMessageA(m_hwnd, WM_NULL, 0, 0);  // wakes the loop up
+    }
+}
+
+std::string Dialog::ItemText(int id) const {
+    const HWND item = Item(id);
+    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1);
+    const int length = ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+void Dialog::SetItemText(int id, const std::string& text) const {
+    ::SetDlgItemTextA(m_hwnd, id, text.c_str());
+}
+
+void Dialog::OnCommand(int id, int, HWND) {
+    if (id == IDOK || id == IDCANCEL) {
+        EndDialog(id);
+    }
+}
+
+std::optional<LRESULT> Dialog::OnMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+void Dialog::CenterWindow() const {
+    if ((::GetWindowLongA(m_hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+        return;
+    }
+    RECT area{};
+    const HWND owner = ::GetWindow(m_hwnd, GW_OWNER);
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT window{};
+    ::GetWindowRect(m_hwnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    ::SetWindowPos(m_hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Dialog::HitTestAsCaption(LPARAM lParam) const {
+    const LRESULT hit = ::DefWindowProcA(m_hwnd, WM_NCHITTEST, 0, lParam);
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
+std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            for (auto& [id, button] : m_bitmapButtons) {
+                button->Load();
+            }
+            RECT before{};
+            ::GetWindowRect(m_hwnd, &before);
+            const BOOL result = OnInitDialog();
+            RECT after{};
+            ::GetWindowRect(m_hwnd, &after);
+            if (::EqualRect(&before, &after)) {
+                CenterWindow();
+            }
+            return result;
+        }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const auto button = m_bitmapButtons.find(static_cast<int>(item.CtlID));
+            if (item.CtlType == ODT_BUTTON && button != m_bitmapButtons.end()) {
+                button->second->Draw(item);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            if (const auto handled = OnMessage(message, wParam, lParam)) {
+                return handled;
+            }
+            const HBRUSH brush = DialogColorBrush(message, reinterpret_cast<HDC>(wParam),
+                                                  reinterpret_cast<HWND>(lParam));
+            return brush ? std::optional<LRESULT>(reinterpret_cast<LRESULT>(brush)) : std::nullopt;
+        }
+        default:
+            break;
+    }
+    return OnMessage(message, wParam, lParam);
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* created = reinterpret_cast<Dialog*>(lParam);
+        created->m_hwnd = hwnd;
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    }
+    auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (self == nullptr) {
+        return FALSE;
+    }
+    const std::optional<LRESULT> result = self->Dispatch(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->m_hwnd = nullptr;
+    }
+    if (!result) {
+        return FALSE;
+    }
+    switch (message) {
+        // These return their answer directly instead of through DWLP_MSGRESULT.
+        case WM_INITDIALOG:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORMSGBOX:
+        case WM_QUERYDRAGICON:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+            return static_cast<INT_PTR>(*result);
+        default:
+            ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
+            return TRUE;
+    }
+}
+
+}  // namespace blenker

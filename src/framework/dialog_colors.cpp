@@ -1,0 +1,64 @@
+#include "framework/dialog_colors.h"
+
+#include <cstring>
+
+#include "framework/unique_handle.h"
+
+namespace blenker {
+
+namespace {
+
+struct Colors {
+    COLORREF background = RGB(0, 0, 0);
+    COLORREF text = RGB(255, 255, 255);
+    UniqueGdiObject brush{::CreateSolidBrush(RGB(0, 0, 0))};
+};
+
+Colors& Current() {
+    static Colors colors;
+    return colors;
+}
+
+bool IsEditControl(HWND control) {
+    char name[16] = {};
+    ::GetClassNameA(control, name, sizeof name);
+    return ::lstrcmpiA(name, "Edit") == 0;
+}
+
+}  // namespace
+
+void SetDialogColors(COLORREF background, COLORREF text) {
+    Colors& colors = Current();
+    colors.background = background;
+    colors.text = text;
+    colors.brush.Reset(::CreateSolidBrush(background));
+}
+
+COLORREF DialogBackgroundColor() {
+    return Current().background;
+}
+COLORREF DialogTextColor() {
+    return Current().text;
+}
+
+HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control) {
+    switch (message) {
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORBTN:
+            break;
+        case WM_CTLCOLORSTATIC:
+            // A read-only or disabled edit field asks as a static; it keeps the system colours.
+            if (IsEditControl(control)) {
+                return nullptr;
+            }
+            break;
+        default:
+            return nullptr;
+    }
+    Colors& colors = Current();
+    ::SetTextColor(dc, colors.text);
+    ::SetBkColor(dc, colors.background);
+    return colors.brush.As<HBRUSH>();
+}
+
+}  // namespace blenker

@@ -1,0 +1,68 @@
+#include "framework/tool_tip.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace blenker {
+
+namespace {
+
+TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
+    // The size that every comctl32 accepts, manifest or not.
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = text ? const_cast<char*>(text->c_str()) : nullptr;
+    return info;
+}
+
+}  // namespace
+
+ToolTip::~ToolTip() {
+    if (m_hwnd != nullptr && ::IsWindow(m_hwnd)) {
+        ::DestroyWindow(m_hwnd);
+    }
+}
+
+bool ToolTip::Create(HWND owner, int delayMs) {
+    static const bool initialised = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        return ::InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)initialised;
+    m_owner = owner;
+    m_hwnd = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                               ::GetModuleHandleA(nullptr), nullptr);
+    if (m_hwnd == nullptr) {
+        return false;
+    }
+    ::SendMessageA(m_hwnd, TTM_SETDELAYTIME, TTDT_AUTOMATIC, delayMs);
+    ::SendMessageA(m_hwnd, TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
+    ::SendMessageA(m_hwnd, TTM_ACTIVATE, TRUE, 0);
+    return true;
+}
+
+void ToolTip::AddTool(HWND control, const std::string& text) {
+    TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
+    ::SendMessageA(m_hwnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTip::UpdateTipText(HWND control, const std::string& text) {
+    TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
+    ::SendMessageA(m_hwnd, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+std::string ToolTip::TipText(HWND control) const {
+    // Longer than any tip of the program; TTM_GETTEXT copies into it.
+    std::vector<char> text(1024);
+    TTTOOLINFOA info = ToolInfo(m_owner, control, nullptr);
+    info.lpszText = text.data();
+    ::SendMessageA(m_hwnd, TTM_GETTEXTA, text.size(), reinterpret_cast<LPARAM>(&info));
+    return text.data();
+}
+
+}  // namespace blenker

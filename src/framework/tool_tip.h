@@ -1,0 +1,32 @@
+// A tool tip control as every one of the program's: automatic delay 750 ms, background
+// RGB(247, 189, 189), active. Its tools are controls of one dialog; the control watches their
+// mouse messages itself.
+#pragma once
+
+#include <string>
+
+#include "framework/win32.h"
+
+namespace blenker {
+
+class ToolTip {
+  public:
+    ToolTip() = default;
+    ToolTip(const ToolTip&) = delete;
+    ToolTip& operator=(const ToolTip&) = delete;
+    ~ToolTip();
+
+    bool Exists() const { return m_hwnd != nullptr; }
+    bool Create(HWND owner, int delayMs = 750);
+    void AddTool(HWND control, const std::string& text);
+    void UpdateTipText(HWND control, const std::string& text);
+    // The text of a control's tool, empty when it has none.
+    std::string TipText(HWND control) const;
+    HWND Hwnd() const { return m_hwnd; }
+
+  private:
+    HWND m_hwnd = nullptr;
+    HWND m_owner = nullptr;
+};
+
+}  // namespace blenker

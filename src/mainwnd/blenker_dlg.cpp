@@ -1,0 +1,278 @@
+#include "mainwnd/blenker_dlg.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/language_dlg.h"
+#include "app/settings.h"
+#include "app/win_app.h"
+#include "resource.h"
+#include "titles/builtin_titles.h"
+#include "titles/title_file.h"
+#include "ui/message_dlg.h"
+
+namespace blenker {
+
+namespace {
+
+// The tool of each control and its tip, always the English text.
+struct Tip {
+    int control;
+    int text;
+};
+constexpr Tip kTips[] = {
+    {IDC_ADD, IDS_ADD_TIP},           {IDC_REMOVE, IDS_REMOVE_TIP},
+    {IDC_MINIMIZE, IDS_MINIMIZE_TIP}, {IDC_CLOSE, IDS_CLOSE_TIP},
+    {IDC_DELAY_UP, IDS_DELAY_UP_TIP}, {IDC_DELAY_DOWN, IDS_DELAY_DOWN_TIP},
+    {IDC_SETTINGS, IDS_SETTINGS_TIP}, {IDC_HELP_BUTTON, IDS_HELP_TIP},
+    {IDC_ENABLE, IDS_ENABLE_TIP},     {IDC_TARGET, IDS_TARGET_TIP},
+};
+
+UniqueIcon LoadIconResource(int id, int size) {
+    return UniqueIcon(
+        static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+// Replaces the file by the freshly written one in one step. A title file that the user made
+// read-only is not replaced (Windows refuses that move; some systems would not).
+bool ReplaceByMove(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const DWORD attributes = ::GetFileAttributesA(to.string().c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
+    return ::MoveFileExA(from.string().c_str(), to.string().c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+std::string FormatWithName(const std::string& format, const std::string& name) {
+    std::string text;
+    std::size_t from = 0;
+    for (std::size_t at; (at = format.find("%s", from)) != std::string::npos; from = at + 2) {
+        text += format.substr(from, at - from) + name;
+    }
+    return text + format.substr(from);
+}
+
+}  // namespace
+
+CBlenkerDlg::CBlenkerDlg()
+    : Dialog(IDD_MAIN, nullptr),
+      m_bHidden(ReadFlag(TheApp().Store(), Setting::MinimizeAtStartup)),
+      m_app(TheApp()),
+      m_engine(m_titles, m_app.Store()),
+      m_schedule(*this, m_app.Store(), m_engine, m_app.m_strVersion),
+      m_buttons{{{IDC_SETTINGS, IDB_SETTINGS_UP, IDB_SETTINGS_DOWN},
+                 {IDC_HELP_BUTTON, IDB_HELP_UP, IDB_HELP_DOWN},
+                 {IDC_ADD, IDB_ADD_UP, IDB_ADD_DOWN},
+                 {IDC_REMOVE, IDB_REMOVE_UP, IDB_REMOVE_DOWN},
+                 {IDC_MINIMIZE, IDB_MINIMIZE_UP, IDB_MINIMIZE_DOWN},
+                 {IDC_CLOSE, IDB_CLOSE_UP, IDB_CLOSE_DOWN},
+                 {IDC_DELAY_DOWN, IDB_DELAY_DOWN_UP, IDB_DELAY_DOWN_DOWN},
+                 {IDC_DELAY_UP, IDB_DELAY_UP_UP, IDB_DELAY_UP_DOWN}}} {
+    for (BitmapButton& button : m_buttons) {
+        AddBitmapButton(button);
+    }
+}
+
+BOOL CBlenkerDlg::OnInitDialog() {
+    if (m_app.m_nPrevRelease == 0) {
+        CLanguageDlg(nullptr).DoModal();
+    }
+    UpdateData(false);
+
+    m_hIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON));
+    m_smallIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON));
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+    ::SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+
+    m_targetIcon = LoadIconResource(IDI_TARGET, 0);
+    m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
+    m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
+    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
+                          reinterpret_cast<WPARAM>(m_targetIcon.Get()), 0);
+    // The delay field is narrow: no margins, so that "10.0" fits.
+    ::SendDlgItemMessageA(Hwnd(), IDC_DELAY, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+
+    Attach(Hwnd());
+    LoadOptions();
+    LoadTitleFile();
+    UpdateTexts();
+    m_schedule.StartupState();
+    UpdateData(false);
+    return TRUE;
+}
+
+void CBlenkerDlg::UpdateData(bool fromControls) {
+    if (fromControls) {
+        m_strTitle = ItemText(IDC_TITLE_EDIT);
+        m_schedule.m_bEnable = ::IsDlgButtonChecked(Hwnd(), IDC_ENABLE) == BST_CHECKED ? 1 : 0;
+        m_schedule.m_strDelay = ItemText(IDC_DELAY);
+        return;
+    }
+    SetItemText(IDC_TITLE_EDIT, m_strTitle);
+    ::CheckDlgButton(Hwnd(), IDC_ENABLE, m_schedule.m_bEnable ? BST_CHECKED : BST_UNCHECKED);
+    SetItemText(IDC_DELAY, m_schedule.m_strDelay);
+}
+
+void CBlenkerDlg::UpdateTexts() {
+    SetItemText(IDC_DELAY_LABEL, m_app.LoadLangString(IDS_DELAY_LABEL));
+    SetItemText(IDC_ENABLE, m_app.LoadLangString(IDS_ENABLE));
+    const bool first = !m_toolTip.Exists();
+    if (first && !m_toolTip.Create(Hwnd())) {
+        return;
+    }
+    for (const Tip& tip : kTips) {
+        const std::string text = LoadResString(tip.text);
+        if (first) {
+            m_toolTip.AddTool(Item(tip.control), text);
+        } else {
+            m_toolTip.UpdateTipText(Item(tip.control), text);
+        }
+    }
+}
+
+void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
+    switch (id) {
+        case IDC_ADD:
+            OnAdd();
+            break;
+        case IDC_REMOVE:
+            RemoveSelectedTitles();
+            break;
+        case IDC_TITLE_LIST:
+            if (notifyCode == LBN_SELCHANGE) {
+                OnSelChange();
+            }
+            break;
+        case IDC_ENABLE:
+            if (notifyCode == BN_CLICKED) {
+                ToggleScan();
+                // The box has marked itself; it shows the real state should the timer fail.
+                ::CheckDlgButton(Hwnd(), IDC_ENABLE,
+                                 m_schedule.m_bEnable ? BST_CHECKED : BST_UNCHECKED);
+            }
+            break;
+        case IDC_DELAY_UP:
+            StepDelay(+1);
+            break;
+        case IDC_DELAY_DOWN:
+            StepDelay(-1);
+            break;
+        case IDC_CLOSE:
+            ::SendMessageA(Hwnd(), WM_CLOSE, 0, 0);
+            break;
+        case IDOK:
+            OnOK();
+            break;
+        case IDCANCEL:
+            EndDialog(IDCANCEL);
+            break;
+        default:
+            // The invisible default button 1049 swallows the Enter key; the settings, help and
+            // minimise buttons open windows that are not part of the program yet.
+            break;
+    }
+}
+
+std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_TIMER:
+            m_engine.OnTimer(m_desktop, static_cast<unsigned>(wParam));
+            return 0;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<LRESULT>(m_hIcon.Get());
+        case WM_DESTROY:
+            End();
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+void CBlenkerDlg::OnOK() {
+    End();
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void CBlenkerDlg::End() {
+    m_schedule.End();
+}
+
+void CBlenkerDlg::OnAdd() {
+    UpdateData(true);
+    if (AddTitle(m_strTitle)) {
+        m_strTitle.clear();
+        UpdateData(false);
+    }
+}
+
+BOOL CBlenkerDlg::AddTitle(std::string title) {
+    const auto index = m_titles.AddTitle(title);
+    if (!index) {
+        return FALSE;
+    }
+    ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_INSERTSTRING, *index,
+                          reinterpret_cast<LPARAM>(m_titles[*index].c_str()));
+    if (!m_bInSettings) {
+        SaveTitleFile();
+    }
+    return TRUE;
+}
+
+void CBlenkerDlg::RemoveSelectedTitles() {
+    const auto count = ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_GETSELCOUNT, 0, 0);
+    if (count <= 0) {
+        return;
+    }
+    std::vector<int> selected(static_cast<std::size_t>(count));
+    ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_GETSELITEMS, selected.size(),
+                          reinterpret_cast<LPARAM>(selected.data()));
+    // From the highest index down, so that each index still names the entry it was read for.
+    std::sort(selected.rbegin(), selected.rend());
+    for (int index : selected) {
+        ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_DELETESTRING, index, 0);
+    }
+    m_titles.RemoveSelected(std::vector<std::size_t>(selected.begin(), selected.end()));
+}
+
+void CBlenkerDlg::OnSelChange() {
+    const auto index = ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR || static_cast<std::size_t>(index) >= m_titles.Size()) {
+        return;
+    }
+    m_strTitle = m_titles[static_cast<std::size_t>(index)];
+    UpdateData(false);
+}
+
+void CBlenkerDlg::LoadTitleFile() {
+    const std::string name = LoadResString(IDS_TITLE_FILE);
+    if (!blenker::LoadTitleFile(name, m_titles)) {
+        CMessageDlg message(Hwnd());
+        message.m_strMessage = FormatWithName(LoadResString(IDS_FILE_CREATED), name);
+        message.DoModal();
+        for (const char* title : kBuiltinTitles) {
+            m_titles.Insert(title);
+        }
+    }
+    FillListBox();
+}
+
+void CBlenkerDlg::FillListBox() {
+    ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_RESETCONTENT, 0, 0);
+    for (const std::string& title : m_titles.Titles()) {
+        ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(title.c_str()));
+    }
+}
+
+void CBlenkerDlg::SaveTitleFile() {
+    const std::string name = LoadResString(IDS_TITLE_FILE);
+    if (!blenker::SaveTitleFile(name, m_titles, &ReplaceByMove)) {
+        const std::string text = FormatWithName("The file '%s' couldn't been updated !", name);
+        ::MessageBoxA(Hwnd(), text.c_str(), "The Blenker", MB_ICONSTOP | MB_OK);
+    }
+}
+
+}  // namespace blenker

@@ -1,0 +1,189 @@
+// The real Blenker.exe, started as a user starts it and driven through its windows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/registry_profile_store.h"
+#include "resource.h"
+#include "win_test_support.h"
+
+namespace blenker {
+namespace {
+
+using test::ReadFileBytes;
+using test::ReadRawValue;
+
+struct Found {
+    DWORD process;
+    int control;
+    HWND dialog;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM data) {
+    auto& found = *reinterpret_cast<Found*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char name[16] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (owner == found.process && ::IsWindowVisible(window) && std::string(name) == "#32770" &&
+        (found.control == 0 || ::GetDlgItem(window, found.control) != nullptr)) {
+        found.dialog = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible dialog of the process that holds this control (any dialog for 0), or null.
+HWND DialogOf(DWORD process, int control) {
+    Found found{process, control, nullptr};
+    ::EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&found));
+    return found.dialog;
+}
+
+HWND WaitForDialog(DWORD process, int control) {
+    HWND dialog = nullptr;
+    test::PumpUntil([&] { return (dialog = DialogOf(process, control)) != nullptr; }, 15000);
+    return dialog;
+}
+
+bool WaitForExit(HANDLE process, DWORD timeoutMs) {
+    return ::WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+}
+
+// A copy of Blenker.exe under a name of its own, in an empty folder of its own: a fresh
+// settings store and no title file, as on a user's first start.
+class ProgramCopy {
+  public:
+    ProgramCopy() {
+        static int counter = 0;
+        m_name = "Blenker_e2e_" + std::to_string(::GetCurrentProcessId()) + "_" +
+                 std::to_string(++counter);
+        m_exe = m_dir.File(m_name + ".exe");
+        ::CopyFileA((test::TestBinDir() + "..\\..\\Blenker.exe").c_str(), m_exe.c_str(), FALSE);
+        test::DeleteKeyTree(Key());
+    }
+    ~ProgramCopy() {
+        for (auto& process : m_processes) {
+            if (!WaitForExit(process.Get(), 0)) {
+                ::TerminateProcess(process.Get(), 9);
+                WaitForExit(process.Get(), 5000);
+            }
+        }
+        test::DeleteKeyTree(Key());
+    }
+
+    // Starts the program in its folder; returns its process handle.
+    HANDLE Start() {
+        m_processes.push_back(test::StartProcess(m_exe, "", m_dir.Path()));
+        return m_processes.back().Get();
+    }
+    // Makes the store of a user who already ran the program.
+    RegistryProfileStore Store() const { return RegistryProfileStore(kRegistryKeyName, m_name); }
+    std::string Key() const { return "Software\\Vorlen\\" + m_name; }
+    std::string File(const std::string& name) const { return m_dir.File(name); }
+    const std::string& Name() const { return m_name; }
+
+  private:
+    test::ScopedWorkDir m_dir;
+    std::string m_name;
+    std::string m_exe;
+    std::vector<UniqueKernelHandle> m_processes;
+};
+
+std::string Text(HWND window) {
+    return test::WindowTexts(window).substr(0, ::GetWindowTextLengthA(window));
+}
+
+TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything) {
+    ProgramCopy program;
+    const HANDLE process = program.Start();
+    ASSERT_NE(process, nullptr);
+    const DWORD pid = ::GetProcessId(process);
+
+    const HWND language = WaitForDialog(pid, IDC_FRENCH);
+    ASSERT_NE(language, nullptr) << "no language dialog";
+    EXPECT_EQ(Text(language), "The Blenker");
+    EXPECT_EQ(DialogOf(pid, IDC_TITLE_LIST), nullptr) << "the main window came first";
+    ::SendMessageA(::GetDlgItem(language, IDC_FRENCH), BM_CLICK, 0, 0);
+    ::PostMessageA(language, WM_COMMAND, IDOK, 0);
+
+    const HWND message = WaitForDialog(pid, IDC_MESSAGE_TEXT);
+    ASSERT_NE(message, nullptr) << "no message window";
+    EXPECT_EQ(Text(::GetDlgItem(message, IDC_MESSAGE_TEXT)).substr(0, 66),
+              "The file 'Blenked.txt' has been created. It is used to save the ti");
+    ::PostMessageA(message, WM_COMMAND, IDOK, 0);
+
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr) << "no main window";
+    EXPECT_EQ(Text(main), "The Blenker 2.005 - On");
+    EXPECT_EQ(Text(::GetDlgItem(main, IDC_DELAY_LABEL)), "D\xE9lai :");
+    const HWND list = ::GetDlgItem(main, IDC_TITLE_LIST);
+    EXPECT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 8);
+
+    ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitForExit(process, 10000)) << "Esc did not end the program";
+
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")),
+              "Bienvenue sur la page perso d'un membre Tripod !\r\n"
+              "Bienvenue sur une page perso MultiMania\r\n"
+              "Info iFrance\r\n"
+              "Les Pages Perso de Club-Internet\r\n"
+              "Les sponsors de Chez\r\n"
+              "Some words from one of our sponsors\r\n"
+              "Welcome to a Tripod Member Page\r\n"
+              "Window refreshes every\r\n");
+    EXPECT_EQ(ReadRawValue(program.Key(), "Version").Number(), 2005u);
+    const std::string location = ReadRawValue(program.Key(), "Location").bytes;
+    EXPECT_NE(location.find("\\" + program.Name() + ".exe"), std::string::npos) << location;
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Language").Number(), 1u);
+}
+
+TEST(BlenkerE2eTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
+    ProgramCopy program;
+    program.Store().WriteProfileInt("", "Version", 2005);
+    test::WriteFileBytes(program.File("Blenked.txt"), "Some popup\r\n");
+    const HANDLE first = program.Start();
+    const HWND main = WaitForDialog(::GetProcessId(first), IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+
+    const HANDLE second = program.Start();
+    const DWORD secondPid = ::GetProcessId(second);
+    bool secondShowedAWindow = false;
+    test::PumpUntil(
+        [&] {
+            secondShowedAWindow |= DialogOf(secondPid, 0) != nullptr;
+            return WaitForExit(second, 0);
+        },
+        5000);
+    EXPECT_TRUE(WaitForExit(second, 0)) << "the second start is still running";
+    EXPECT_FALSE(secondShowedAWindow);
+    EXPECT_FALSE(WaitForExit(first, 0));
+    EXPECT_TRUE(::IsWindowVisible(main));
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(first, 10000));
+}
+
+TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
+    ProgramCopy program;
+    program.Store().WriteProfileInt("", "Version", 2005);
+    test::WriteFileBytes(program.File("Blenked.txt"), "E2E nag\r\n");
+    const HANDLE process = program.Start();
+    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+
+    test::HelperPopup nag("E2E nag - Netscape");
+    ASSERT_NE(nag.WaitForWindow(), nullptr);
+    EXPECT_EQ(nag.WaitForExit(10000), 0u) << "the nag window was not closed";
+    // Counted in the store at once, while the program runs.
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Stat", "Closed").Number(), 1u);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitForExit(process, 10000));
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Stat", "Closed").Number(), 1u);
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), "E2E nag\r\n");
+}
+
+}  // namespace
+}  // namespace blenker

@@ -1,0 +1,213 @@
+#include "titles/title_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace blenker {
+namespace {
+
+namespace fs = std::filesystem;
+using Titles = std::vector<std::string>;
+
+TitleList Parsed(std::string_view text, bool caseSensitive = false) {
+    TitleList list;
+    list.SetCaseSensitive(caseSensitive);
+    ParseTitleFile(text, list);
+    return list;
+}
+
+TEST(TitleFileParseTest, TrimsAndSkipsEmptyAndDuplicateLines) {
+    const std::string_view text = "  Welcome  \r\n\r\nwelcome\r\nWelcome\r\n";
+    EXPECT_EQ(Parsed(text).Titles(), Titles({"Welcome"}));
+    EXPECT_EQ(Parsed(text, true).Titles(), Titles({"Welcome", "welcome"}));
+    // Blank lines of any white space, the last one without a line end.
+    EXPECT_EQ(Parsed(" \t\r\n\v\f\n\r\n\n  x\t\r\n \r").Titles(), Titles({"x"}));
+    EXPECT_TRUE(Parsed("").Titles().empty());
+}
+
+TEST(TitleFileParseTest, AcceptsBothLineEndsAndAnUnendedLastLine) {
+    EXPECT_EQ(Parsed("b\na\nc").Titles(), Titles({"a", "b", "c"}));
+    EXPECT_EQ(Parsed("b\r\na\r\nc").Titles(), Titles({"a", "b", "c"}));
+    EXPECT_EQ(Parsed("b\r\na\nc\r\n").Titles(), Titles({"a", "b", "c"}));
+    // A CR alone inside a line does not end it.
+    EXPECT_EQ(Parsed("one\rtwo\n").Titles(), Titles({"one\rtwo"}));
+}
+
+TEST(TitleFileParseTest, LoadsAnyTitleInSortedOrderNextToExistingEntries) {
+    // The own-name rules of AddTitle do not apply to the file.
+    EXPECT_EQ(Parsed("zeta\nThe\nBlenker setup\nAlpha\n").Titles(),
+              Titles({"Alpha", "Blenker setup", "The", "zeta"}));
+    TitleList list;
+    list.Insert("Info iFrance");
+    ParseTitleFile("info ifrance\nNew\n", list);
+    EXPECT_EQ(list.Titles(), Titles({"Info iFrance", "New"}));
+}
+
+TEST(TitleFileParseTest, FormatsEveryEntryWithCrLf) {
+    TitleList list;
+    EXPECT_EQ(FormatTitleFile(list), "");
+    ParseTitleFile("Welcome to a Tripod Member Page\nInfo iFrance\nLes sponsors de Chez", list);
+    EXPECT_EQ(FormatTitleFile(list),
+              "Info iFrance\r\nLes sponsors de Chez\r\nWelcome to a Tripod Member Page\r\n");
+}
+
+// Hands out its text, then fails like a disk that went away.
+class BreakingBuffer : public std::streambuf {
+  public:
+    explicit BreakingBuffer(std::string text) : m_text(std::move(text)) {
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+    }
+
+  protected:
+    int_type underflow() override { throw std::runtime_error("read error"); }
+
+  private:
+    std::string m_text;
+};
+
+TEST(TitleFileParseTest, ReadErrorKeepsTheCompleteLinesReadBefore) {
+    BreakingBuffer buffer("one\r\ntwo\nthr");
+    std::istream in(&buffer);
+    TitleList list;
+    EXPECT_FALSE(ReadTitleStream(in, list));
+    EXPECT_EQ(list.Titles(), Titles({"one", "two"}));
+}
+
+// Each test works in a fresh folder of its own under the temporary directory.
+class TitleFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::mt19937_64 random(std::random_device{}() ^
+                               std::chrono::steady_clock::now().time_since_epoch().count());
+        do {
+            m_dir = fs::temp_directory_path() / ("blenker-title-file-" + std::to_string(random()));
+        } while (!fs::create_directory(m_dir));
+        m_file = m_dir / "Blenked.txt";
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+
+    static void Write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    fs::path Temp() const { return m_dir / "Blenked.txt.tmp"; }
+
+    fs::path m_dir;
+    fs::path m_file;
+};
+
+TEST_F(TitleFileTest, LoadEmptiesTheListThenReadsTheFile) {
+    TitleList list;
+    list.Insert("Old");
+    Write(m_file, "b\nThe\n\n  a  \nc");
+    ASSERT_TRUE(LoadTitleFile(m_file, list));
+    EXPECT_EQ(list.Titles(), Titles({"a", "b", "c", "The"}));
+    // Written back with CR LF line ends.
+    ASSERT_TRUE(SaveTitleFile(m_file, list, ReplaceFileByRename));
+    EXPECT_EQ(Read(m_file), "a\r\nb\r\nc\r\nThe\r\n");
+
+    Write(m_file, "");
+    EXPECT_TRUE(LoadTitleFile(m_file, list));
+    EXPECT_EQ(list.Size(), 0u);
+}
+
+TEST_F(TitleFileTest, LoadFailsWhenTheFileCannotBeRead) {
+    TitleList list;
+    list.Insert("Old");
+    EXPECT_FALSE(LoadTitleFile(m_file, list));
+    EXPECT_EQ(list.Size(), 0u);
+    list.Insert("Old");
+    EXPECT_FALSE(LoadTitleFile(m_dir, list));  // a folder, not a file
+    EXPECT_EQ(list.Size(), 0u);
+}
+
+TEST_F(TitleFileTest, LoadsManyLinesWithMixedLineEnds) {
+    std::string text;
+    TitleList expected;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string title =
+            "Title " + std::string(static_cast<std::size_t>(i % 7), '-') + " " + std::to_string(i);
+        expected.Insert(title);
+        text += title + (i % 2 ? "\r\n" : "\n");
+    }
+    Write(m_file, text);
+    TitleList list;
+    ASSERT_TRUE(LoadTitleFile(m_file, list));
+    EXPECT_EQ(list.Titles(), expected.Titles());
+}
+
+TEST_F(TitleFileTest, SaveReplacesTheFileAndLoadsBack) {
+    TitleList list;
+    ParseTitleFile("Welcome to a Tripod Member Page\nInfo iFrance\nLes sponsors de Chez\n", list);
+    Write(m_file, "previous\r\n");
+    ASSERT_TRUE(SaveTitleFile(m_file, list, ReplaceFileByRename));
+    EXPECT_EQ(Read(m_file), FormatTitleFile(list));
+    EXPECT_FALSE(fs::exists(Temp()));
+    TitleList loaded;
+    ASSERT_TRUE(LoadTitleFile(m_file, loaded));
+    EXPECT_EQ(loaded.Titles(), list.Titles());
+}
+
+TEST_F(TitleFileTest, FailedSaveLeavesThePreviousFileWhole) {
+    const std::string previous = "kept\nas it\r\nwas";
+    Write(m_file, previous);
+    TitleList list;
+    list.Insert("new");
+    bool replaceCalled = false;
+    const auto refuse = [&](const fs::path& from, const fs::path& to) {
+        replaceCalled = true;
+        EXPECT_EQ(from, Temp());
+        EXPECT_EQ(to, m_file);
+        EXPECT_EQ(Read(from), "new\r\n");  // complete and closed before the replace
+        return false;
+    };
+    EXPECT_FALSE(SaveTitleFile(m_file, list, refuse));
+    EXPECT_TRUE(replaceCalled);
+    EXPECT_EQ(Read(m_file), previous);
+    EXPECT_FALSE(fs::exists(Temp()));
+
+    const auto throwing = [](const fs::path&, const fs::path&) -> bool {
+        throw fs::filesystem_error("replace", std::make_error_code(std::errc::io_error));
+    };
+    EXPECT_FALSE(SaveTitleFile(m_file, list, throwing));
+    EXPECT_EQ(Read(m_file), previous);
+    EXPECT_FALSE(fs::exists(Temp()));
+}
+
+TEST_F(TitleFileTest, SaveFailsWhenTheTemporaryFileCannotBeWritten) {
+    TitleList list;
+    list.Insert("new");
+    const fs::path missing = m_dir / "missing";
+    bool replaceCalled = false;
+    const auto replace = [&](const fs::path&, const fs::path&) { return replaceCalled = true; };
+    EXPECT_FALSE(SaveTitleFile(missing / "Blenked.txt", list, replace));
+    EXPECT_FALSE(replaceCalled);
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_TRUE(fs::is_empty(m_dir));
+}
+
+TEST_F(TitleFileTest, ReplaceByRenameMovesOverAnExistingFile) {
+    Write(Temp(), "new");
+    Write(m_file, "old");
+    EXPECT_TRUE(ReplaceFileByRename(Temp(), m_file));
+    EXPECT_EQ(Read(m_file), "new");
+    EXPECT_FALSE(fs::exists(Temp()));
+    EXPECT_FALSE(ReplaceFileByRename(Temp(), m_file));
+    EXPECT_EQ(Read(m_file), "new");
+}
+
+}  // namespace
+}  // namespace blenker

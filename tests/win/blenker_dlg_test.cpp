@@ -1,0 +1,268 @@
+// The main dialog driven in-process by the messages a user's clicks and keys send.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/language_dlg.h"
+#include "app/win_app.h"
+#include "mainwnd/blenker_dlg.h"
+#include "resource.h"
+#include "win_test_support.h"
+
+namespace blenker {
+namespace {
+
+using test::ModalCloser;
+using test::ReadFileBytes;
+using test::ReadRawValue;
+using test::WriteFileBytes;
+
+constexpr char kAppKey[] = "Software\\Vorlen\\blenker_win_tests";
+constexpr char kTenTitles[] = "a0\r\nb1\r\nc2\r\nd3\r\ne4\r\nf5\r\ng6\r\nh7\r\ni8\r\nj9\r\n";
+
+class BlenkerDlgTest : public ::testing::Test {
+  protected:
+    BlenkerDlgTest() {
+        test::DeleteKeyTree(kAppKey);
+        ::SetFileAttributesA(dir.File("Blenked.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    ~BlenkerDlgTest() override {
+        ::SetFileAttributesA(dir.File("Blenked.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (dialog && dialog->Hwnd()) {
+            ::DestroyWindow(dialog->Hwnd());
+        }
+        dialog.reset();
+        test::DeleteKeyTree(kAppKey);
+    }
+
+    // Starts the application object and creates the main dialog, shown, over this title file
+    // (none: no file). "Version" is stored first unless this is to be a first run.
+    void Open(const char* titleFile, bool firstRun = false) {
+        if (titleFile) {
+            WriteFileBytes(dir.File("Blenked.txt"), titleFile);
+        }
+        if (!firstRun) {
+            RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+                .WriteProfileInt("", "Version", 2005);
+        }
+        app.InitInstance();
+        dialog = std::make_unique<CBlenkerDlg>();
+        ASSERT_TRUE(dialog->Create());
+        ::ShowWindow(dialog->Hwnd(), SW_SHOW);
+    }
+
+    void Click(int id) { ::SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
+    void Type(const char* text) { ::SetWindowTextA(dialog->Item(IDC_TITLE_EDIT), text); }
+    std::string Field(int id) { return dialog->ItemText(id); }
+    std::string Caption() { return test::WindowTexts(dialog->Hwnd()).substr(0, 22); }
+    // Keys reach the dialog through its loop's IsDialogMessage.
+    void Key(int id, WPARAM key) {
+        MSG msg{dialog->Item(id), WM_KEYDOWN, key, 0, 0, {}};
+        ::IsDialogMessageA(dialog->Hwnd(), &msg);
+    }
+    std::vector<std::string> ListBox() {
+        const HWND list = dialog->Item(IDC_TITLE_LIST);
+        std::vector<std::string> entries;
+        const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char text[1100] = {};
+            ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            entries.push_back(text);
+        }
+        return entries;
+    }
+    DWORD Stored(const char* section, const char* key) {
+        return ReadRawValue(std::string(kAppKey) + (*section ? "\\" : "") + section, key).Number();
+    }
+
+    test::ScopedWorkDir dir;
+    VWinApp app;
+    std::unique_ptr<CBlenkerDlg> dialog;
+};
+
+TEST_F(BlenkerDlgTest, AddKeepsRefusedTitlesInTheFieldAndSavesAcceptedOnes) {
+    Open("Info iFrance\r\n");
+    Type("info ifrance");
+    Click(IDC_ADD);
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "info ifrance");
+    Type("The Blenker 2.005 - On");
+    Click(IDC_ADD);
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "The Blenker 2.005 - On");
+
+    Type("  Annoying ad  ");
+    Click(IDC_ADD);
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "");
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Annoying ad", "Info iFrance"}));
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Annoying ad\r\nInfo iFrance\r\n");
+}
+
+TEST_F(BlenkerDlgTest, EnterAddsNothingAndKeepsTheWindow) {
+    Open("Info iFrance\r\n");
+    Type("Typed popup");
+    Key(IDC_TITLE_EDIT, VK_RETURN);
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Info iFrance"}));
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "Typed popup");
+    EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
+    EXPECT_EQ(dialog->Schedule().m_nTimer != 0, true);
+}
+
+TEST_F(BlenkerDlgTest, RemovesTheSelectedEntriesAndSelectionFillsTheField) {
+    Open(kTenTitles);
+    const HWND list = dialog->Item(IDC_TITLE_LIST);
+    for (int index : {2, 5, 7}) {
+        ::SendMessageA(list, LB_SETSEL, TRUE, index);
+    }
+    Click(IDC_REMOVE);
+    const std::vector<std::string> left{"a0", "b1", "d3", "e4", "g6", "i8", "j9"};
+    EXPECT_EQ(ListBox(), left);
+    EXPECT_EQ(dialog->Titles().Titles(), left);
+    // Removing writes no file by itself.
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), kTenTitles);
+
+    // A click on the fourth entry copies it into the field.
+    RECT item{};
+    ::SendMessageA(list, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 4, item.top + 2);
+    ::SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(list, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "e4");
+}
+
+TEST_F(BlenkerDlgTest, DelayStepsRefreshTheFieldsAndOverwriteUnsavedTyping) {
+    Open("");
+    EXPECT_EQ(Field(IDC_DELAY), "1.0");
+    Type("not added yet");
+    Click(IDC_DELAY_UP);
+    EXPECT_EQ(Field(IDC_DELAY), "1.5");
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "");
+    EXPECT_EQ(Stored("Settings", "Delay"), 1500u);
+    Click(IDC_DELAY_DOWN);
+    Click(IDC_DELAY_DOWN);
+    EXPECT_EQ(Field(IDC_DELAY), "0.9");
+}
+
+TEST_F(BlenkerDlgTest, TheCheckBoxSwitchesScanning) {
+    Open("");
+    EXPECT_EQ(Caption(), "The Blenker 2.005 - On");
+    EXPECT_EQ(::IsDlgButtonChecked(dialog->Hwnd(), IDC_ENABLE), BST_CHECKED);
+    Click(IDC_ENABLE);
+    EXPECT_EQ(test::WindowTexts(dialog->Hwnd()).substr(0, 23), "The Blenker 2.005 - Off");
+    EXPECT_EQ(Stored("Settings", "PreviousState"), 0u);
+    EXPECT_EQ(dialog->Schedule().m_nTimer, 0u);
+    Click(IDC_ENABLE);
+    EXPECT_EQ(Caption(), "The Blenker 2.005 - On");
+    EXPECT_EQ(Stored("Settings", "PreviousState"), 1u);
+}
+
+TEST_F(BlenkerDlgTest, FrenchTextsWhileTheTipsStayEnglish) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteProfileInt("Settings", "Language", 1);
+    Open("");
+    EXPECT_EQ(Field(IDC_DELAY_LABEL), "D\xE9lai :");
+    EXPECT_EQ(Field(IDC_ENABLE), "Active le blenk");
+    EXPECT_EQ(dialog->ToolTips().TipText(dialog->Item(IDC_ADD)),
+              "Add the beginning of a new popup title to the list");
+    EXPECT_EQ(dialog->ToolTips().TipText(dialog->Item(IDC_TARGET)),
+              "Drag this icon over a window title bar to add its title to the list");
+
+    app.ToggleLanguage();
+    dialog->UpdateTexts();
+    EXPECT_EQ(Field(IDC_DELAY_LABEL), "Delay :");
+    EXPECT_EQ(Field(IDC_ENABLE), "Enable annihilation");
+    EXPECT_EQ(Stored("Settings", "Language"), 0u);
+}
+
+// Esc, the close button and the "Exit" command all end the loop; destroying the window then
+// stores the delay, the state, the counter and the title file.
+TEST_F(BlenkerDlgTest, EveryWayOutStoresEverything) {
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        Open("Kept title\r\n");
+        Click(IDC_DELAY_DOWN);
+        ::DeleteFileA(dir.File("Blenked.txt").c_str());
+        RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+            .WriteProfileInt("Settings", "Delay", 1);
+        const HWND window = dialog->Hwnd();
+        if (way == 0) {
+            ::PostMessageA(dialog->Item(IDC_TITLE_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+        } else if (way == 1) {
+            ::PostMessageA(dialog->Item(IDC_CLOSE), BM_CLICK, 0, 0);
+        } else {
+            ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+        EXPECT_EQ(dialog->RunModalLoop(false), way == 2 ? IDOK : IDCANCEL);
+        ::DestroyWindow(window);
+        EXPECT_EQ(Stored("Settings", "Delay"), 900u);
+        EXPECT_EQ(Stored("Settings", "PreviousState"), 1u);
+        EXPECT_EQ(Stored("Stat", "Closed"), 0u);
+        EXPECT_TRUE(ReadRawValue(std::string(kAppKey) + "\\Stat", "Closed").found);
+        EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Kept title\r\n");
+        dialog.reset();
+        test::DeleteKeyTree(kAppKey);
+    }
+}
+
+TEST_F(BlenkerDlgTest, AMissingFileIsAnnouncedAndStartsWithTheBuiltInTitles) {
+    ModalCloser closer;
+    Open(nullptr);
+    ASSERT_EQ(closer.Seen().size(), 1u);
+    EXPECT_NE(closer.Seen()[0].find("The file 'Blenked.txt' has been created. It is used to save "
+                                    "the titles to blenk.\n\nLe fichier 'Blenked.txt' a \xE9t\xE9 "
+                                    "cr\xE9\x65"),
+              std::string::npos)
+        << closer.Seen()[0];
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{
+                             "Bienvenue sur la page perso d'un membre Tripod !",
+                             "Bienvenue sur une page perso MultiMania",
+                             "Info iFrance",
+                             "Les Pages Perso de Club-Internet",
+                             "Les sponsors de Chez",
+                             "Some words from one of our sponsors",
+                             "Welcome to a Tripod Member Page",
+                             "Window refreshes every",
+                         }));
+    // The file is created by the next save only.
+    EXPECT_EQ(::GetFileAttributesA(dir.File("Blenked.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    Type("Fresh popup");
+    Click(IDC_ADD);
+    EXPECT_NE(ReadFileBytes(dir.File("Blenked.txt")).find("Fresh popup\r\nInfo iFrance\r\n"),
+              std::string::npos);
+}
+
+TEST_F(BlenkerDlgTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {
+    Open("Old one\r\nOld two\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(dir.File("Blenked.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    ModalCloser closer;
+    closer.Ignore(dialog->Hwnd());
+    Type("New title");
+    Click(IDC_ADD);
+    ASSERT_EQ(closer.Seen().size(), 1u);
+    EXPECT_EQ(closer.Seen()[0].substr(0, 14), "The Blenker | ");
+    EXPECT_NE(closer.Seen()[0].find("| The file 'Blenked.txt' couldn't been updated !"),
+              std::string::npos);
+    // The entry stays in the list; the file keeps what it had, and no temporary file is left.
+    EXPECT_EQ(ListBox().size(), 3u);
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Old one\r\nOld two\r\n");
+    EXPECT_EQ(::GetFileAttributesA(dir.File("Blenked.txt.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(BlenkerDlgTest, TheFirstRunAsksForTheLanguageAndEscKeepsTheChoice) {
+    ModalCloser closer([](HWND found) {
+        if (::GetDlgItem(found, IDC_FRENCH) != nullptr) {
+            ::SendDlgItemMessageA(found, IDC_FRENCH, BM_CLICK, 0, 0);
+            ::PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            ::PostMessageA(found, WM_COMMAND, IDOK, 0);
+        }
+    });
+    Open("", /*firstRun=*/true);
+    ASSERT_FALSE(closer.Seen().empty());
+    EXPECT_EQ(closer.Seen()[0].substr(0, 11), "The Blenker");
+    EXPECT_EQ(app.GetLanguage(), 1);
+    EXPECT_EQ(Stored("Settings", "Language"), 1u);
+    EXPECT_EQ(Field(IDC_DELAY_LABEL), "D\xE9lai :");
+    EXPECT_EQ(Stored("", "Version"), 2005u);
+}
+
+}  // namespace
+}  // namespace blenker
