@@ -36,12 +36,12 @@ UniqueIcon LoadIconResource(int id, int size) {
 
 // Replaces the file by the freshly written one in one step. A title file that the user made
 // read-only is not replaced (Windows refuses that move; some systems would not).
-bool ReplaceByMove(const std::filesystem::path& from, const std::filesystem::path& to) {
-    const DWORD attributes = ::GetFileAttributesA(to.string().c_str());
+bool ReplaceByMove(const std::string& from, const std::string& to) {
+    const DWORD attributes = ::GetFileAttributesA(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return false;
     }
-    return ::MoveFileExA(from.string().c_str(), to.string().c_str(),
+    return ::MoveFileExA(from.c_str(), to.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 

@@ -1,16 +1,21 @@
 #include "titles/title_file.h"
 
-#include <fstream>
-#include <istream>
+#include <cerrno>
+#include <cstdio>
+#include <exception>
+#include <memory>
 #include <new>
-#include <string>
-#include <system_error>
 
 #include "titles/title_text.h"
 
 namespace blenker {
 
 namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // One line of the file, without its LF; trimming also drops the CR of a CR LF line end.
 void AddLine(std::string_view line, TitleList& list) {
@@ -20,23 +25,19 @@ void AddLine(std::string_view line, TitleList& list) {
     }
 }
 
-void RemoveQuietly(const std::filesystem::path& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+void RemoveQuietly(const std::string& path) {
+    std::remove(path.c_str());
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    UniqueFile file(std::fopen(path.c_str(), "wb"));
+    if (!file) {
         return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        return false;
-    }
-    out.close();
-    return !out.fail();
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                         std::fflush(file.get()) == 0;
+    // Closed here, before the replace can move it, and checked: closing writes what is left.
+    return std::fclose(file.release()) == 0 && written;
 }
 
 }  // namespace
@@ -58,21 +59,47 @@ std::string FormatTitleFile(const TitleList& list) {
     return text;
 }
 
-bool ReadTitleStream(std::istream& in, TitleList& list) {
-    // Line by line, so that each complete line is in the list before a read error can end
-    // the reading; a line cut short by the error is dropped. The last line needs no LF.
-    std::string line;
-    while (std::getline(in, line)) {
-        AddLine(line, list);
+bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
+    // Block by block; the complete lines of each block go into the list at once, so that they
+    // are there before a read error can end the reading. "rest" holds the start of a line
+    // whose LF has not come yet. The last line needs no LF.
+    char buffer[4096];
+    std::string rest;
+    bool failed = false;
+    for (;;) {
+        const std::size_t count = read(buffer, sizeof buffer, failed);
+        const std::string_view block(buffer, count < sizeof buffer ? count : sizeof buffer);
+        const std::size_t lastEnd = block.rfind('\n');
+        if (lastEnd == std::string_view::npos) {
+            rest += block;
+        } else {
+            rest += block.substr(0, lastEnd + 1);
+            ParseTitleFile(rest, list);
+            rest = block.substr(lastEnd + 1);
+        }
+        if (failed) {
+            return false;
+        }
+        if (block.empty()) {
+            ParseTitleFile(rest, list);
+            return true;
+        }
     }
-    return !in.bad();
 }
 
-bool LoadTitleFile(const std::filesystem::path& path, TitleList& list) {
+bool LoadTitleFile(const std::string& path, TitleList& list) {
     list.Clear();
     try {
-        std::ifstream in(path, std::ios::binary);
-        return in.is_open() && ReadTitleStream(in, list);
+        const UniqueFile file(std::fopen(path.c_str(), "rb"));
+        if (!file) {
+            return false;
+        }
+        const auto readFile = [&file](char* buffer, std::size_t size, bool& failed) {
+            const std::size_t count = std::fread(buffer, 1, size, file.get());
+            failed = std::ferror(file.get()) != 0;
+            return count;
+        };
+        return ReadTitleData(readFile, list);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {
@@ -80,10 +107,8 @@ bool LoadTitleFile(const std::filesystem::path& path, TitleList& list) {
     }
 }
 
-bool SaveTitleFile(const std::filesystem::path& path, const TitleList& list,
-                   const ReplaceFileFn& replace) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
+bool SaveTitleFile(const std::string& path, const TitleList& list, const ReplaceFileFn& replace) {
+    const std::string temp = path + ".tmp";
     try {
         if (WriteWholeFile(temp, FormatTitleFile(list)) && replace(temp, path)) {
             return true;
@@ -98,10 +123,30 @@ bool SaveTitleFile(const std::filesystem::path& path, const TitleList& list,
     return false;
 }
 
-bool ReplaceFileByRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return !error;
+bool ReplaceFileByRename(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) {
+        return true;
+    }
+#ifdef _WIN32
+    // The C library of Windows refuses to rename over an existing file (EEXIST, or EACCES in
+    // some versions); any other error is final.
+    if (errno != EEXIST && errno != EACCES) {
+        return false;
+    }
+    const std::string aside = to + ".old";
+    std::remove(aside.c_str());  // left over from an interrupted replace
+    if (std::rename(to.c_str(), aside.c_str()) != 0) {
+        return false;
+    }
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+        std::rename(aside.c_str(), to.c_str());
+        return false;
+    }
+    std::remove(aside.c_str());
+    return true;
+#else
+    return false;
+#endif
 }
 
 }  // namespace blenker

@@ -1,10 +1,14 @@
 // The title file "Blenked.txt": the title list kept between runs as plain text, one title per
 // line. Reading accepts CR LF or bare LF line ends; writing always uses CR LF, in list order.
+//
+// File names are plain char strings, handed to the C library as they are (on Windows: in the
+// ANSI code page, like the rest of the program). The file is read and written with <cstdio>
+// only: the C++ streams and std::filesystem would bring the whole locale machinery of the
+// C++ library into the program, most of its size.
 #pragma once
 
-#include <filesystem>
+#include <cstddef>
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -20,25 +24,31 @@ void ParseTitleFile(std::string_view text, TitleList& list);
 // Every entry in list order, each followed by CR LF.
 std::string FormatTitleFile(const TitleList& list);
 
-// Reads the stream to its end and parses it. Returns false on a read error; the complete
-// lines read before it stay in the list.
-bool ReadTitleStream(std::istream& in, TitleList& list);
+// A source of bytes: copies at most "size" bytes into "buffer" and returns how many; 0 means
+// the end of the data. On a read error it sets "failed"; any bytes returned by that same
+// call were read whole and still count.
+using ReadBytesFn = std::function<std::size_t(char* buffer, std::size_t size, bool& failed)>;
+
+// Reads the bytes to their end and parses them. Returns false on a read error; the complete
+// lines read before it stay in the list, a line cut short by it is dropped.
+bool ReadTitleData(const ReadBytesFn& read, TitleList& list);
 
 // Empties the list, then loads the file. Returns false when the file cannot be opened or
 // read (the caller then tells the user and adds the built-in titles).
-bool LoadTitleFile(const std::filesystem::path& path, TitleList& list);
+bool LoadTitleFile(const std::string& path, TitleList& list);
 
 // Moves the file "from" over "to", replacing it; true on success.
-using ReplaceFileFn =
-    std::function<bool(const std::filesystem::path& from, const std::filesystem::path& to)>;
+using ReplaceFileFn = std::function<bool(const std::string& from, const std::string& to)>;
 
 // Writes the list to "<path>.tmp" beside the file, then lets replace() move it over the file,
 // so that a failed write never costs the titles already saved. On failure the temporary file
 // is removed, the previous file stays as it was, and the result is false.
-bool SaveTitleFile(const std::filesystem::path& path, const TitleList& list,
-                   const ReplaceFileFn& replace);
+bool SaveTitleFile(const std::string& path, const TitleList& list, const ReplaceFileFn& replace);
 
-// A portable replace for SaveTitleFile: std::filesystem::rename.
-bool ReplaceFileByRename(const std::filesystem::path& from, const std::filesystem::path& to);
+// A portable replace for SaveTitleFile, with std::rename. Where rename refuses to replace an
+// existing file (Windows), the old file is first moved aside to "<to>.old" and put back when
+// the new one cannot take its place; that takes three steps, so the Windows program uses its
+// own one-step move instead.
+bool ReplaceFileByRename(const std::string& from, const std::string& to);
 
 }  // namespace blenker

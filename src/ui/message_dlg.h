@@ -16,6 +16,8 @@ class CMessageDlg : public Dialog {
 
     std::string m_strMessage;
 
+    const ToolTip& ToolTips() const { return m_toolTip; }
+
   protected:
     BOOL OnInitDialog() override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -91,10 +91,6 @@ class ProgramCopy {
     std::vector<UniqueKernelHandle> m_processes;
 };
 
-std::string Text(HWND window) {
-    return test::WindowTexts(window).substr(0, ::GetWindowTextLengthA(window));
-}
-
 TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything) {
     ProgramCopy program;
     const HANDLE process = program.Start();
@@ -103,23 +99,30 @@ TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything
 
     const HWND language = WaitForDialog(pid, IDC_FRENCH);
     ASSERT_NE(language, nullptr) << "no language dialog";
-    EXPECT_EQ(Text(language), "The Blenker");
+    EXPECT_EQ(test::WindowText(language), "The Blenker");
     EXPECT_EQ(DialogOf(pid, IDC_TITLE_LIST), nullptr) << "the main window came first";
     ::SendMessageA(::GetDlgItem(language, IDC_FRENCH), BM_CLICK, 0, 0);
     ::PostMessageA(language, WM_COMMAND, IDOK, 0);
 
     const HWND message = WaitForDialog(pid, IDC_MESSAGE_TEXT);
     ASSERT_NE(message, nullptr) << "no message window";
-    EXPECT_EQ(Text(::GetDlgItem(message, IDC_MESSAGE_TEXT)).substr(0, 66),
+    EXPECT_EQ(test::WindowText(::GetDlgItem(message, IDC_MESSAGE_TEXT)).substr(0, 66),
               "The file 'Blenked.txt' has been created. It is used to save the ti");
     ::PostMessageA(message, WM_COMMAND, IDOK, 0);
 
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr) << "no main window";
-    EXPECT_EQ(Text(main), "The Blenker 2.005 - On");
-    EXPECT_EQ(Text(::GetDlgItem(main, IDC_DELAY_LABEL)), "D\xE9lai :");
+    EXPECT_EQ(test::WindowText(main), "The Blenker 2.005 - On");
+    EXPECT_EQ(test::WindowText(::GetDlgItem(main, IDC_DELAY_LABEL)), "D\xE9lai :");
     const HWND list = ::GetDlgItem(main, IDC_TITLE_LIST);
-    EXPECT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 8);
+    ASSERT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 8);
+    // Read as UTF-16: this Wine hands ANSI list texts of another process over as wide text.
+    wchar_t first[100] = {};
+    wchar_t last[100] = {};
+    ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    ::SendMessageW(list, LB_GETTEXT, 7, reinterpret_cast<LPARAM>(last));
+    EXPECT_STREQ(first, L"Bienvenue sur la page perso d'un membre Tripod !");
+    EXPECT_STREQ(last, L"Window refreshes every");
 
     ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(WaitForExit(process, 10000)) << "Esc did not end the program";

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -58,26 +58,72 @@ TEST(TitleFileParseTest, FormatsEveryEntryWithCrLf) {
               "Info iFrance\r\nLes sponsors de Chez\r\nWelcome to a Tripod Member Page\r\n");
 }
 
-// Hands out its text, then fails like a disk that went away.
-class BreakingBuffer : public std::streambuf {
+// Hands out its text in pieces of "piece" bytes at most, then either ends or fails like a
+// disk that went away. When "failWithLastPiece" is set, the failure comes with the last piece.
+class PieceReader {
   public:
-    explicit BreakingBuffer(std::string text) : m_text(std::move(text)) {
-        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
-    }
+    PieceReader(std::string text, std::size_t piece, bool fail, bool failWithLastPiece = false)
+        : m_text(std::move(text)),
+          m_piece(piece),
+          m_fail(fail),
+          m_failWithLastPiece(failWithLastPiece) {}
 
-  protected:
-    int_type underflow() override { throw std::runtime_error("read error"); }
+    std::size_t operator()(char* buffer, std::size_t size, bool& failed) {
+        EXPECT_FALSE(m_ended) << "read again after the end or a failure";
+        const std::size_t count = std::min({m_piece, size, m_text.size() - m_at});
+        m_text.copy(buffer, count, m_at);
+        m_at += count;
+        if (m_at == m_text.size() && (count == 0 || m_failWithLastPiece)) {
+            failed = m_fail;
+            m_ended = true;
+        }
+        return count;
+    }
 
   private:
     std::string m_text;
+    std::size_t m_piece;
+    bool m_fail;
+    bool m_failWithLastPiece;
+    std::size_t m_at = 0;
+    bool m_ended = false;
 };
 
+TEST(TitleFileParseTest, ReadsEveryLineWhateverThePiecesOfTheData) {
+    const std::string longTitle(10000, 'x');  // more than one block of the reader
+    const std::string text = "b\r\n\n  a  \n" + longTitle + "\r\nb\nc";
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{4096}, std::size_t{100000}}) {
+        SCOPED_TRACE(piece);
+        TitleList list;
+        EXPECT_TRUE(ReadTitleData(PieceReader(text, piece, false), list));
+        EXPECT_EQ(list.Titles(), Titles({"a", "b", "c", longTitle}));
+
+        TitleList empty;
+        EXPECT_TRUE(ReadTitleData(PieceReader("", piece, false), empty));
+        EXPECT_EQ(empty.Size(), 0u);
+    }
+}
+
 TEST(TitleFileParseTest, ReadErrorKeepsTheCompleteLinesReadBefore) {
-    BreakingBuffer buffer("one\r\ntwo\nthr");
-    std::istream in(&buffer);
-    TitleList list;
-    EXPECT_FALSE(ReadTitleStream(in, list));
-    EXPECT_EQ(list.Titles(), Titles({"one", "two"}));
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{4}, std::size_t{4096}}) {
+        SCOPED_TRACE(piece);
+        TitleList list;
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true), list));
+        EXPECT_EQ(list.Titles(), Titles({"one", "two"}));
+
+        // The bytes handed out with the failure were read: their complete lines count too.
+        TitleList withLast;
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true, true), withLast));
+        EXPECT_EQ(withLast.Titles(), Titles({"one", "two"}));
+        TitleList endedLine;
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\ntwo\n", piece, true, true), endedLine));
+        EXPECT_EQ(endedLine.Titles(), Titles({"one", "two"}));
+
+        TitleList nothing;
+        EXPECT_FALSE(ReadTitleData(PieceReader("", piece, true), nothing));
+        EXPECT_EQ(nothing.Size(), 0u);
+    }
 }
 
 // Each test works in a fresh folder of its own under the temporary directory.
@@ -89,7 +135,7 @@ class TitleFileTest : public ::testing::Test {
         do {
             m_dir = fs::temp_directory_path() / ("blenker-title-file-" + std::to_string(random()));
         } while (!fs::create_directory(m_dir));
-        m_file = m_dir / "Blenked.txt";
+        m_file = (m_dir / "Blenked.txt").string();
     }
     void TearDown() override {
         std::error_code ignored;
@@ -103,10 +149,19 @@ class TitleFileTest : public ::testing::Test {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    fs::path Temp() const { return m_dir / "Blenked.txt.tmp"; }
+    std::string Temp() const { return (m_dir / "Blenked.txt.tmp").string(); }
+    // The names in the folder, sorted.
+    Titles Files() const {
+        Titles names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(m_dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     fs::path m_dir;
-    fs::path m_file;
+    std::string m_file;
 };
 
 TEST_F(TitleFileTest, LoadEmptiesTheListThenReadsTheFile) {
@@ -130,7 +185,7 @@ TEST_F(TitleFileTest, LoadFailsWhenTheFileCannotBeRead) {
     EXPECT_FALSE(LoadTitleFile(m_file, list));
     EXPECT_EQ(list.Size(), 0u);
     list.Insert("Old");
-    EXPECT_FALSE(LoadTitleFile(m_dir, list));  // a folder, not a file
+    EXPECT_FALSE(LoadTitleFile(m_dir.string(), list));  // a folder, not a file
     EXPECT_EQ(list.Size(), 0u);
 }
 
@@ -155,7 +210,7 @@ TEST_F(TitleFileTest, SaveReplacesTheFileAndLoadsBack) {
     Write(m_file, "previous\r\n");
     ASSERT_TRUE(SaveTitleFile(m_file, list, ReplaceFileByRename));
     EXPECT_EQ(Read(m_file), FormatTitleFile(list));
-    EXPECT_FALSE(fs::exists(Temp()));
+    EXPECT_EQ(Files(), Titles({"Blenked.txt"}));
     TitleList loaded;
     ASSERT_TRUE(LoadTitleFile(m_file, loaded));
     EXPECT_EQ(loaded.Titles(), list.Titles());
@@ -167,7 +222,7 @@ TEST_F(TitleFileTest, FailedSaveLeavesThePreviousFileWhole) {
     TitleList list;
     list.Insert("new");
     bool replaceCalled = false;
-    const auto refuse = [&](const fs::path& from, const fs::path& to) {
+    const auto refuse = [&](const std::string& from, const std::string& to) {
         replaceCalled = true;
         EXPECT_EQ(from, Temp());
         EXPECT_EQ(to, m_file);
@@ -179,7 +234,7 @@ TEST_F(TitleFileTest, FailedSaveLeavesThePreviousFileWhole) {
     EXPECT_EQ(Read(m_file), previous);
     EXPECT_FALSE(fs::exists(Temp()));
 
-    const auto throwing = [](const fs::path&, const fs::path&) -> bool {
+    const auto throwing = [](const std::string&, const std::string&) -> bool {
         throw fs::filesystem_error("replace", std::make_error_code(std::errc::io_error));
     };
     EXPECT_FALSE(SaveTitleFile(m_file, list, throwing));
@@ -192,8 +247,10 @@ TEST_F(TitleFileTest, SaveFailsWhenTheTemporaryFileCannotBeWritten) {
     list.Insert("new");
     const fs::path missing = m_dir / "missing";
     bool replaceCalled = false;
-    const auto replace = [&](const fs::path&, const fs::path&) { return replaceCalled = true; };
-    EXPECT_FALSE(SaveTitleFile(missing / "Blenked.txt", list, replace));
+    const auto replace = [&](const std::string&, const std::string&) {
+        return replaceCalled = true;
+    };
+    EXPECT_FALSE(SaveTitleFile((missing / "Blenked.txt").string(), list, replace));
     EXPECT_FALSE(replaceCalled);
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_TRUE(fs::is_empty(m_dir));
@@ -204,9 +261,23 @@ TEST_F(TitleFileTest, ReplaceByRenameMovesOverAnExistingFile) {
     Write(m_file, "old");
     EXPECT_TRUE(ReplaceFileByRename(Temp(), m_file));
     EXPECT_EQ(Read(m_file), "new");
-    EXPECT_FALSE(fs::exists(Temp()));
+    EXPECT_EQ(Files(), Titles({"Blenked.txt"}));  // nothing left aside
     EXPECT_FALSE(ReplaceFileByRename(Temp(), m_file));
     EXPECT_EQ(Read(m_file), "new");
+    EXPECT_EQ(Files(), Titles({"Blenked.txt"}));
+
+    // A file left aside by an interrupted replace does not stop the next one.
+    Write(m_file + ".old", "older");
+    Write(Temp(), "newer");
+    EXPECT_TRUE(ReplaceFileByRename(Temp(), m_file));
+    EXPECT_EQ(Read(m_file), "newer");
+}
+
+TEST_F(TitleFileTest, ReplaceByRenameMovesToANewName) {
+    Write(Temp(), "new");
+    EXPECT_TRUE(ReplaceFileByRename(Temp(), m_file));
+    EXPECT_EQ(Read(m_file), "new");
+    EXPECT_EQ(Files(), Titles({"Blenked.txt"}));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class BlenkerDlgTest : public ::testing::Test {
     void Click(int id) { ::SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
     void Type(const char* text) { ::SetWindowTextA(dialog->Item(IDC_TITLE_EDIT), text); }
     std::string Field(int id) { return dialog->ItemText(id); }
-    std::string Caption() { return test::WindowTexts(dialog->Hwnd()).substr(0, 22); }
+    std::string Caption() { return test::WindowText(dialog->Hwnd()); }
     // Keys reach the dialog through its loop's IsDialogMessage.
     void Key(int id, WPARAM key) {
         MSG msg{dialog->Item(id), WM_KEYDOWN, key, 0, 0, {}};
@@ -146,7 +146,7 @@ TEST_F(BlenkerDlgTest, TheCheckBoxSwitchesScanning) {
     EXPECT_EQ(Caption(), "The Blenker 2.005 - On");
     EXPECT_EQ(::IsDlgButtonChecked(dialog->Hwnd(), IDC_ENABLE), BST_CHECKED);
     Click(IDC_ENABLE);
-    EXPECT_EQ(test::WindowTexts(dialog->Hwnd()).substr(0, 23), "The Blenker 2.005 - Off");
+    EXPECT_EQ(Caption(), "The Blenker 2.005 - Off");
     EXPECT_EQ(Stored("Settings", "PreviousState"), 0u);
     EXPECT_EQ(dialog->Schedule().m_nTimer, 0u);
     Click(IDC_ENABLE);

@@ -118,6 +118,12 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM found) {
 }
 }  // namespace
 
+std::string WindowText(HWND window) {
+    char text[1100] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
 std::string WindowTexts(HWND window) {
     char caption[512] = {};
     ::GetWindowTextA(window, caption, sizeof caption);

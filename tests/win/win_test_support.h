@@ -84,6 +84,9 @@ class ModalCloser {
     std::vector<std::string> m_seen;
 };
 
+// The text of a window (its caption, or a control's text).
+std::string WindowText(HWND window);
+
 // The caption and every control text of a window, joined by " | ".
 std::string WindowTexts(HWND window);
 
