@@ -1,6 +1,5 @@
 #include "titles/title_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -121,32 +120,6 @@ bool SaveTitleFile(const std::string& path, const TitleList& list, const Replace
     }
     RemoveQuietly(temp);
     return false;
-}
-
-bool ReplaceFileByRename(const std::string& from, const std::string& to) {
-    if (std::rename(from.c_str(), to.c_str()) == 0) {
-        return true;
-    }
-#ifdef _WIN32
-    // The C library of Windows refuses to rename over an existing file (EEXIST, or EACCES in
-    // some versions); any other error is final.
-    if (errno != EEXIST && errno != EACCES) {
-        return false;
-    }
-    const std::string aside = to + ".old";
-    std::remove(aside.c_str());  // left over from an interrupted replace
-    if (std::rename(to.c_str(), aside.c_str()) != 0) {
-        return false;
-    }
-    if (std::rename(from.c_str(), to.c_str()) != 0) {
-        std::rename(aside.c_str(), to.c_str());
-        return false;
-    }
-    std::remove(aside.c_str());
-    return true;
-#else
-    return false;
-#endif
 }
 
 }  // namespace blenker

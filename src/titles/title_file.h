@@ -45,10 +45,4 @@ using ReplaceFileFn = std::function<bool(const std::string& from, const std::str
 // is removed, the previous file stays as it was, and the result is false.
 bool SaveTitleFile(const std::string& path, const TitleList& list, const ReplaceFileFn& replace);
 
-// A portable replace for SaveTitleFile, with std::rename. Where rename refuses to replace an
-// existing file (Windows), the old file is first moved aside to "<to>.old" and put back when
-// the new one cannot take its place; that takes three steps, so the Windows program uses its
-// own one-step move instead.
-bool ReplaceFileByRename(const std::string& from, const std::string& to);
-
 }  // namespace blenker
