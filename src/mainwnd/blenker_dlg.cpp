@@ -1,5 +1,8 @@
 #include "mainwnd/blenker_dlg.h"
 
+#include <shellapi.h>
+#include <windowsx.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -8,8 +11,10 @@
 #include "app/win_app.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
+#include "mainwnd/target_title.h"
 #include "titles/title_file.h"
 #include "ui/message_dlg.h"
+#include "ui/skin_menu.h"
 
 namespace blenker {
 
@@ -94,6 +99,8 @@ BOOL CBlenkerDlg::OnInitDialog() {
     // The delay field is narrow: no margins, so that "10.0" fits.
     ::SendDlgItemMessageA(Hwnd(), IDC_DELAY, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 
+    SetTrayIcon(1, LoadResString(IDS_TRAY_TIP));
+
     Attach(Hwnd());
     LoadOptions();
     LoadTitleFile();
@@ -162,6 +169,18 @@ void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDC_CLOSE:
             ::SendMessageA(Hwnd(), WM_CLOSE, 0, 0);
             break;
+        case IDC_MINIMIZE:
+        case ID_TRAY_MINIMIZE:
+            Hide();
+            break;
+        case WM_BLENK_RESTORE:
+            ::ShowWindow(Hwnd(), SW_SHOW);
+            m_bHidden = 0;
+            break;
+        case ID_TRAY_ENABLED:
+            ToggleScan();
+            UpdateData(false);
+            break;
         case IDOK:
             OnOK();
             break;
@@ -169,25 +188,175 @@ void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
             EndDialog(IDCANCEL);
             break;
         default:
-            // The invisible default button 1049 swallows the Enter key; the settings, help and
-            // minimise buttons open windows that are not part of the program yet.
+            // The invisible default button 1049 swallows the Enter key; the settings and help
+            // buttons open windows that are not part of the program yet.
             break;
     }
 }
 
-std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             m_engine.OnTimer(m_desktop, static_cast<unsigned>(wParam));
             return 0;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(m_hIcon.Get());
+        case WM_TRAY_NOTIFY:
+            // The shell's notification is answered at once; the work runs from the loop.
+            ::PostMessageA(Hwnd(),
+                           lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
+                           : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
+                                                      : WM_TRAY_OTHER,
+                           wParam, lParam);
+            return 0;
+        case WM_TRAY_LBUTTON:
+            OnIconTrayLButtonDown();
+            return 0;
+        case WM_TRAY_RBUTTON:
+            OnIconTrayRButtonDown();
+            return 0;
+        case WM_SYSCOMMAND:
+            // Minimising hides the window in the notification area, never on the taskbar.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                Hide();
+                return 0;
+            }
+            return std::nullopt;
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_MENU && m_trackedMenu != nullptr) {
+                m_trackedMenu->MeasureItem(item, Hwnd());
+                return TRUE;
+            }
+            return std::nullopt;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_MENU && m_trackedMenu != nullptr) {
+                m_trackedMenu->DrawItem(item);
+                return TRUE;
+            }
+            return std::nullopt;
+        }
+        case WM_LBUTTONDOWN:
+            OnLButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return std::nullopt;
+        case WM_LBUTTONUP:
+            OnLButtonUp({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return std::nullopt;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse (a system menu, a task switch): the drag is over.
+            if (m_bDragging && reinterpret_cast<HWND>(lParam) != Hwnd()) {
+                EndDrag();
+            }
+            return std::nullopt;
         case WM_DESTROY:
+            SetTrayIcon(2, "");
             End();
             return std::nullopt;
         default:
             return std::nullopt;
     }
+}
+
+void CBlenkerDlg::Hide() {
+    ::ShowWindow(Hwnd(), SW_HIDE);
+    m_bHidden = 1;
+}
+
+void CBlenkerDlg::OnIconTrayLButtonDown() {
+    ::PostMessageA(Hwnd(), WM_COMMAND, WM_BLENK_RESTORE, 0);
+}
+
+void CBlenkerDlg::OnIconTrayRButtonDown() {
+    CSkinMenu menu;
+    ProfileStore& store = m_app.Store();
+    const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
+    menu.SetColors(static_cast<COLORREF>(ReadInt(store, Setting::ColorText)), RGB(255, 0, 0),
+                   background, background);
+    if (!menu.CreatePopupMenu()) {
+        return;
+    }
+    // The item texts must outlive the menu: the items hold pointers to them.
+    const std::string enabled = m_app.LoadLangString(IDS_TRAY_ENABLED);
+    const std::string open = m_app.LoadLangString(IDS_TRAY_OPEN);
+    const std::string minimize = m_app.LoadLangString(IDS_TRAY_MINIMIZE);
+    const std::string exit = m_app.LoadLangString(IDS_TRAY_EXIT);
+    menu.AppendOwnerDrawnItem(ID_TRAY_ENABLED, enabled.c_str());
+    if (m_bHidden) {
+        menu.AppendOwnerDrawnItem(WM_BLENK_RESTORE, open.c_str());
+    } else {
+        menu.AppendOwnerDrawnItem(ID_TRAY_MINIMIZE, minimize.c_str());
+    }
+    menu.AppendOwnerDrawnItem(IDOK, exit.c_str());
+    menu.CheckItem(ID_TRAY_ENABLED, m_schedule.m_bEnable != 0);
+
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // In the foreground, so that the menu closes when the user clicks elsewhere.
+    ::SetForegroundWindow(Hwnd());
+    // Lets the activation settle first: on some systems a menu opened over a window that was
+    // just hidden would otherwise close at once.
+    MSG pending;
+    ::PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+    m_trackedMenu = &menu;
+    menu.Track(Hwnd(), cursor);
+    m_trackedMenu = nullptr;
+    ::PostMessageA(Hwnd(), WM_NULL, 0, 0);
+}
+
+void CBlenkerDlg::SetTrayIcon(int action, const std::string& tip) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = Hwnd();
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_TRAY_NOTIFY;
+    data.hIcon = m_smallIcon.Get();
+    tip.copy(data.szTip, 63);
+    ::Shell_NotifyIconA(action == 1 ? NIM_ADD : action == 2 ? NIM_DELETE : NIM_MODIFY, &data);
+}
+
+void CBlenkerDlg::SetCaption(const std::string& caption) {
+    WindowScanHost::SetCaption(caption);
+    SetTrayIcon(3, caption);
+}
+
+void CBlenkerDlg::OnLButtonDown(POINT at) {
+    if (::ChildWindowFromPoint(Hwnd(), at) != Item(IDC_TARGET)) {
+        return;
+    }
+    ::SetCapture(Hwnd());
+    m_bDragging = 1;
+    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
+                          reinterpret_cast<WPARAM>(m_draggedIcon.Get()), 0);
+    ::SetCursor(m_dragCursor);
+}
+
+void CBlenkerDlg::OnLButtonUp(POINT at) {
+    if (!m_bDragging) {
+        return;
+    }
+    ::ClientToScreen(Hwnd(), &at);
+    if (const HWND found = ::WindowFromPoint(at)) {
+        std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(found)) + 1);
+        const int length = ::GetWindowTextA(found, text.data(), static_cast<int>(text.size()));
+        std::string title(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+        if (m_engine.m_bRemoveAppName) {
+            title = CutAppName(title);
+        }
+        AddTitle(title);
+    }
+    EndDrag();
+}
+
+void CBlenkerDlg::EndDrag() {
+    m_bDragging = 0;
+    if (::GetCapture() == Hwnd()) {
+        ::ReleaseCapture();
+    }
+    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
+                          reinterpret_cast<WPARAM>(m_targetIcon.Get()), 0);
 }
 
 void CBlenkerDlg::OnOK() {

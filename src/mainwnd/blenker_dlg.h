@@ -19,6 +19,17 @@
 namespace blenker {
 
 class VWinApp;
+class CSkinMenu;
+
+// The notification icon's messages and commands.
+inline constexpr UINT WM_TRAY_NOTIFY = 5001;   // the icon's callback; lParam: the mouse message
+inline constexpr UINT WM_TRAY_LBUTTON = 5002;  // a left press on the icon
+inline constexpr UINT WM_TRAY_RBUTTON = 5003;  // a right press on the icon
+inline constexpr UINT WM_TRAY_OTHER = 5004;    // any other mouse message on the icon
+inline constexpr int WM_BLENK_RESTORE = 1027;  // command: show the window
+inline constexpr int ID_TRAY_ENABLED = 1025;   // command: switch scanning
+inline constexpr int ID_TRAY_MINIMIZE = 1026;  // command: hide the window
+inline constexpr UINT kTrayIconId = 102;
 
 class CBlenkerDlg : public Dialog, private WindowScanHost {
   public:
@@ -41,9 +52,14 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     const ScanSchedule& Schedule() const { return m_schedule; }
     const ToolTip& ToolTips() const { return m_toolTip; }
 
+    // The notification icon: 1 adds it, 2 deletes it, any other action changes its tip (cut
+    // to 63 characters).
+    void SetTrayIcon(int action, const std::string& tip);
+
     std::string m_strTitle;
     int m_bHidden;
     int m_bInSettings = 0;
+    int m_bDragging = 0;
 
   protected:
     BOOL OnInitDialog() override;
@@ -57,8 +73,16 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     void OnSelChange();
     void LoadTitleFile();
     void FillListBox();
+    void Hide();
+    void OnIconTrayLButtonDown();
+    void OnIconTrayRButtonDown();
+    // The target drag.
+    void OnLButtonDown(POINT at);
+    void OnLButtonUp(POINT at);
+    void EndDrag();
 
-    // The schedule's host: timer 1 and the caption come from WindowScanHost.
+    // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
+    void SetCaption(const std::string& caption) override;
     void RefreshControls() override { UpdateData(false); }
     void SaveTitleFile() override;
 
@@ -74,6 +98,7 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;
     HCURSOR m_dragCursor = nullptr;
+    CSkinMenu* m_trackedMenu = nullptr;  // the tray menu while it is open
 };
 
 }  // namespace blenker

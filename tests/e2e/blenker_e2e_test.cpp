@@ -166,6 +166,34 @@ TEST(BlenkerE2eTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(first, 10000));
+
+    // Once the first has ended, a new start works as usual.
+    const HANDLE third = program.Start();
+    const HWND again = WaitForDialog(::GetProcessId(third), IDC_TITLE_LIST);
+    ASSERT_NE(again, nullptr);
+    ::PostMessageA(again, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(third, 10000));
+}
+
+TEST(BlenkerE2eTest, MinimizedAtStartupItShowsNoWindowAndASecondStartKeepsItHidden) {
+    ProgramCopy program;
+    program.Store().WriteProfileInt("", "Version", 2005);
+    program.Store().WriteProfileInt("Settings", "MinimizeAtStartup", 1);
+    test::WriteFileBytes(program.File("Blenked.txt"), "Some popup\r\n");
+    const HANDLE first = program.Start();
+    const DWORD pid = ::GetProcessId(first);
+    // Running (it writes its settings at start), with its main window created but not shown.
+    ASSERT_TRUE(
+        test::PumpUntil([&] { return ReadRawValue(program.Key(), "Location").found; }, 10000));
+    test::PumpMessages(1500);
+    EXPECT_FALSE(WaitForExit(first, 0));
+    EXPECT_EQ(DialogOf(pid, 0), nullptr) << "a window was shown";
+
+    const HANDLE second = program.Start();
+    EXPECT_TRUE(WaitForExit(second, 5000));
+    test::PumpMessages(500);
+    EXPECT_FALSE(WaitForExit(first, 0));
+    EXPECT_EQ(DialogOf(pid, 0), nullptr) << "the second start showed the first";
 }
 
 TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {

@@ -1,0 +1,167 @@
+#include "ui/skin_menu.h"
+
+#include <cstddef>
+#include <cstring>
+#include <utility>
+
+#include "framework/unique_handle.h"
+#include "ui/menu_metrics.h"
+
+namespace blenker {
+
+namespace {
+
+// The classic size of NONCLIENTMETRICSA, without the iPaddedBorderWidth of newer headers: every
+// system version accepts it.
+constexpr UINT kClassicNonClientMetricsSize =
+    offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+static_assert(kClassicNonClientMetricsSize == 340);
+
+// A window's device context, released when it goes out of scope.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+    ~WindowDc() {
+        if (m_dc != nullptr) {
+            ::ReleaseDC(m_window, m_dc);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    HDC Get() const { return m_dc; }
+
+  private:
+    HWND m_window;
+    HDC m_dc;
+};
+
+// An object selected into a device context; the previous one goes back when this goes out of
+// scope, before the object itself may be deleted.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object)
+        : m_dc(dc), m_previous(object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (m_previous != nullptr && m_previous != HGDI_ERROR) {
+            ::SelectObject(m_dc, m_previous);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+const char* ItemText(ULONG_PTR itemData) {
+    const auto* text = reinterpret_cast<const char*>(itemData);
+    return text != nullptr ? text : "";
+}
+
+MenuRect ToMenuRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+RECT ToRect(const MenuRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+}  // namespace
+
+CSkinMenu::CSkinMenu()
+    : m_text(::GetSysColor(COLOR_MENUTEXT)),
+      m_selectedText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
+      m_background(::GetSysColor(COLOR_MENU)),
+      m_selectedBackground(::GetSysColor(COLOR_HIGHLIGHT)) {}
+
+CSkinMenu::~CSkinMenu() {
+    if (m_menu != nullptr) {
+        ::DestroyMenu(m_menu);
+    }
+}
+
+void CSkinMenu::SetColors(COLORREF text, COLORREF selectedText, COLORREF background,
+                          COLORREF selectedBackground) {
+    m_text = text;
+    m_selectedText = selectedText;
+    m_background = background;
+    m_selectedBackground = selectedBackground;
+}
+
+bool CSkinMenu::CreatePopupMenu() {
+    const HMENU menu = ::CreatePopupMenu();
+    if (menu == nullptr) {
+        return false;
+    }
+    if (const HMENU old = std::exchange(m_menu, menu)) {
+        ::DestroyMenu(old);
+    }
+    return true;
+}
+
+void CSkinMenu::AppendOwnerDrawnItem(UINT id, const char* text) {
+    // With MF_OWNERDRAW the "new item" argument is the item data, handed back in the measure
+    // and draw requests.
+    ::AppendMenuA(m_menu, MF_OWNERDRAW, id, text);
+}
+
+void CSkinMenu::CheckItem(UINT id, bool checked) {
+    ::CheckMenuItem(m_menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = kClassicNonClientMetricsSize;
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
+    // Declared in this order, they go in reverse: font deselected, DC released, font deleted.
+    const UniqueGdiObject font(::CreateFontIndirectA(&metrics.lfMenuFont));
+    const WindowDc dc(window);
+    const SelectedObject selectedFont(dc.Get(), font.Get());
+
+    const char* text = ItemText(item.itemData);
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &extent);
+    const MenuSize size = MenuItemSize(extent.cx, extent.cy);
+    item.itemWidth = static_cast<UINT>(size.width);
+    item.itemHeight = static_cast<UINT>(size.height);
+}
+
+void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const COLORREF color = selected ? m_selectedText : m_text;
+
+    {
+        const UniqueGdiObject bar(
+            ::CreateSolidBrush(selected ? m_selectedBackground : m_background));
+        ::FillRect(dc, &item.rcItem, bar.As<HBRUSH>());
+    }
+
+    if ((item.itemState & ODS_CHECKED) != 0) {
+        const RECT dot =
+            ToRect(CheckDotRect(ToMenuRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK),
+                                ::GetSystemMetrics(SM_CYMENUCHECK)));
+        const UniqueGdiObject pen(::CreatePen(PS_SOLID, 1, color));
+        const UniqueGdiObject brush(::CreateSolidBrush(color));
+        const SelectedObject selectedPen(dc, pen.Get());
+        const SelectedObject selectedBrush(dc, brush.Get());
+        ::Ellipse(dc, dot.left, dot.top, dot.right, dot.bottom);
+    }
+
+    const COLORREF previousColor = ::SetTextColor(dc, color);
+    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+    RECT textRect =
+        ToRect(MenuTextRect(ToMenuRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK)));
+    ::DrawTextA(dc, ItemText(item.itemData), -1, &textRect, 0);
+    ::SetBkMode(dc, previousMode);
+    ::SetTextColor(dc, previousColor);
+}
+
+UINT CSkinMenu::Track(HWND owner, POINT at) const {
+    return static_cast<UINT>(
+        ::TrackPopupMenu(m_menu, TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+}
+
+}  // namespace blenker

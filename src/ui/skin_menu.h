@@ -1,0 +1,50 @@
+// The popup menu of the notification-area icon, measured and drawn by the program itself in the
+// dialog colours: a flat bar per item, the item text, and a filled dot for a checked item. The
+// object owns its popup menu; the owner window hands it the WM_MEASUREITEM and WM_DRAWITEM
+// requests of the menu's items (CtlType ODT_MENU) while the menu is tracked.
+#pragma once
+
+#include "framework/win32.h"
+
+namespace blenker {
+
+class CSkinMenu {
+  public:
+    // Starts with the system's menu colours.
+    CSkinMenu();
+    ~CSkinMenu();
+    CSkinMenu(const CSkinMenu&) = delete;
+    CSkinMenu& operator=(const CSkinMenu&) = delete;
+
+    // Colours of the text and check dot, and of the bar, for normal and selected items.
+    void SetColors(COLORREF text, COLORREF selectedText, COLORREF background,
+                   COLORREF selectedBackground);
+
+    // Creates the (empty) popup menu, replacing one created before; false on failure.
+    bool CreatePopupMenu();
+    HMENU Handle() const { return m_menu; }
+
+    // Appends an item that the program draws; the text is the item data and must outlive the
+    // menu (the caller owns it). '&' marks the access key.
+    void AppendOwnerDrawnItem(UINT id, const char* text);
+    void CheckItem(UINT id, bool checked);
+
+    // The size of an item: its text in the system's menu font, measured on the device context
+    // of the given window (the application's main window), plus room for the check dot.
+    void MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const;
+    // Paints one item on the device context of the request; the DC is left as it was found.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+
+    // Shows the popup at the given screen point, owned by the window, until it closes; the
+    // chosen item arrives at the owner as WM_COMMAND. TrackPopupMenu's result.
+    UINT Track(HWND owner, POINT at) const;
+
+  private:
+    HMENU m_menu = nullptr;
+    COLORREF m_text;
+    COLORREF m_selectedText;
+    COLORREF m_background;
+    COLORREF m_selectedBackground;
+};
+
+}  // namespace blenker

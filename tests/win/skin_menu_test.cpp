@@ -1,0 +1,588 @@
+// The notification icon's popup menu: its items, their measure in the menu font, the pixels
+// that DrawItem paints, the device context it leaves behind, the GDI objects it frees, a popup
+// tracked on the screen, and the menu's lifetime.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/unique_handle.h"
+#include "ui/menu_metrics.h"
+#include "ui/skin_menu.h"
+#include "win_test_support.h"
+
+namespace blenker {
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kBlack = 0x000000;
+// What the canvas holds before an item is drawn, to see what DrawItem paints.
+constexpr COLORREF kUnpainted = 0x808080;
+
+constexpr UINT kEnabledId = 1025;
+constexpr UINT kMinimizeId = 1026;
+constexpr UINT kExitId = IDOK;
+
+const char kEnabled[] = "Enabled";
+const char kMinimize[] = "Minimize";
+const char kExit[] = "Exit";
+
+// A 32-bit DIB section selected into a memory DC.
+class Canvas {
+  public:
+    Canvas(int width, int height)
+        : m_width(width), m_height(height), m_dc(::CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        m_bitmap.Reset(::CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        m_previous = ::SelectObject(m_dc.Get(), m_bitmap.Get());
+        Fill(kUnpainted);
+    }
+    ~Canvas() { ::SelectObject(m_dc.Get(), m_previous); }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    bool Valid() const { return m_dc && m_bitmap; }
+    HDC Dc() const { return m_dc.Get(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
+
+    void Fill(COLORREF color) {
+        const UniqueGdiObject brush(::CreateSolidBrush(color));
+        const RECT all{0, 0, m_width, m_height};
+        ::FillRect(m_dc.Get(), &all, brush.As<HBRUSH>());
+    }
+
+    // Pixels of one colour inside a rectangle.
+    int Count(const RECT& area, COLORREF color) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                count += Pixel(x, y) == color ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    // The smallest rectangle that holds every pixel of the area that is not the given colour;
+    // empty when there is none.
+    RECT Extent(const RECT& area, COLORREF except) const {
+        RECT found{area.right, area.bottom, area.left, area.top};
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (Pixel(x, y) != except) {
+                    found.left = std::min<LONG>(found.left, x);
+                    found.top = std::min<LONG>(found.top, y);
+                    found.right = std::max<LONG>(found.right, x + 1);
+                    found.bottom = std::max<LONG>(found.bottom, y + 1);
+                }
+            }
+        }
+        return found.left < found.right ? found : RECT{};
+    }
+
+  private:
+    int m_width;
+    int m_height;
+    UniqueMemoryDc m_dc;
+    UniqueGdiObject m_bitmap;
+    HGDIOBJ m_previous = nullptr;
+};
+
+// The system's menu font, read with the full structure of this header (the menu reads the
+// shorter classic one).
+UniqueGdiObject MenuFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        return UniqueGdiObject();
+    }
+    return UniqueGdiObject(::CreateFontIndirectA(&metrics.lfMenuFont));
+}
+
+// The extent of a text in a font (the DC's own font for none).
+SIZE TextExtent(const char* text, HGDIOBJ font) {
+    const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    const HGDIOBJ previous = font != nullptr ? ::SelectObject(dc.Get(), font) : nullptr;
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &size);
+    if (previous != nullptr) {
+        ::SelectObject(dc.Get(), previous);
+    }
+    return size;
+}
+
+int CheckWidth() {
+    return ::GetSystemMetrics(SM_CXMENUCHECK);
+}
+int CheckHeight() {
+    return ::GetSystemMetrics(SM_CYMENUCHECK);
+}
+
+RECT DotRect(const RECT& item) {
+    const MenuRect dot =
+        CheckDotRect({item.left, item.top, item.right, item.bottom}, CheckWidth(), CheckHeight());
+    return {dot.left, dot.top, dot.right, dot.bottom};
+}
+
+// How many more GDI objects this process can create: brushes are made until the system
+// refuses one, then all deleted again. The process's limit less this number is the number of
+// GDI objects alive, which GetGuiResources does not report under Wine (it answers 0).
+size_t FreeGdiObjects() {
+    constexpr size_t kMost = 1'000'000;
+    std::vector<UniqueGdiObject> brushes;
+    brushes.reserve(70'000);
+    while (brushes.size() < kMost) {
+        UniqueGdiObject brush(::CreateSolidBrush(0x123456));
+        if (!brush) {
+            break;
+        }
+        brushes.push_back(std::move(brush));
+    }
+    return brushes.size();
+}
+
+// The menu of the notification icon as the main window builds it, in its colours.
+class SkinMenuTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_menu.SetColors(kWhite, kRed, kBlack, kBlack);
+        ASSERT_TRUE(m_menu.CreatePopupMenu());
+        m_menu.AppendOwnerDrawnItem(kEnabledId, kEnabled);
+        m_menu.AppendOwnerDrawnItem(kMinimizeId, kMinimize);
+        m_menu.AppendOwnerDrawnItem(kExitId, kExit);
+        m_menu.CheckItem(kEnabledId, true);
+    }
+
+    // The height that MeasureItem gives an item.
+    int ItemHeight(const char* text) {
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemData = reinterpret_cast<ULONG_PTR>(text);
+        m_menu.MeasureItem(measure, nullptr);
+        return static_cast<int>(measure.itemHeight);
+    }
+
+    // Draws an item across the canvas, starting at the given row.
+    RECT Draw(Canvas& canvas, const char* text, UINT state, int top = 8) {
+        const RECT item{0, top, canvas.Width(), top + ItemHeight(text)};
+        DRAWITEMSTRUCT draw{};
+        draw.CtlType = ODT_MENU;
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.itemState = state;
+        draw.hDC = canvas.Dc();
+        draw.rcItem = item;
+        draw.itemData = reinterpret_cast<ULONG_PTR>(text);
+        m_menu.DrawItem(draw);
+        return item;
+    }
+
+    CSkinMenu m_menu;
+};
+
+TEST_F(SkinMenuTest, ItemsAreOwnerDrawnWithTheirTextAsDataAndEnabledChecked) {
+    ASSERT_EQ(::GetMenuItemCount(m_menu.Handle()), 3);
+    const struct {
+        UINT id;
+        const char* text;
+        bool checked;
+    } expected[] = {
+        {kEnabledId, kEnabled, true}, {kMinimizeId, kMinimize, false}, {kExitId, kExit, false}};
+    for (int position = 0; position < 3; ++position) {
+        SCOPED_TRACE(position);
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STATE;
+        ASSERT_TRUE(::GetMenuItemInfoA(m_menu.Handle(), position, TRUE, &info));
+        EXPECT_EQ(info.wID, expected[position].id);
+        EXPECT_NE(info.fType & MFT_OWNERDRAW, 0u);
+        EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(expected[position].text));
+        EXPECT_EQ((info.fState & MFS_CHECKED) != 0, expected[position].checked);
+    }
+
+    m_menu.CheckItem(kEnabledId, false);
+    EXPECT_EQ(::GetMenuState(m_menu.Handle(), kEnabledId, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    m_menu.CheckItem(kEnabledId, true);
+    EXPECT_NE(::GetMenuState(m_menu.Handle(), kEnabledId, MF_BYCOMMAND) & MF_CHECKED, 0u);
+}
+
+TEST_F(SkinMenuTest, MeasuresTheWholeTextInTheMenuFontPlus23By4) {
+    const UniqueGdiObject font = MenuFont();
+    ASSERT_TRUE(font);
+    // The menu font must measure differently from a DC's default font, or this test could not
+    // tell them apart.
+    ASSERT_NE(TextExtent(kMinimize, font.Get()).cx, TextExtent(kMinimize, nullptr).cx);
+    // '&' is measured like any other character.
+    ASSERT_GT(TextExtent("E&xit", font.Get()).cx, TextExtent(kExit, font.Get()).cx);
+
+    const test::TestPopup window("SkinMenuMeasure");
+    ASSERT_TRUE(window.Alive());
+    for (const char* text :
+         {kEnabled, kMinimize, kExit, "E&xit", "", "A rather long item of the popup menu"}) {
+        SCOPED_TRACE(text);
+        const SIZE extent = TextExtent(text, font.Get());
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemID = kExitId;
+        measure.itemData = reinterpret_cast<ULONG_PTR>(text);
+        m_menu.MeasureItem(measure, window.Hwnd());
+        EXPECT_EQ(static_cast<LONG>(measure.itemWidth), extent.cx + 23);
+        EXPECT_EQ(static_cast<LONG>(measure.itemHeight), extent.cy + 4);
+    }
+}
+
+TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) {
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const RECT item = Draw(canvas, kMinimize, 0);
+
+    // Only the item's rectangle is painted.
+    EXPECT_EQ(canvas.Pixel(5, item.top - 1), kUnpainted);
+    EXPECT_EQ(canvas.Pixel(5, item.bottom), kUnpainted);
+    // The bar: black where there is no text, the text white; nothing else.
+    const RECT bar{0, item.top, 200, item.bottom};
+    EXPECT_EQ(canvas.Pixel(0, item.top), kBlack);
+    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), kBlack);
+    EXPECT_GT(canvas.Count(bar, kWhite), 10);
+    EXPECT_EQ(canvas.Count(bar, kRed), 0);
+    EXPECT_EQ(canvas.Count(bar, kUnpainted), 0);
+
+    // The text starts past the check column plus 8 and 2 below the item's top; no dot.
+    const RECT ink = canvas.Extent(bar, kBlack);
+    const int textLeft = CheckWidth() + 8;
+    EXPECT_GE(ink.left, textLeft);
+    EXPECT_LE(ink.left, textLeft + 2);
+    EXPECT_GE(ink.top, item.top + 2);
+
+    // Pixel for pixel the text as DrawText puts it, unformatted, at that place.
+    Canvas expected(200, 40);
+    ASSERT_TRUE(expected.Valid());
+    expected.Fill(kBlack);
+    ::SetTextColor(expected.Dc(), kWhite);
+    ::SetBkMode(expected.Dc(), TRANSPARENT);
+    RECT textRect{textLeft, item.top + 2, 200, item.bottom};
+    ::DrawTextA(expected.Dc(), kMinimize, -1, &textRect, 0);
+    int different = 0;
+    for (int y = item.top; y < item.bottom; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            different += canvas.Pixel(x, y) != expected.Pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(different, 0);
+}
+
+TEST_F(SkinMenuTest, AmpersandUnderlinesTheAccessKey) {
+    Canvas plain(200, 40);
+    Canvas marked(200, 40);
+    ASSERT_TRUE(plain.Valid() && marked.Valid());
+    const RECT item = Draw(plain, kExit, 0);
+    Draw(marked, "E&xit", 0);
+    // The same letters, the '&' not shown, and an underline beneath them.
+    const RECT bar{0, item.top, 200, item.bottom};
+    const RECT plainInk = plain.Extent(bar, kBlack);
+    const RECT markedInk = marked.Extent(bar, kBlack);
+    EXPECT_EQ(markedInk.left, plainInk.left);
+    EXPECT_EQ(markedInk.right, plainInk.right);
+    EXPECT_GT(marked.Count(bar, kWhite), plain.Count(bar, kWhite));
+}
+
+TEST_F(SkinMenuTest, SelectedItemTurnsItsTextRedOnTheSameBar) {
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const RECT item = Draw(canvas, kMinimize, ODS_SELECTED);
+
+    const RECT bar{0, item.top, 200, item.bottom};
+    EXPECT_EQ(canvas.Pixel(0, item.top), kBlack);
+    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), kBlack);
+    EXPECT_GT(canvas.Count(bar, kRed), 10);
+    EXPECT_EQ(canvas.Count(bar, kWhite), 0);
+    EXPECT_EQ(canvas.Count(bar, kUnpainted), 0);
+    EXPECT_GE(canvas.Extent(bar, kBlack).left, CheckWidth() + 8);
+}
+
+TEST_F(SkinMenuTest, CheckedItemHasADotInTheShrunkCheckBox) {
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const RECT item = Draw(canvas, kEnabled, ODS_CHECKED);
+    const RECT dot = DotRect(item);
+    ASSERT_GT(dot.right - dot.left, 2);
+    ASSERT_GT(dot.bottom - dot.top, 2);
+
+    // The check column holds only the dot: white, filling its box, on the black bar.
+    const RECT column{0, item.top, CheckWidth() + 8, item.bottom};
+    const RECT ink = canvas.Extent(column, kBlack);
+    EXPECT_EQ(ink.left, dot.left);
+    EXPECT_EQ(ink.top, dot.top);
+    EXPECT_EQ(ink.right, dot.right);
+    EXPECT_EQ(ink.bottom, dot.bottom);
+    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), kWhite);
+    EXPECT_EQ(canvas.Count(column, kWhite) + canvas.Count(column, kBlack),
+              (column.right - column.left) * (column.bottom - column.top));
+    // The text beside it is drawn as well.
+    const RECT text{CheckWidth() + 8, item.top, 200, item.bottom};
+    EXPECT_GT(canvas.Count(text, kWhite), 10);
+
+    // Selected, the dot turns red with the text.
+    canvas.Fill(kUnpainted);
+    Draw(canvas, kEnabled, ODS_CHECKED | ODS_SELECTED);
+    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), kRed);
+    EXPECT_EQ(canvas.Count(column, kWhite), 0);
+    EXPECT_EQ(canvas.Extent(column, kBlack).left, dot.left);
+    EXPECT_GT(canvas.Count(text, kRed), 10);
+}
+
+TEST_F(SkinMenuTest, EachStateUsesItsOwnPairOfColours) {
+    constexpr COLORREF text = 0x00C000;
+    constexpr COLORREF selectedText = 0xC00000;
+    constexpr COLORREF background = 0x404040;
+    constexpr COLORREF selectedBackground = 0x800080;
+    m_menu.SetColors(text, selectedText, background, selectedBackground);
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+
+    RECT item = Draw(canvas, kEnabled, ODS_CHECKED);
+    RECT dot = DotRect(item);
+    EXPECT_EQ(canvas.Pixel(0, item.top), background);
+    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), background);
+    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), text);
+    EXPECT_GT(canvas.Count(item, text), 10);
+
+    item = Draw(canvas, kEnabled, ODS_CHECKED | ODS_SELECTED, 20);
+    dot = DotRect(item);
+    EXPECT_EQ(canvas.Pixel(0, item.top), selectedBackground);
+    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), selectedBackground);
+    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), selectedText);
+    EXPECT_GT(canvas.Count(item, selectedText), 10);
+    EXPECT_EQ(canvas.Count(item, text), 0);
+}
+
+TEST(SkinMenuDefaultsTest, StartsInTheSystemMenuColours) {
+    CSkinMenu menu;
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const RECT item{0, 5, 200, 25};
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.hDC = canvas.Dc();
+    draw.rcItem = item;
+    draw.itemData = reinterpret_cast<ULONG_PTR>(kExit);
+    menu.DrawItem(draw);
+    EXPECT_EQ(canvas.Pixel(199, 24), ::GetSysColor(COLOR_MENU));
+    EXPECT_GT(canvas.Count(item, ::GetSysColor(COLOR_MENUTEXT)), 5);
+
+    draw.itemState = ODS_SELECTED;
+    menu.DrawItem(draw);
+    EXPECT_EQ(canvas.Pixel(199, 24), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(canvas.Count(item, ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 5);
+}
+
+TEST_F(SkinMenuTest, DrawingLeavesTheDeviceContextAsItFoundIt) {
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const HDC dc = canvas.Dc();
+    ::SetTextColor(dc, 0x123456);
+    ::SetBkMode(dc, OPAQUE);
+    const HGDIOBJ pen = ::GetCurrentObject(dc, OBJ_PEN);
+    const HGDIOBJ brush = ::GetCurrentObject(dc, OBJ_BRUSH);
+    const HGDIOBJ font = ::GetCurrentObject(dc, OBJ_FONT);
+
+    for (UINT state :
+         {0u, UINT{ODS_SELECTED}, UINT{ODS_CHECKED}, UINT{ODS_CHECKED | ODS_SELECTED}}) {
+        SCOPED_TRACE(state);
+        Draw(canvas, kEnabled, state);
+        EXPECT_EQ(::GetTextColor(dc), 0x123456u);
+        EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen);
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), brush);
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font);
+    }
+}
+
+TEST_F(SkinMenuTest, MeasuringLeavesTheWindowsOwnDeviceContextAsItWas) {
+    // A window with a device context of its own keeps what is selected into it between uses.
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_OWNDC;
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "SkinMenuOwnDc";
+    ::RegisterClassA(&windowClass);
+    const UniqueWindow window(::CreateWindowExA(0, "SkinMenuOwnDc", "", WS_POPUP, 0, 0, 50, 50,
+                                                nullptr, nullptr, windowClass.hInstance, nullptr));
+    ASSERT_TRUE(window);
+    const HDC dc = ::GetDC(window.Get());
+    const HGDIOBJ font = ::GetCurrentObject(dc, OBJ_FONT);
+    ::ReleaseDC(window.Get(), dc);
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemData = reinterpret_cast<ULONG_PTR>(kMinimize);
+    m_menu.MeasureItem(measure, window.Get());
+
+    const HDC again = ::GetDC(window.Get());
+    EXPECT_EQ(again, dc);
+    EXPECT_EQ(::GetCurrentObject(again, OBJ_FONT), font);
+    ::ReleaseDC(window.Get(), again);
+}
+
+TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
+    const test::TestPopup window("SkinMenuLeak");
+    ASSERT_TRUE(window.Alive());
+    Canvas canvas(200, 40);
+    ASSERT_TRUE(canvas.Valid());
+    const size_t before = FreeGdiObjects();
+    ASSERT_GT(before, 1000u);
+    ASSERT_LT(before, 1'000'000u) << "no limit of GDI objects to count against";
+    // The count is steady while nothing else runs.
+    ASSERT_EQ(FreeGdiObjects(), before);
+
+    for (int round = 0; round < 100; ++round) {
+        for (const char* text : {kEnabled, kMinimize, kExit}) {
+            MEASUREITEMSTRUCT measure{};
+            measure.CtlType = ODT_MENU;
+            measure.itemData = reinterpret_cast<ULONG_PTR>(text);
+            m_menu.MeasureItem(measure, window.Hwnd());
+        }
+        for (UINT state :
+             {0u, UINT{ODS_SELECTED}, UINT{ODS_CHECKED}, UINT{ODS_CHECKED | ODS_SELECTED}}) {
+            Draw(canvas, kEnabled, state);
+        }
+    }
+    EXPECT_EQ(FreeGdiObjects(), before);
+}
+
+// A window that hands the menu requests of its popup to the menu object, as the main window
+// does, and drives the popup with the keyboard from a timer: two steps down to "Minimize",
+// a look at the screen, then Enter.
+class MenuOwner : public test::TestPopup {
+  public:
+    explicit MenuOwner(CSkinMenu& menu) : TestPopup("SkinMenuOwner", 50, 50), m_menu(menu) {}
+
+    std::vector<std::string> measured;
+    bool drewCheckedEnabled = false;
+    bool drewSelectedMinimize = false;
+    int redOnScreen = 0;
+    UINT command = 0;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case WM_MEASUREITEM: {
+                auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+                if (measure.CtlType != ODT_MENU) {
+                    break;
+                }
+                measured.emplace_back(reinterpret_cast<const char*>(measure.itemData));
+                m_menu.MeasureItem(measure, Hwnd());
+                return TRUE;
+            }
+            case WM_DRAWITEM: {
+                const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+                if (draw.CtlType != ODT_MENU) {
+                    break;
+                }
+                drewCheckedEnabled |= draw.itemID == kEnabledId && (draw.itemState & ODS_CHECKED);
+                drewSelectedMinimize |=
+                    draw.itemID == kMinimizeId && (draw.itemState & ODS_SELECTED);
+                m_menu.DrawItem(draw);
+                return TRUE;
+            }
+            case WM_TIMER:
+                Step();
+                return 0;
+            case WM_COMMAND:
+                command = LOWORD(wParam);
+                return 0;
+        }
+        return TestPopup::OnMessage(message, wParam, lParam);
+    }
+
+  private:
+    void Step() {
+        if (++m_ticks == 50) {  // about 5 s: the popup did not close, end it rather than hang
+            ::EndMenu();
+            return;
+        }
+        const HWND popup = ::FindWindowA("#32768", nullptr);
+        if (popup == nullptr || !::IsWindowVisible(popup)) {
+            return;
+        }
+        switch (++m_shownTicks) {
+            case 1:
+                ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+                ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+                break;
+            case 3:
+                redOnScreen = CountOnScreen(popup, kRed);
+                ::PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+                break;
+        }
+    }
+
+    static int CountOnScreen(HWND window, COLORREF color) {
+        RECT area{};
+        ::GetWindowRect(window, &area);
+        const HDC screen = ::GetDC(nullptr);
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                count += ::GetPixel(screen, x, y) == color ? 1 : 0;
+            }
+        }
+        ::ReleaseDC(nullptr, screen);
+        return count;
+    }
+
+    CSkinMenu& m_menu;
+    int m_ticks = 0;
+    int m_shownTicks = 0;
+};
+
+TEST_F(SkinMenuTest, TrackedPopupIsMeasuredAndDrawnByTheMenuAndReportsTheChoice) {
+    MenuOwner owner(m_menu);
+    ASSERT_TRUE(owner.Alive());
+    ::SetForegroundWindow(owner.Hwnd());
+    ASSERT_NE(::SetTimer(owner.Hwnd(), 1, 100, nullptr), 0u);
+    const UINT result = m_menu.Track(owner.Hwnd(), POINT{300, 300});
+    ::KillTimer(owner.Hwnd(), 1);
+    test::PumpUntil([&] { return owner.command != 0; }, 2000);
+
+    EXPECT_NE(result, 0u);
+    EXPECT_EQ(owner.command, kMinimizeId);
+    EXPECT_EQ(owner.measured, (std::vector<std::string>{kEnabled, kMinimize, kExit}));
+    EXPECT_TRUE(owner.drewCheckedEnabled);
+    EXPECT_TRUE(owner.drewSelectedMinimize);
+    // The selected item showed in red on the screen.
+    EXPECT_GT(owner.redOnScreen, 10);
+}
+
+TEST(SkinMenuLifetimeTest, TheMenuGoesWithTheObject) {
+    HMENU first = nullptr;
+    HMENU second = nullptr;
+    {
+        CSkinMenu menu;
+        EXPECT_EQ(menu.Handle(), nullptr);
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        first = menu.Handle();
+        EXPECT_TRUE(::IsMenu(first));
+        // A second popup replaces the first one.
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        second = menu.Handle();
+        EXPECT_TRUE(::IsMenu(second));
+        EXPECT_FALSE(::IsMenu(first));
+    }
+    EXPECT_FALSE(::IsMenu(second));
+}
+
+}  // namespace
+}  // namespace blenker

@@ -1,0 +1,236 @@
+// The notification icon, its menu, hiding and restoring, and the target drag, driven by the
+// messages the shell and the mouse send.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "main_dialog_fixture.h"
+
+#include <shellapi.h>
+
+namespace blenker {
+namespace {
+
+using TrayTest = test::MainDialogFixture;
+using test::ReadFileBytes;
+
+struct MenuItem {
+    UINT id;
+    std::string text;
+    bool checked;
+    bool operator==(const MenuItem&) const = default;
+};
+
+std::vector<MenuItem>* g_menuItems = nullptr;
+int g_menuTicks = 0;
+
+// The open popup menu's window; closed menus may leave hidden ones behind.
+HWND OpenMenuWindow() {
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, "#32768", nullptr)) != nullptr) {
+        if (::IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Fires inside the menu's own loop: reads the open menu's items, then closes it.
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND window = OpenMenuWindow();
+    if (window == nullptr || g_menuItems == nullptr) {
+        if (++g_menuTicks > 30) {
+            ::EndMenu();  // never hang on a menu that does not show
+        }
+        return;
+    }
+    const auto menu = reinterpret_cast<HMENU>(::SendMessageA(window, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA | MIIM_STATE | MIIM_ID | MIIM_FTYPE;
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+        g_menuItems->push_back({info.wID, reinterpret_cast<const char*>(info.dwItemData),
+                                (info.fState & MFS_CHECKED) != 0});
+    }
+    g_menuItems = nullptr;
+    ::EndMenu();
+}
+
+// Right-clicks the icon as the shell reports it and returns what the menu offered.
+std::vector<MenuItem> OpenTrayMenu(HWND dialog) {
+    std::vector<MenuItem> items;
+    g_menuItems = &items;
+    g_menuTicks = 0;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &ReadOpenMenu);
+    ::SendMessageA(dialog, WM_TRAY_NOTIFY, kTrayIconId, WM_RBUTTONDOWN);
+    test::PumpUntil([&] { return g_menuItems == nullptr; }, 5000);
+    ::KillTimer(nullptr, timer);
+    g_menuItems = nullptr;
+    return items;
+}
+
+bool TrayIconExists(HWND dialog) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = dialog;
+    data.uID = kTrayIconId;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST_F(TrayTest, ALeftPressOnTheIconShowsTheWindow) {
+    Open("");
+    EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
+    Click(IDC_MINIMIZE);
+    EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
+    EXPECT_EQ(dialog->m_bHidden, 1);
+    // Scanning goes on while hidden.
+    EXPECT_NE(dialog->Schedule().m_nTimer, 0u);
+
+    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(dialog->Hwnd()) != FALSE; }));
+    EXPECT_EQ(dialog->m_bHidden, 0);
+    // Other mouse messages on the icon do nothing; a press while shown keeps it shown.
+    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_MOUSEMOVE);
+    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    test::PumpMessages(200);
+    EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
+}
+
+TEST_F(TrayTest, TheMenuOffersMinimizeOrOpenAndFollowsTheScanState) {
+    Open("");
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
+              (std::vector<MenuItem>{
+                  {1025, "Enabled", true}, {1026, "Minimize", false}, {IDOK, "Exit", false}}));
+    Click(IDC_ENABLE);
+    // The system minimise command hides the window instead of minimising it.
+    ::SendMessageA(dialog->Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE | 2, 0);
+    EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
+    EXPECT_FALSE(::IsIconic(dialog->Hwnd()));
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
+              (std::vector<MenuItem>{
+                  {1025, "Enabled", false}, {1027, "Open", false}, {IDOK, "Exit", false}}));
+}
+
+TEST_F(TrayTest, TheMenuSpeaksFrench) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteProfileInt("Settings", "Language", 1);
+    Open("");
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()), (std::vector<MenuItem>{{1025, "Actif", true},
+                                                                   {1026,
+                                                                    "R\xE9"
+                                                                    "duire",
+                                                                    false},
+                                                                   {IDOK, "Quitter", false}}));
+    Click(IDC_MINIMIZE);
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd())[1], (MenuItem{1027, "Ouvrir", false}));
+}
+
+TEST_F(TrayTest, MenuCommandsSwitchHideAndShow) {
+    Open("");
+    Type("typed, not added");
+    ::SendMessageA(dialog->Hwnd(), WM_COMMAND, ID_TRAY_ENABLED, 0);
+    EXPECT_EQ(Caption(), "The Blenker 2.005 - Off");
+    // The controls follow the members: the box is cleared, the typing is gone.
+    EXPECT_EQ(::IsDlgButtonChecked(dialog->Hwnd(), IDC_ENABLE), BST_UNCHECKED);
+    EXPECT_EQ(Field(IDC_TITLE_EDIT), "");
+
+    ::SendMessageA(dialog->Hwnd(), WM_COMMAND, ID_TRAY_MINIMIZE, 0);
+    EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
+    ::SendMessageA(dialog->Hwnd(), WM_COMMAND, WM_BLENK_RESTORE, 0);
+    EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
+    EXPECT_EQ(dialog->m_bHidden, 0);
+}
+
+TEST_F(TrayTest, ExitRemovesTheIconAndStoresEverything) {
+    Open("Kept\r\n");
+    Click(IDC_DELAY_UP);
+    ::DeleteFileA(dir.File("Blenked.txt").c_str());
+    const HWND window = dialog->Hwnd();
+    ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(dialog->RunModalLoop(false), IDOK);
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Kept\r\n");
+    ::DestroyWindow(window);
+    EXPECT_FALSE(TrayIconExists(window));
+    EXPECT_EQ(Stored("Settings", "Delay"), 1500u);
+    EXPECT_EQ(Stored("Settings", "PreviousState"), 1u);
+}
+
+class TargetDrag : public test::MainDialogFixture {
+  protected:
+    // A mouse message at a screen point, in the dialog's client coordinates as the system
+    // sends it.
+    void Mouse(UINT message, POINT screen) {
+        ::ScreenToClient(dialog->Hwnd(), &screen);
+        ::SendMessageA(dialog->Hwnd(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                       MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
+    }
+    POINT CentreOf(HWND window) {
+        RECT area{};
+        ::GetWindowRect(window, &area);
+        return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    }
+    HICON TargetIcon() {
+        return reinterpret_cast<HICON>(
+            ::SendDlgItemMessageA(dialog->Hwnd(), IDC_TARGET, STM_GETICON, 0, 0));
+    }
+    // Presses on the target and releases over the point.
+    void Drag(POINT drop) {
+        const HICON atRest = TargetIcon();
+        Mouse(WM_LBUTTONDOWN, CentreOf(dialog->Item(IDC_TARGET)));
+        ASSERT_EQ(::GetCapture(), dialog->Hwnd());
+        ASSERT_EQ(dialog->m_bDragging, 1);
+        EXPECT_NE(TargetIcon(), atRest);
+        Mouse(WM_LBUTTONUP, drop);
+        EXPECT_EQ(::GetCapture(), nullptr);
+        EXPECT_EQ(dialog->m_bDragging, 0);
+        EXPECT_EQ(TargetIcon(), atRest);
+    }
+};
+
+TEST_F(TargetDrag, TakesTheTitleOfAnotherProgramsWindowWithoutItsAppName) {
+    Open("");
+    test::HelperPopup popup("Popup title - Netscape");
+    const HWND window = popup.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Drag(CentreOf(window));
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Popup title"}));
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Popup title\r\n");
+}
+
+TEST_F(TargetDrag, KeepsTheWholeTitleWhenTheOptionIsOff) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteProfileInt("Settings", "RemoveAppName", 0);
+    Open("");
+    test::HelperPopup popup("Popup title - Netscape");
+    const HWND window = popup.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    Drag(CentreOf(window));
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Popup title - Netscape"}));
+}
+
+TEST_F(TargetDrag, DropsOnTheDialogItselfAndPressesBesideTheTarget) {
+    Open("");
+    // The dialog's own body: its caption is refused.
+    RECT body{};
+    ::GetWindowRect(dialog->Item(IDC_TITLE_LIST), &body);
+    Drag({body.left - 2, body.top + 20});
+    EXPECT_TRUE(ListBox().empty());
+
+    // The title field: the text typed there.
+    Type("Typed-in field");
+    Drag(CentreOf(dialog->Item(IDC_TITLE_EDIT)));
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Typed"}));
+
+    // A press beside the target starts nothing.
+    RECT target{};
+    ::GetWindowRect(dialog->Item(IDC_TARGET), &target);
+    Mouse(WM_LBUTTONDOWN, {target.left - 3, (target.top + target.bottom) / 2});
+    EXPECT_EQ(dialog->m_bDragging, 0);
+    EXPECT_NE(::GetCapture(), dialog->Hwnd());
+}
+
+}  // namespace
+}  // namespace blenker
