@@ -1,6 +1,6 @@
-// The notification icon's popup menu: its items, their measure in the menu font, the pixels
-// that DrawItem paints, the device context it leaves behind, the GDI objects it frees, a popup
-// tracked on the screen, and the menu's lifetime.
+// The notification icon's popup menu: the measure of its items in the menu font, the pixels
+// that DrawItem paints, the device context it leaves behind, the GDI objects it frees, and the
+// menu's lifetime. (The main window's tests open the real menu from the icon.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -191,32 +191,6 @@ class SkinMenuTest : public ::testing::Test {
     CSkinMenu m_menu;
 };
 
-TEST_F(SkinMenuTest, ItemsAreOwnerDrawnWithTheirTextAsDataAndEnabledChecked) {
-    ASSERT_EQ(::GetMenuItemCount(m_menu.Handle()), 3);
-    const struct {
-        UINT id;
-        const char* text;
-        bool checked;
-    } expected[] = {
-        {kEnabledId, kEnabled, true}, {kMinimizeId, kMinimize, false}, {kExitId, kExit, false}};
-    for (int position = 0; position < 3; ++position) {
-        SCOPED_TRACE(position);
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STATE;
-        ASSERT_TRUE(::GetMenuItemInfoA(m_menu.Handle(), position, TRUE, &info));
-        EXPECT_EQ(info.wID, expected[position].id);
-        EXPECT_NE(info.fType & MFT_OWNERDRAW, 0u);
-        EXPECT_EQ(info.dwItemData, reinterpret_cast<ULONG_PTR>(expected[position].text));
-        EXPECT_EQ((info.fState & MFS_CHECKED) != 0, expected[position].checked);
-    }
-
-    m_menu.CheckItem(kEnabledId, false);
-    EXPECT_EQ(::GetMenuState(m_menu.Handle(), kEnabledId, MF_BYCOMMAND) & MF_CHECKED, 0u);
-    m_menu.CheckItem(kEnabledId, true);
-    EXPECT_NE(::GetMenuState(m_menu.Handle(), kEnabledId, MF_BYCOMMAND) & MF_CHECKED, 0u);
-}
-
 TEST_F(SkinMenuTest, MeasuresTheWholeTextInTheMenuFontPlus23By4) {
     const UniqueGdiObject font = MenuFont();
     ASSERT_TRUE(font);
@@ -282,21 +256,6 @@ TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) 
     EXPECT_EQ(different, 0);
 }
 
-TEST_F(SkinMenuTest, AmpersandUnderlinesTheAccessKey) {
-    Canvas plain(200, 40);
-    Canvas marked(200, 40);
-    ASSERT_TRUE(plain.Valid() && marked.Valid());
-    const RECT item = Draw(plain, kExit, 0);
-    Draw(marked, "E&xit", 0);
-    // The same letters, the '&' not shown, and an underline beneath them.
-    const RECT bar{0, item.top, 200, item.bottom};
-    const RECT plainInk = plain.Extent(bar, kBlack);
-    const RECT markedInk = marked.Extent(bar, kBlack);
-    EXPECT_EQ(markedInk.left, plainInk.left);
-    EXPECT_EQ(markedInk.right, plainInk.right);
-    EXPECT_GT(marked.Count(bar, kWhite), plain.Count(bar, kWhite));
-}
-
 TEST_F(SkinMenuTest, SelectedItemTurnsItsTextRedOnTheSameBar) {
     Canvas canvas(200, 40);
     ASSERT_TRUE(canvas.Valid());
@@ -342,51 +301,6 @@ TEST_F(SkinMenuTest, CheckedItemHasADotInTheShrunkCheckBox) {
     EXPECT_GT(canvas.Count(text, kRed), 10);
 }
 
-TEST_F(SkinMenuTest, EachStateUsesItsOwnPairOfColours) {
-    constexpr COLORREF text = 0x00C000;
-    constexpr COLORREF selectedText = 0xC00000;
-    constexpr COLORREF background = 0x404040;
-    constexpr COLORREF selectedBackground = 0x800080;
-    m_menu.SetColors(text, selectedText, background, selectedBackground);
-    Canvas canvas(200, 40);
-    ASSERT_TRUE(canvas.Valid());
-
-    RECT item = Draw(canvas, kEnabled, ODS_CHECKED);
-    RECT dot = DotRect(item);
-    EXPECT_EQ(canvas.Pixel(0, item.top), background);
-    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), background);
-    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), text);
-    EXPECT_GT(canvas.Count(item, text), 10);
-
-    item = Draw(canvas, kEnabled, ODS_CHECKED | ODS_SELECTED, 20);
-    dot = DotRect(item);
-    EXPECT_EQ(canvas.Pixel(0, item.top), selectedBackground);
-    EXPECT_EQ(canvas.Pixel(199, item.bottom - 1), selectedBackground);
-    EXPECT_EQ(canvas.Pixel((dot.left + dot.right) / 2, (dot.top + dot.bottom) / 2), selectedText);
-    EXPECT_GT(canvas.Count(item, selectedText), 10);
-    EXPECT_EQ(canvas.Count(item, text), 0);
-}
-
-TEST(SkinMenuDefaultsTest, StartsInTheSystemMenuColours) {
-    CSkinMenu menu;
-    Canvas canvas(200, 40);
-    ASSERT_TRUE(canvas.Valid());
-    const RECT item{0, 5, 200, 25};
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.hDC = canvas.Dc();
-    draw.rcItem = item;
-    draw.itemData = reinterpret_cast<ULONG_PTR>(kExit);
-    menu.DrawItem(draw);
-    EXPECT_EQ(canvas.Pixel(199, 24), ::GetSysColor(COLOR_MENU));
-    EXPECT_GT(canvas.Count(item, ::GetSysColor(COLOR_MENUTEXT)), 5);
-
-    draw.itemState = ODS_SELECTED;
-    menu.DrawItem(draw);
-    EXPECT_EQ(canvas.Pixel(199, 24), ::GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_GT(canvas.Count(item, ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 5);
-}
-
 TEST_F(SkinMenuTest, DrawingLeavesTheDeviceContextAsItFoundIt) {
     Canvas canvas(200, 40);
     ASSERT_TRUE(canvas.Valid());
@@ -407,32 +321,6 @@ TEST_F(SkinMenuTest, DrawingLeavesTheDeviceContextAsItFoundIt) {
         EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), brush);
         EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font);
     }
-}
-
-TEST_F(SkinMenuTest, MeasuringLeavesTheWindowsOwnDeviceContextAsItWas) {
-    // A window with a device context of its own keeps what is selected into it between uses.
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = ::DefWindowProcA;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SkinMenuOwnDc";
-    ::RegisterClassA(&windowClass);
-    const UniqueWindow window(::CreateWindowExA(0, "SkinMenuOwnDc", "", WS_POPUP, 0, 0, 50, 50,
-                                                nullptr, nullptr, windowClass.hInstance, nullptr));
-    ASSERT_TRUE(window);
-    const HDC dc = ::GetDC(window.Get());
-    const HGDIOBJ font = ::GetCurrentObject(dc, OBJ_FONT);
-    ::ReleaseDC(window.Get(), dc);
-
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = reinterpret_cast<ULONG_PTR>(kMinimize);
-    m_menu.MeasureItem(measure, window.Get());
-
-    const HDC again = ::GetDC(window.Get());
-    EXPECT_EQ(again, dc);
-    EXPECT_EQ(::GetCurrentObject(again, OBJ_FONT), font);
-    ::ReleaseDC(window.Get(), again);
 }
 
 TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
@@ -459,111 +347,6 @@ TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
         }
     }
     EXPECT_EQ(FreeGdiObjects(), before);
-}
-
-// A window that hands the menu requests of its popup to the menu object, as the main window
-// does, and drives the popup with the keyboard from a timer: two steps down to "Minimize",
-// a look at the screen, then Enter.
-class MenuOwner : public test::TestPopup {
-  public:
-    explicit MenuOwner(CSkinMenu& menu) : TestPopup("SkinMenuOwner", 50, 50), m_menu(menu) {}
-
-    std::vector<std::string> measured;
-    bool drewCheckedEnabled = false;
-    bool drewSelectedMinimize = false;
-    int redOnScreen = 0;
-    UINT command = 0;
-
-  protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-            case WM_MEASUREITEM: {
-                auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-                if (measure.CtlType != ODT_MENU) {
-                    break;
-                }
-                measured.emplace_back(reinterpret_cast<const char*>(measure.itemData));
-                m_menu.MeasureItem(measure, Hwnd());
-                return TRUE;
-            }
-            case WM_DRAWITEM: {
-                const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-                if (draw.CtlType != ODT_MENU) {
-                    break;
-                }
-                drewCheckedEnabled |= draw.itemID == kEnabledId && (draw.itemState & ODS_CHECKED);
-                drewSelectedMinimize |=
-                    draw.itemID == kMinimizeId && (draw.itemState & ODS_SELECTED);
-                m_menu.DrawItem(draw);
-                return TRUE;
-            }
-            case WM_TIMER:
-                Step();
-                return 0;
-            case WM_COMMAND:
-                command = LOWORD(wParam);
-                return 0;
-        }
-        return TestPopup::OnMessage(message, wParam, lParam);
-    }
-
-  private:
-    void Step() {
-        if (++m_ticks == 50) {  // about 5 s: the popup did not close, end it rather than hang
-            ::EndMenu();
-            return;
-        }
-        const HWND popup = ::FindWindowA("#32768", nullptr);
-        if (popup == nullptr || !::IsWindowVisible(popup)) {
-            return;
-        }
-        switch (++m_shownTicks) {
-            case 1:
-                ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
-                ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
-                break;
-            case 3:
-                redOnScreen = CountOnScreen(popup, kRed);
-                ::PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
-                break;
-        }
-    }
-
-    static int CountOnScreen(HWND window, COLORREF color) {
-        RECT area{};
-        ::GetWindowRect(window, &area);
-        const HDC screen = ::GetDC(nullptr);
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                count += ::GetPixel(screen, x, y) == color ? 1 : 0;
-            }
-        }
-        ::ReleaseDC(nullptr, screen);
-        return count;
-    }
-
-    CSkinMenu& m_menu;
-    int m_ticks = 0;
-    int m_shownTicks = 0;
-};
-
-TEST_F(SkinMenuTest, TrackedPopupIsMeasuredAndDrawnByTheMenuAndReportsTheChoice) {
-    MenuOwner owner(m_menu);
-    ASSERT_TRUE(owner.Alive());
-    ::SetForegroundWindow(owner.Hwnd());
-    ASSERT_NE(::SetTimer(owner.Hwnd(), 1, 100, nullptr), 0u);
-    const UINT result = m_menu.Track(owner.Hwnd(), POINT{300, 300});
-    ::KillTimer(owner.Hwnd(), 1);
-    test::PumpUntil([&] { return owner.command != 0; }, 2000);
-
-    EXPECT_NE(result, 0u);
-    EXPECT_EQ(owner.command, kMinimizeId);
-    EXPECT_EQ(owner.measured, (std::vector<std::string>{kEnabled, kMinimize, kExit}));
-    EXPECT_TRUE(owner.drewCheckedEnabled);
-    EXPECT_TRUE(owner.drewSelectedMinimize);
-    // The selected item showed in red on the screen.
-    EXPECT_GT(owner.redOnScreen, 10);
 }
 
 TEST(SkinMenuLifetimeTest, TheMenuGoesWithTheObject) {
