@@ -35,7 +35,7 @@ class MainDialogFixture : public ::testing::Test {
 
     // Starts the application object and creates the main dialog, shown, over this title file
     // (none: no file). "Version" is stored first unless this is to be a first run.
-    void Open(const char* titleFile, bool firstRun = false) {
+    void Open(const char* titleFile, bool firstRun = false, bool show = true) {
         if (titleFile) {
             WriteFileBytes(dir.File("Blenked.txt"), titleFile);
         }
@@ -46,7 +46,9 @@ class MainDialogFixture : public ::testing::Test {
         app.InitInstance();
         dialog = std::make_unique<CBlenkerDlg>();
         ASSERT_TRUE(dialog->Create());
-        ::ShowWindow(dialog->Hwnd(), SW_SHOW);
+        if (show) {
+            ::ShowWindow(dialog->Hwnd(), SW_SHOW);
+        }
     }
 
     void Click(int id) { ::SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }

@@ -114,6 +114,18 @@ TEST_F(TrayTest, TheMenuOffersMinimizeOrOpenAndFollowsTheScanState) {
                   {1025, "Enabled", false}, {1027, "Open", false}, {IDOK, "Exit", false}}));
 }
 
+TEST_F(TrayTest, StartedHiddenTheMenuOffersOpen) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteProfileInt("Settings", "MinimizeAtStartup", 1);
+    Open("", /*firstRun=*/false, /*show=*/false);
+    EXPECT_EQ(dialog->m_bHidden, 1);
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
+              (std::vector<MenuItem>{{1025, "Enabled", true}, {1027, "Open", false},
+                                     {IDOK, "Exit", false}}));
+    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(dialog->Hwnd()) != FALSE; }));
+}
+
 TEST_F(TrayTest, TheMenuSpeaksFrench) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
         .WriteProfileInt("Settings", "Language", 1);
