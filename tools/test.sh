@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the portable unit tests natively under sanitizers,
-# the 32-bit program (built, not run: this Wine runs 64-bit programs only), then the unit, Win32
-# and end-to-end tests of the 64-bit program under Wine inside one Xvfb.
+# Builds everything and runs every test: the portable unit tests natively under sanitizers, a
+# short fuzzing of the records parser, the 32-bit program (built, not run: this Wine runs 64-bit
+# programs only), then the unit, Win32 and end-to-end tests of the 64-bit program under Wine
+# inside one Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,6 +16,8 @@ echo "== native build and unit tests (sanitizers)"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j"$jobs"
 ctest --test-dir build/native --output-on-failure --no-tests=error -j"$jobs"
+# The records parser against libFuzzer's inputs for a few seconds (longer: tools/fuzz.sh 600).
+bash tools/fuzz.sh "${FUZZ_SECONDS:-5}"
 
 echo "== 32-bit Windows build"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \

@@ -120,8 +120,8 @@ TEST_F(TrayTest, StartedHiddenTheMenuOffersOpen) {
     Open("", /*firstRun=*/false, /*show=*/false);
     EXPECT_EQ(dialog->m_bHidden, 1);
     EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
-              (std::vector<MenuItem>{{1025, "Enabled", true}, {1027, "Open", false},
-                                     {IDOK, "Exit", false}}));
+              (std::vector<MenuItem>{
+                  {1025, "Enabled", true}, {1027, "Open", false}, {IDOK, "Exit", false}}));
     ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(dialog->Hwnd()) != FALSE; }));
 }
