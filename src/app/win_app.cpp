@@ -100,7 +100,12 @@ bool CBlenkerApp::InitInstance() {
         ::CloseHandle(running);
         return true;
     }
+    ::SetLastError(ERROR_SUCCESS);
     const UniqueKernelHandle instance(::CreateMutexA(nullptr, TRUE, kInstanceMutex));
+    // Two starts at the same moment both find no mutex: the one that did not create it ends.
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        return true;
+    }
 
     SetDialogColors(static_cast<COLORREF>(ReadInt(Store(), Setting::ColorBg)),
                     static_cast<COLORREF>(ReadInt(Store(), Setting::ColorText)));
