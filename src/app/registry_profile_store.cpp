@@ -10,19 +10,20 @@ namespace blenker {
 RegistryProfileStore::RegistryProfileStore(std::string company, std::string application)
     : m_appKeyPath("Software\\" + company + "\\" + application) {}
 
-RegistryProfileStore RegistryProfileStore::ForThisExecutable() {
+std::string ExecutablePath() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length =
             ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
-            path.resize(length);
-            break;
+            return std::string(path.data(), length);
         }
         path.resize(path.size() * 2);
     }
-    return RegistryProfileStore(kRegistryKeyName,
-                                ExecutableBaseName(std::string_view(path.data(), path.size())));
+}
+
+RegistryProfileStore RegistryProfileStore::ForThisExecutable() {
+    return RegistryProfileStore(kRegistryKeyName, ExecutableBaseName(ExecutablePath()));
 }
 
 UniqueRegKey RegistryProfileStore::OpenSection(const std::string& section) const {
@@ -31,10 +32,8 @@ UniqueRegKey RegistryProfileStore::OpenSection(const std::string& section) const
         path += "\\" + section;
     }
     UniqueRegKey key;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
-        key.Release();  // the slot may hold garbage after a failure
-    }
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr);
     return key;
 }
 

@@ -11,6 +11,9 @@
 
 namespace blenker {
 
+// The full path of the running executable.
+std::string ExecutablePath();
+
 // The registry key name under "Software" that holds the maker's programs.
 inline constexpr char kRegistryKeyName[] = "Vorlen";
 

@@ -20,18 +20,6 @@ VWinApp* g_app = nullptr;
 // The name whose existence tells that The Blenker already runs in this session.
 constexpr char kInstanceMutex[] = "BlenkerOneSession";
 
-std::string ModulePath() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            return std::string(path.data(), length);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 }  // namespace
 
 std::string LoadResString(int id) {
@@ -65,10 +53,9 @@ VWinApp& TheApp() {
 
 bool VWinApp::InitInstance() {
     m_strVersion = LoadResString(IDS_VERSION);
-    const std::string module = ModulePath();
-    m_strExePath = WithExeExtension(module);
+    m_strExePath = WithExeExtension(ExecutablePath());
     m_strExeDir = DirectoryOf(m_strExePath);
-    m_store = std::make_unique<RegistryProfileStore>(kRegistryKeyName, ExecutableBaseName(module));
+    m_store = std::make_unique<RegistryProfileStore>(RegistryProfileStore::ForThisExecutable());
     m_nPrevRelease = ReadInt(*m_store, Setting::Version);
     m_nRelease = ParseDecimal(LoadResString(IDS_RELEASE));
     WriteInt(*m_store, Setting::Version, m_nRelease);

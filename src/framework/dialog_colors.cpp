@@ -34,13 +34,6 @@ void SetDialogColors(COLORREF background, COLORREF text) {
     colors.brush.Reset(::CreateSolidBrush(background));
 }
 
-COLORREF DialogBackgroundColor() {
-    return Current().background;
-}
-COLORREF DialogTextColor() {
-    return Current().text;
-}
-
 HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control) {
     switch (message) {
         case WM_CTLCOLORDLG:

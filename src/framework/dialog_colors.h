@@ -9,8 +9,6 @@ namespace blenker {
 
 // Replaces the colours (and their brush) for all dialogs at once; callers repaint what shows.
 void SetDialogColors(COLORREF background, COLORREF text);
-COLORREF DialogBackgroundColor();
-COLORREF DialogTextColor();
 
 // The answer to a WM_CTLCOLOR... request of a dialog: the brush to paint with, or nothing when
 // the control keeps the system colours.

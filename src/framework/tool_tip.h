@@ -22,7 +22,6 @@ class ToolTip {
     void UpdateTipText(HWND control, const std::string& text);
     // The text of a control's tool, empty when it has none.
     std::string TipText(HWND control) const;
-    HWND Hwnd() const { return m_hwnd; }
 
   private:
     HWND m_hwnd = nullptr;

@@ -48,7 +48,6 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     void UpdateData(bool fromControls);
 
     const TitleList& Titles() const { return m_titles; }
-    const ScanEngine& Engine() const { return m_engine; }
     const ScanSchedule& Schedule() const { return m_schedule; }
     const ToolTip& ToolTips() const { return m_toolTip; }
 

@@ -18,14 +18,13 @@ void ScanEngine::LoadOptions() {
 }
 
 void ScanEngine::SyncMatcher() {
-    if (m_matcherBuilt && m_matcherRevision == m_titles.Revision() &&
+    if (m_matcherRevision == m_titles.Revision() &&
         m_matcherCaseSensitive == m_titles.CaseSensitive()) {
         return;
     }
     m_matcher.Rebuild(m_titles.Titles(), m_titles.CaseSensitive());
     m_matcherRevision = m_titles.Revision();
     m_matcherCaseSensitive = m_titles.CaseSensitive();
-    m_matcherBuilt = true;
 }
 
 void ScanEngine::RunPass(Desktop& desktop) {

@@ -58,10 +58,10 @@ class ScanEngine {
 
     TitleList& m_titles;
     ProfileStore& m_store;
+    // The index starts empty, which is right for a new list (revision 0) whatever its case.
     TitleMatcher m_matcher;
     std::uint64_t m_matcherRevision = 0;
     bool m_matcherCaseSensitive = false;
-    bool m_matcherBuilt = false;
 };
 
 }  // namespace blenker

@@ -78,8 +78,12 @@ class ProgramCopy {
         m_processes.push_back(test::StartProcess(m_exe, "", m_dir.Path()));
         return m_processes.back().Get();
     }
-    // Makes the store of a user who already ran the program.
     RegistryProfileStore Store() const { return RegistryProfileStore(kRegistryKeyName, m_name); }
+    // A user who ran the program before: "Version" stored and a title file in place.
+    void MakeReturningUser(const std::string& titles) {
+        Store().WriteProfileInt("", "Version", 2005);
+        test::WriteFileBytes(File("Blenked.txt"), titles);
+    }
     std::string Key() const { return "Software\\Vorlen\\" + m_name; }
     std::string File(const std::string& name) const { return m_dir.File(name); }
     const std::string& Name() const { return m_name; }
@@ -144,8 +148,7 @@ TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything
 
 TEST(BlenkerE2eTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     ProgramCopy program;
-    program.Store().WriteProfileInt("", "Version", 2005);
-    test::WriteFileBytes(program.File("Blenked.txt"), "Some popup\r\n");
+    program.MakeReturningUser("Some popup\r\n");
     const HANDLE first = program.Start();
     const HWND main = WaitForDialog(::GetProcessId(first), IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);
@@ -177,9 +180,8 @@ TEST(BlenkerE2eTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
 
 TEST(BlenkerE2eTest, MinimizedAtStartupItShowsNoWindowAndASecondStartKeepsItHidden) {
     ProgramCopy program;
-    program.Store().WriteProfileInt("", "Version", 2005);
+    program.MakeReturningUser("Some popup\r\n");
     program.Store().WriteProfileInt("Settings", "MinimizeAtStartup", 1);
-    test::WriteFileBytes(program.File("Blenked.txt"), "Some popup\r\n");
     const HANDLE first = program.Start();
     const DWORD pid = ::GetProcessId(first);
     // Running (it writes its settings at start), with its main window created but not shown.
@@ -198,8 +200,7 @@ TEST(BlenkerE2eTest, MinimizedAtStartupItShowsNoWindowAndASecondStartKeepsItHidd
 
 TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
     ProgramCopy program;
-    program.Store().WriteProfileInt("", "Version", 2005);
-    test::WriteFileBytes(program.File("Blenked.txt"), "E2E nag\r\n");
+    program.MakeReturningUser("E2E nag\r\n");
     const HANDLE process = program.Start();
     const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);

@@ -219,7 +219,6 @@ RawValue ReadRawValue(const std::string& keyPath, const char* name) {
     UniqueRegKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, key.Put()) !=
         ERROR_SUCCESS) {
-        key.Release();
         return value;
     }
     DWORD size = 0;
