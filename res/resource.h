@@ -5,6 +5,7 @@
 // Dialog templates.
 #define IDD_MAIN 102
 #define IDD_MESSAGE 183
+#define IDD_NEW_VERSION 191
 #define IDD_LANGUAGE 195
 
 // Icons and the drag cursor.
@@ -70,6 +71,12 @@
 #define IDC_ENGLISH 1093
 #define IDC_FRENCH 1094
 
+// New-release window (191).
+#define IDC_NEW_VERSION_TEXT 1070
+#define IDC_DOWNLOAD_LINK 1072
+#define IDC_RELEASE_NOTES 1073
+#define IDC_NEW_VERSION_TITLE 1085
+
 // Strings outside the language pairs.
 #define IDS_VERSION 110
 #define IDS_RELEASE 111
@@ -99,3 +106,6 @@
 #define IDS_TRAY_OPEN 225
 #define IDS_TRAY_EXIT 226
 #define IDS_TRAY_MINIMIZE 227
+#define IDS_NEW_VERSION_TITLE 253
+#define IDS_NEW_VERSION_TEXT 254
+#define IDS_DOWNLOAD_LINK 255

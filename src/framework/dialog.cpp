@@ -141,6 +141,13 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
+            if (message == WM_CTLCOLORSTATIC) {
+                if (const LRESULT own =
+                        ::SendMessageA(reinterpret_cast<HWND>(lParam), WM_REFLECTED_CTLCOLORSTATIC,
+                                       wParam, lParam)) {
+                    return own;
+                }
+            }
             if (const auto handled = OnMessage(message, wParam, lParam)) {
                 return handled;
             }

@@ -12,6 +12,10 @@
 
 namespace blenker {
 
+// A dialog hands its static controls' WM_CTLCOLORSTATIC to the control first, as this message
+// with the same parameters; a control that answers with a brush decides its own colours.
+inline constexpr UINT WM_REFLECTED_CTLCOLORSTATIC = WM_USER + 0x1C00 + WM_CTLCOLORSTATIC;
+
 class Dialog {
   public:
     Dialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}

@@ -27,7 +27,7 @@ ToolTip::~ToolTip() {
     }
 }
 
-bool ToolTip::Create(HWND owner, int delayMs) {
+bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
     static const bool initialised = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         return ::InitCommonControlsEx(&controls) != FALSE;
@@ -41,7 +41,9 @@ bool ToolTip::Create(HWND owner, int delayMs) {
         return false;
     }
     ::SendMessageA(m_hwnd, TTM_SETDELAYTIME, TTDT_AUTOMATIC, delayMs);
-    ::SendMessageA(m_hwnd, TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
+    if (programColors) {
+        ::SendMessageA(m_hwnd, TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
+    }
     ::SendMessageA(m_hwnd, TTM_ACTIVATE, TRUE, 0);
     return true;
 }

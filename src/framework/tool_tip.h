@@ -1,6 +1,6 @@
-// A tool tip control as every one of the program's: automatic delay 750 ms, background
-// RGB(247, 189, 189), active. Its tools are controls of one dialog; the control watches their
-// mouse messages itself.
+// A tool tip control as the program's windows have them: automatic delay 750 ms, background
+// RGB(247, 189, 189), active; links keep the system's colours and a delay of their own. Its tools
+// are controls of one dialog; the control watches their mouse messages itself.
 #pragma once
 
 #include <string>
@@ -17,7 +17,7 @@ class ToolTip {
     ~ToolTip();
 
     bool Exists() const { return m_hwnd != nullptr; }
-    bool Create(HWND owner, int delayMs = 750);
+    bool Create(HWND owner, int delayMs = 750, bool programColors = true);
     void AddTool(HWND control, const std::string& text);
     void UpdateTipText(HWND control, const std::string& text);
     // The text of a control's tool, empty when it has none.

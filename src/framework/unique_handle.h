@@ -87,10 +87,17 @@ struct MemoryDcTraits {
     static void Close(Handle h) { ::DeleteDC(h); }
 };
 
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::FreeLibrary(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 

@@ -12,6 +12,8 @@
 #include "resource.h"
 #include "titles/builtin_titles.h"
 #include "mainwnd/target_title.h"
+#include "net/new_version_dlg.h"
+#include "net/release.h"
 #include "titles/title_file.h"
 #include "ui/message_dlg.h"
 #include "ui/skin_menu.h"
@@ -107,7 +109,32 @@ BOOL CBlenkerDlg::OnInitDialog() {
     UpdateTexts();
     m_schedule.StartupState();
     UpdateData(false);
+    if (ReadFlag(m_app.Store(), Setting::UpdateExe)) {
+        StartReleaseCheck();
+    }
     return TRUE;
+}
+
+void CBlenkerDlg::StartReleaseCheck() {
+    m_pUpdate.reset();
+    m_pUpdate = std::make_unique<CWebDownload>(Hwnd());
+    m_pUpdate->SetUrl(LoadResString(IDS_UPDATE_URL));
+    m_pUpdate->Start();
+}
+
+void CBlenkerDlg::OnReleaseReply() {
+    // The request is done with whatever happens below.
+    const std::unique_ptr<CWebDownload> reply = std::move(m_pUpdate);
+    if (!reply->Succeeded()) {
+        return;  // no connection: the user is not bothered
+    }
+    if (!IsNewerRelease(reply->GetValue("VersionNumber"), m_app.m_nRelease)) {
+        return;
+    }
+    CNewVersionDlg newVersion(Hwnd());
+    newVersion.m_strDownload = reply->GetValue("Download");
+    newVersion.m_strNotes = reply->GetValue(m_app.GetLanguage() != 0 ? "Infos_FRA" : "Infos_ENG");
+    newVersion.DoModal();
 }
 
 void CBlenkerDlg::UpdateData(bool fromControls) {
@@ -209,6 +236,12 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
                                                       : WM_TRAY_OTHER,
                            wParam, lParam);
             return 0;
+        case WM_DOWNLOAD_DONE:
+            // Only the reply of the pending request; one of a request dropped since is stale.
+            if (m_pUpdate != nullptr && m_pUpdate->Done()) {
+                OnReleaseReply();
+            }
+            return 0;
         case WM_TRAY_LBUTTON:
             OnIconTrayLButtonDown();
             return 0;
@@ -251,6 +284,7 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             }
             return std::nullopt;
         case WM_DESTROY:
+            m_pUpdate.reset();
             SetTrayIcon(2, "");
             End();
             return std::nullopt;

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
+#include "net/web_download.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_schedule.h"
 #include "scan/win32_desktop.h"
@@ -79,6 +81,9 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     void OnLButtonDown(POINT at);
     void OnLButtonUp(POINT at);
     void EndDrag();
+    // The release check: the request at start-up, and its reply.
+    void StartReleaseCheck();
+    void OnReleaseReply();
 
     // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
     void SetCaption(const std::string& caption) override;
@@ -97,7 +102,8 @@ class CBlenkerDlg : public Dialog, private WindowScanHost {
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;
     HCURSOR m_dragCursor = nullptr;
-    CSkinMenu* m_trackedMenu = nullptr;  // the tray menu while it is open
+    CSkinMenu* m_trackedMenu = nullptr;       // the tray menu while it is open
+    std::unique_ptr<CWebDownload> m_pUpdate;  // the release check while it is pending
 };
 
 }  // namespace blenker

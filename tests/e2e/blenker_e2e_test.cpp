@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/registry_profile_store.h"
+#include "loopback_http_server.h"
 #include "resource.h"
 #include "win_test_support.h"
 
@@ -73,9 +74,16 @@ class ProgramCopy {
         test::DeleteKeyTree(Key());
     }
 
-    // Starts the program in its folder; returns its process handle.
-    HANDLE Start() {
+    // Starts the program in its folder; returns its process handle. With a proxy address
+    // ("host:port"), the program's system proxy setting names it.
+    HANDLE Start(const std::string& proxy = "") {
+        if (!proxy.empty()) {
+            ::SetEnvironmentVariableA("http_proxy", ("http://" + proxy).c_str());
+        }
         m_processes.push_back(test::StartProcess(m_exe, "", m_dir.Path()));
+        if (!proxy.empty()) {
+            ::SetEnvironmentVariableA("http_proxy", nullptr);
+        }
         return m_processes.back().Get();
     }
     RegistryProfileStore Store() const { return RegistryProfileStore(kRegistryKeyName, m_name); }
@@ -215,6 +223,107 @@ TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
     ASSERT_TRUE(WaitForExit(process, 10000));
     EXPECT_EQ(ReadRawValue(program.Key() + "\\Stat", "Closed").Number(), 1u);
     EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), "E2E nag\r\n");
+}
+
+// The release check: the program asks the maker's site, through the system proxy setting, for
+// "/blenker/tbk_update.txt"; the loopback server stands in for the proxy and the site.
+constexpr char kReleasePath[] = "/blenker/tbk_update.txt";
+
+std::string ReleaseFile(const std::string& version) {
+    return "@VersionNumber\r\n" + version +
+           "\r\n@Download\r\nhttp://www.vorlen.example/blenker/Blenker.zip\r\n"
+           "@Infos_ENG\r\nFaster scans.\r\nSmaller program.\r\n"
+           "@Infos_FRA\r\nScans plus rapides.\r\nProgramme plus l\xE9ger.\r\n";
+}
+
+std::wstring WideText(HWND window) {
+    wchar_t text[512] = {};
+    ::GetWindowTextW(window, text, 512);
+    return text;
+}
+
+TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLanguage) {
+    struct Case {
+        int language;
+        const char* version;
+        const wchar_t* title;
+        const wchar_t* notes;
+    };
+    const Case cases[] = {
+        {0, "2006", L"New version of The Blenker !", L"Faster scans.\r\nSmaller program."},
+        {1, "2006 (beta)", L"Nouvelle version de The Blenker !",
+         L"Scans plus rapides.\r\nProgramme plus l\u00e9ger."},
+    };
+    for (const Case& c : cases) {
+        test::LoopbackHttpServer server;
+        server.Serve(kReleasePath, 200, ReleaseFile(c.version));
+        ProgramCopy program;
+        program.MakeReturningUser("Some title\r\n");
+        program.Store().WriteProfileInt("Settings", "Language", c.language);
+        const HANDLE process = program.Start(server.Address());
+        ASSERT_NE(process, nullptr);
+        const DWORD pid = ::GetProcessId(process);
+
+        const HWND window = WaitForDialog(pid, IDC_RELEASE_NOTES);
+        ASSERT_NE(window, nullptr) << "no new-release window for " << c.version;
+        EXPECT_EQ(server.Requests(), std::vector<std::string>({kReleasePath}));
+        EXPECT_EQ(WideText(::GetDlgItem(window, IDC_NEW_VERSION_TITLE)), c.title);
+        EXPECT_EQ(WideText(::GetDlgItem(window, IDC_RELEASE_NOTES)), c.notes);
+        // It belongs to the main window, which keeps running.
+        const HWND main = DialogOf(pid, IDC_TITLE_LIST);
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(::GetWindow(window, GW_OWNER), main);
+
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(window); }));
+        ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(WaitForExit(process, 10000));
+    }
+}
+
+TEST(BlenkerE2eTest, NoNewerReleaseOrNoConnectionShowsNothing) {
+    // The file's version; null: the proxy cannot be reached.
+    for (const char* version :
+         {"2005", "2004", "two thousand six", static_cast<const char*>(nullptr)}) {
+        const std::string name = version ? version : "unreachable";
+        test::LoopbackHttpServer server;
+        server.Serve(kReleasePath, 200, ReleaseFile(version ? version : "2006"));
+        ProgramCopy program;
+        program.MakeReturningUser("Some title\r\n");
+        const std::string proxy =
+            version ? server.Address()
+                    : "127.0.0.1:" + std::to_string(test::LoopbackHttpServer::ClosedPort());
+        const HANDLE process = program.Start(proxy);
+        ASSERT_NE(process, nullptr);
+        const DWORD pid = ::GetProcessId(process);
+        const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+        ASSERT_NE(main, nullptr) << name;
+        if (version) {
+            ASSERT_TRUE(server.WaitForAnswers(1, 10000)) << name << ": no request";
+        }
+        // Time for the reply to reach the main window and be handled.
+        test::PumpMessages(1500);
+        EXPECT_EQ(DialogOf(pid, IDC_RELEASE_NOTES), nullptr) << name;
+        ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(WaitForExit(process, 10000)) << name;
+    }
+}
+
+TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
+    test::LoopbackHttpServer server;
+    server.Serve(kReleasePath, 200, ReleaseFile("2006"));
+    ProgramCopy program;
+    program.MakeReturningUser("Some title\r\n");
+    program.Store().WriteProfileInt("Settings", "UpdateExe", 0);
+    const HANDLE process = program.Start(server.Address());
+    ASSERT_NE(process, nullptr);
+    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+    test::PumpMessages(2000);
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_EQ(DialogOf(::GetProcessId(process), IDC_RELEASE_NOTES), nullptr);
+    ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
 }
 
 }  // namespace

@@ -34,14 +34,16 @@ class MainDialogFixture : public ::testing::Test {
     }
 
     // Starts the application object and creates the main dialog, shown, over this title file
-    // (none: no file). "Version" is stored first unless this is to be a first run.
+    // (none: no file). "Version" is stored first unless this is to be a first run. The release
+    // check is off: these tests stay off the network (the end-to-end tests check it).
     void Open(const char* titleFile, bool firstRun = false, bool show = true) {
         if (titleFile) {
             WriteFileBytes(dir.File("Blenked.txt"), titleFile);
         }
+        RegistryProfileStore store(kRegistryKeyName, "blenker_win_tests");
+        store.WriteProfileInt("Settings", "UpdateExe", 0);
         if (!firstRun) {
-            RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-                .WriteProfileInt("", "Version", 2005);
+            store.WriteProfileInt("", "Version", 2005);
         }
         app.InitInstance();
         dialog = std::make_unique<CBlenkerDlg>();

@@ -1,0 +1,299 @@
+#include "net/hyper_link.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "framework/dialog.h"
+#include "net/url_check.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr int kTipDelayMs = 300;
+
+LinkColors& ClassColors() {
+    static LinkColors colors{RGB(0, 0, 255), RGB(0, 128, 128), RGB(128, 0, 128), RGB(255, 0, 0)};
+    return colors;
+}
+
+std::string TextOf(HWND window) {
+    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1);
+    const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+// The help program's hand cursor where it still exists, else the system's own.
+HCURSOR LoadHandCursor(UniqueIcon& copy) {
+    char path[MAX_PATH + 1] = {};
+    const UINT length = ::GetWindowsDirectoryA(path, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        const std::string helper = std::string(path, length) + "\\winhlp32.exe";
+        // Only its resources are wanted: the module is mapped as data and never run.
+        const UniqueModule module(
+            ::LoadLibraryExA(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        if (module) {
+            if (const HCURSOR cursor = ::LoadCursorA(module.Get(), MAKEINTRESOURCEA(106))) {
+                copy.Reset(::CopyIcon(cursor));
+            }
+        }
+    }
+    if (copy) {
+        return copy.Get();
+    }
+    return ::LoadCursorA(nullptr, IDC_HAND);
+}
+
+// The hand cursor of all links, once one of them has loaded it.
+struct HandCursorSlot {
+    UniqueIcon copy;
+    HCURSOR cursor = nullptr;
+};
+
+HandCursorSlot& SharedHandCursor() {
+    static HandCursorSlot slot;
+    return slot;
+}
+
+}  // namespace
+
+CHyperLink::~CHyperLink() {
+    Detach();
+}
+
+void CHyperLink::Detach() {
+    if (m_hwnd == nullptr) {
+        return;
+    }
+    ::RemoveWindowSubclass(m_hwnd, &CHyperLink::SubclassProc, kSubclassId);
+    if (m_font) {
+        ::SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_controlFont), FALSE);
+    }
+    m_hwnd = nullptr;
+}
+
+bool CHyperLink::Attach(HWND control) {
+    if (m_hwnd != nullptr || !::IsWindow(control)) {
+        return false;
+    }
+    m_hwnd = control;
+    if (m_target.empty()) {
+        m_target = TextOf(control);
+    }
+    if (::GetWindowTextLengthA(control) == 0) {
+        ::SetWindowTextA(control, m_target.c_str());
+    }
+    m_controlFont = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
+    LOGFONTA description{};
+    if (m_controlFont != nullptr &&
+        ::GetObjectA(m_controlFont, sizeof description, &description) == sizeof description) {
+        description.lfUnderline = (m_style & kLinkUnderline) != 0 ? TRUE : FALSE;
+        m_font.Reset(::CreateFontIndirectA(&description));
+        if (m_font) {
+            ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+        }
+        ResizeToText();
+    } else {
+        m_style &= ~kLinkAutoSize;
+    }
+    if ((m_style & kLinkNoHandCursor) == 0) {
+        HandCursor();
+    }
+    if (m_toolTip.Create(control, kTipDelayMs, false)) {
+        m_toolTip.AddTool(control, m_target);
+    }
+    ::SetWindowSubclass(control, &CHyperLink::SubclassProc, kSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void CHyperLink::SetLinkUrl(const std::string& target) {
+    m_target = target;
+    if (m_hwnd == nullptr) {
+        return;
+    }
+    ::ShowWindow(m_hwnd, SW_HIDE);
+    ResizeToText();
+    m_toolTip.UpdateTipText(m_hwnd, m_target);
+    ::ShowWindow(m_hwnd, SW_SHOW);
+}
+
+void CHyperLink::SetLinkText(const std::string& text) {
+    if (m_hwnd == nullptr) {
+        return;
+    }
+    ::ShowWindow(m_hwnd, SW_HIDE);
+    ::SetWindowTextA(m_hwnd, text.c_str());
+    ResizeToText();
+    ::ShowWindow(m_hwnd, SW_SHOW);
+}
+
+void CHyperLink::SetLinkColors(COLORREF normal, COLORREF active, COLORREF visited, COLORREF hover) {
+    if (hover == static_cast<COLORREF>(-1)) {
+        hover = ::GetSysColor(COLOR_HIGHLIGHT);
+    }
+    ClassColors() = {normal, active, visited, hover};
+}
+
+LinkColors CHyperLink::Colors() {
+    return ClassColors();
+}
+
+HCURSOR CHyperLink::HandCursor() {
+    HandCursorSlot& slot = SharedHandCursor();
+    if (slot.cursor == nullptr) {
+        slot.cursor = LoadHandCursor(slot.copy);
+    }
+    return slot.cursor;
+}
+
+bool CHyperLink::OpenTarget() {
+    const bool allowed = !m_webOnly || IsWebAddress(m_target);
+    const auto result = allowed ? reinterpret_cast<INT_PTR>(::ShellExecuteA(
+                                      nullptr, "open", m_target.c_str(), nullptr, "", SW_SHOW))
+                                : 0;
+    if (result <= 32) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_state.visited = true;
+    Repaint();
+    return true;
+}
+
+void CHyperLink::ResizeToText() {
+    if (m_hwnd == nullptr || (m_style & kLinkAutoSize) == 0) {
+        return;
+    }
+    const HWND parent = ::GetParent(m_hwnd);
+    RECT window{};
+    ::GetWindowRect(m_hwnd, &window);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+    RECT client{};
+    ::GetClientRect(m_hwnd, &client);
+    const int borderWidth = (window.right - window.left) - client.right;
+    const int borderHeight = (window.bottom - window.top) - client.bottom;
+
+    const std::string text = TextOf(m_hwnd);
+    SIZE extent{};
+    if (const HDC dc = ::GetDC(m_hwnd)) {
+        const HGDIOBJ old = m_font ? ::SelectObject(dc, m_font.Get()) : nullptr;
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        if (old != nullptr) {
+            ::SelectObject(dc, old);
+        }
+        ::ReleaseDC(m_hwnd, dc);
+    }
+
+    const auto style = static_cast<DWORD>(::GetWindowLongA(m_hwnd, GWL_STYLE));
+    const DWORD kind = style & SS_TYPEMASK;
+    const LinkAlign align = kind == SS_CENTER  ? LinkAlign::Center
+                            : kind == SS_RIGHT ? LinkAlign::Right
+                                               : LinkAlign::Left;
+    const LinkRect fitted =
+        FitLinkToText({window.left, window.top, window.right, window.bottom}, extent.cx, extent.cy,
+                      align, (style & SS_CENTERIMAGE) != 0);
+    ::MoveWindow(m_hwnd, fitted.left, fitted.top, fitted.right - fitted.left + borderWidth,
+                 fitted.bottom - fitted.top + borderHeight, TRUE);
+}
+
+void CHyperLink::Repaint() const {
+    // The text is drawn on a hollow background: the parent repaints what lies beneath first.
+    const HWND parent = ::GetParent(m_hwnd);
+    RECT area{};
+    ::GetWindowRect(m_hwnd, &area);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+    auto& link = *reinterpret_cast<CHyperLink*>(self);
+    if (message == WM_NCDESTROY) {
+        link.Detach();
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    return link.OnMessage(message, wParam, lParam);
+}
+
+LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = m_hwnd;
+    switch (message) {
+        case WM_REFLECTED_CTLCOLORSTATIC: {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            ::SetTextColor(dc, LinkTextColor(m_state, m_style, ClassColors()));
+            ::SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(::GetStockObject(HOLLOW_BRUSH));
+        }
+        case WM_SETCURSOR:
+            if (const HCURSOR hand = SharedHandCursor().cursor) {
+                ::SetCursor(hand);
+                return TRUE;
+            }
+            break;
+        case WM_MOUSEMOVE:
+            if (!m_state.hover) {
+                m_state.hover = true;
+                Repaint();
+                ::SetCapture(hwnd);
+            } else {
+                RECT client{};
+                ::GetClientRect(hwnd, &client);
+                const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (!::PtInRect(&client, at)) {
+                    m_state.hover = false;
+                    ::ReleaseCapture();
+                    Repaint();
+                }
+            }
+            break;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse: the pointer is no longer known to be over the link.
+            if (m_state.hover && reinterpret_cast<HWND>(lParam) != hwnd) {
+                m_state.hover = false;
+                Repaint();
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            if ((m_style & kLinkGetFocusOnClick) != 0) {
+                ::SetFocus(hwnd);
+            }
+            if ((m_style & kLinkDownClick) != 0) {
+                OpenTarget();
+            }
+            m_state.active = true;
+            break;
+        case WM_LBUTTONUP:
+            if (m_state.active && (m_style & kLinkDownClick) == 0) {
+                OpenTarget();
+            }
+            break;
+        case WM_SETFOCUS:
+            m_state.active = true;
+            Repaint();
+            break;
+        case WM_KILLFOCUS:
+            m_state.hover = false;
+            m_state.active = false;
+            Repaint();
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                OpenTarget();
+                return 0;
+            }
+            break;
+        case WM_NCHITTEST:
+            // A static without the notify style would let the mouse through to its parent.
+            return HTCLIENT;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace blenker

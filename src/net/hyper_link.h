@@ -1,0 +1,73 @@
+// A static text control of a dialog turned into a link: underlined text in the link colours, a
+// hand cursor, a tip that shows the target, the keyboard focus and the space bar, and the
+// target opened by the shell when it is clicked.
+#pragma once
+
+#include <string>
+
+#include "framework/tool_tip.h"
+#include "framework/unique_handle.h"
+#include "framework/win32.h"
+#include "net/link_style.h"
+
+namespace blenker {
+
+class CHyperLink {
+  public:
+    CHyperLink() = default;
+    CHyperLink(const CHyperLink&) = delete;
+    CHyperLink& operator=(const CHyperLink&) = delete;
+    // Gives the control back its own font and messages when it outlives the link.
+    ~CHyperLink();
+
+    // Turns the static control into this link, once: a missing target is taken from the text,
+    // a missing text from the target; the link font, the hand cursor and the tip are made and
+    // the control is fitted to its text. False when it is no window or already a link.
+    bool Attach(HWND control);
+    HWND Hwnd() const { return m_hwnd; }
+
+    // Sets the target and, once the window exists, its tip, refitting the control.
+    void SetLinkUrl(const std::string& target);
+    // Sets the text and refits the control; does nothing before the window exists.
+    void SetLinkText(const std::string& text);
+    // Changes the colours of every link of the process from its next repaint on. A hover
+    // colour of (COLORREF)-1 means the system's highlight colour.
+    static void SetLinkColors(COLORREF normal, COLORREF active, COLORREF visited, COLORREF hover);
+    static LinkColors Colors();
+    // style = (style without "clear") with "set"; no repaint.
+    void ChangeStyleBits(unsigned clear, unsigned set) { m_style = (m_style & ~clear) | set; }
+    unsigned Style() const { return m_style; }
+    // Only addresses starting with "http://" or "https://" are opened; others fail. For targets
+    // that come from the network.
+    void OpenWebAddressesOnly() { m_webOnly = true; }
+
+    // Opens the target with the shell; on failure beeps and returns false, and the link stays
+    // unvisited.
+    bool OpenTarget();
+    // Fits the control to its text when the style asks for it.
+    void ResizeToText();
+
+    const std::string& Target() const { return m_target; }
+    const LinkState& State() const { return m_state; }
+    std::string TipText() const { return m_toolTip.TipText(m_hwnd); }
+    // The cursor the links show; loaded on first need, null when none could be loaded.
+    static HCURSOR HandCursor();
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Repaint() const;
+    void Detach();
+
+    HWND m_hwnd = nullptr;
+    LinkState m_state;
+    unsigned m_style = kLinkDefaultStyle;
+    bool m_webOnly = false;
+    std::string m_target;
+    HFONT m_controlFont = nullptr;  // the control's own font, given back at the end
+    UniqueGdiObject m_font;
+    ToolTip m_toolTip;
+};
+
+}  // namespace blenker

@@ -1,0 +1,31 @@
+// The window that announces a newer release: the advice, the release notes in the user's
+// language and the link to the download, with no caption bar and a bitmap close button.
+#pragma once
+
+#include <string>
+
+#include "framework/bitmap_button.h"
+#include "framework/dialog.h"
+#include "net/hyper_link.h"
+
+namespace blenker {
+
+class CNewVersionDlg : public Dialog {
+  public:
+    explicit CNewVersionDlg(HWND owner);
+
+    std::string m_strNotes;
+    // Read from the release file: the link opens it only when it is a web address.
+    std::string m_strDownload;
+
+    const CHyperLink& Link() const { return m_link; }
+
+  protected:
+    BOOL OnInitDialog() override;
+
+  private:
+    CHyperLink m_link;
+    BitmapButton m_close;
+};
+
+}  // namespace blenker
