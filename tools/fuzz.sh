@@ -18,6 +18,7 @@ corpus=$build/corpus/records
 mkdir -p "$corpus" "$build/artifacts"
 printf '@Alpha\none\ntwo\n\n@Beta\n@Gamma\n  x@y\n' >"$corpus/seed-example"
 printf '@VersionNumber\r\n2006\r\n@Download\r\nhttp://www.vorlen.example/blenker/Blenker.zip\r\n@Infos_ENG\r\nFaster scans.\r\n\r\n@Infos_FRA\r\nPlus rapide.' >"$corpus/seed-release"
+cp site/blenker/tbk_update.txt site/blenker/tbk_titles.txt "$corpus/"
 printf 'XDoc\r1\r\n@ Doc \n-1\n @x\n\n' >"$corpus/seed-odd"
 
 "$build/tests/fuzz/records_fuzz" -max_total_time="$seconds" -print_final_stats=1 \

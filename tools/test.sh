@@ -32,4 +32,7 @@ cmake --build build/win64 -j"$jobs"
 echo "== tests under Wine"
 wine_env "$root/build/win64"
 wine_prefix_init
+# The download tests talk to their own loopback server, and the end-to-end tests set the
+# program's proxy themselves: a proxy of the machine must not come between.
+unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY
 wine_in_xvfb ctest --test-dir build/win64 --output-on-failure --no-tests=error

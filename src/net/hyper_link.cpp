@@ -202,6 +202,9 @@ void CHyperLink::ResizeToText() {
 }
 
 void CHyperLink::Repaint() const {
+    if (m_hwnd == nullptr) {
+        return;
+    }
     // The text is drawn on a hollow background: the parent repaints what lies beneath first.
     const HWND parent = ::GetParent(m_hwnd);
     RECT area{};

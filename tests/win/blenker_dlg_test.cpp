@@ -204,5 +204,17 @@ TEST_F(BlenkerDlgTest, TheFirstRunAsksForTheLanguageAndEscKeepsTheChoice) {
     EXPECT_EQ(Stored("", "Version"), 2005u);
 }
 
+TEST_F(BlenkerDlgTest, ADownloadReplyWithoutAPendingRequestIsIgnored) {
+    // The check is off, so no request is pending: a reply, stale or forged, opens nothing.
+    ModalCloser closer;
+    Open(kTenTitles);
+    closer.Ignore(dialog->Hwnd());
+    ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 1, 0);
+    ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 0, kDownloadInternetError);
+    test::PumpMessages(300);
+    EXPECT_TRUE(closer.Seen().empty());
+    EXPECT_TRUE(::IsWindow(dialog->Hwnd()));
+}
+
 }  // namespace
 }  // namespace blenker

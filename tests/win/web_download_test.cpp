@@ -116,6 +116,16 @@ TEST(WebDownloadTest, NoConnectionNoHostAndErrorPagesAreInternetFailures) {
     EXPECT_EQ(server.Requests(), std::vector<std::string>({"/gone.txt", "/broken.txt"}));
 }
 
+TEST(WebDownloadTest, AFileFarLargerThanTheMakersIsAFileFailure) {
+    LoopbackHttpServer server;
+    server.Serve("/huge.txt", 200, "@VersionNumber\r\n2006\r\n" + std::string(5 << 20, 'x'));
+    ReplyWindow window;
+    const auto request = StartRequest(window.Hwnd(), server.Url("/huge.txt"));
+    ASSERT_TRUE(WaitForReply(window));
+    EXPECT_EQ(window.replies, std::vector<Reply>({{0, kDownloadFileError}}));
+    EXPECT_EQ(request->GetValue("VersionNumber"), "");
+}
+
 TEST(WebDownloadTest, OverlappingRequestsEachGetTheirOwnResult) {
     LoopbackHttpServer server;
     server.Serve("/update.txt", 200, "@VersionNumber\n2006\n");
