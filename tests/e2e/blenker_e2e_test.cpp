@@ -269,13 +269,14 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
         EXPECT_EQ(server.Requests(), std::vector<std::string>({kReleasePath}));
         EXPECT_EQ(WideText(::GetDlgItem(window, IDC_NEW_VERSION_TITLE)), c.title);
         EXPECT_EQ(WideText(::GetDlgItem(window, IDC_RELEASE_NOTES)), c.notes);
-        // It belongs to the main window, which keeps running.
-        const HWND main = DialogOf(pid, IDC_TITLE_LIST);
+        // It belongs to the main window, which a quick reply may find not yet shown.
+        const HWND main = ::GetWindow(window, GW_OWNER);
         ASSERT_NE(main, nullptr);
-        EXPECT_EQ(::GetWindow(window, GW_OWNER), main);
+        EXPECT_NE(::GetDlgItem(main, IDC_TITLE_LIST), nullptr);
 
         ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(window); }));
+        EXPECT_EQ(WaitForDialog(pid, IDC_TITLE_LIST), main);
         ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_TRUE(WaitForExit(process, 10000));
     }
