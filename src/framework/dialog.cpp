@@ -1,8 +1,7 @@
 #include "framework/dialog.h"
 
-#include <vector>
-
 #include "framework/dialog_colors.h"
+#include "framework/window.h"
 
 namespace blenker {
 
@@ -65,10 +64,7 @@ void Dialog::EndDialog(INT_PTR code) {
 }
 
 std::string Dialog::ItemText(int id) const {
-    const HWND item = Item(id);
-    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(item)) + 1);
-    const int length = ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+    return WholeWindowText(Item(id));
 }
 
 void Dialog::SetItemText(int id, const std::string& text) const {

@@ -1,10 +1,18 @@
 #include "framework/window.h"
 
+#include <vector>
+
 namespace blenker {
 
 namespace {
 constexpr char kClassName[] = "BlenkerWindow";
 }  // namespace
+
+std::string WholeWindowText(HWND window) {
+    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1);
+    const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+}
 
 Window::~Window() {
     if (m_hwnd != nullptr) {

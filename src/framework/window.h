@@ -1,9 +1,14 @@
 // A top-level or child window whose messages go to a C++ object.
 #pragma once
 
+#include <string>
+
 #include "framework/win32.h"
 
 namespace blenker {
+
+// The whole text of a window: its caption, or a control's text.
+std::string WholeWindowText(HWND window);
 
 class Window {
   public:

@@ -9,6 +9,7 @@
 #include "app/language_dlg.h"
 #include "app/settings.h"
 #include "app/win_app.h"
+#include "framework/window.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
 #include "mainwnd/target_title.h"
@@ -373,9 +374,7 @@ void CBlenkerDlg::OnLButtonUp(POINT at) {
     }
     ::ClientToScreen(Hwnd(), &at);
     if (const HWND found = ::WindowFromPoint(at)) {
-        std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(found)) + 1);
-        const int length = ::GetWindowTextA(found, text.data(), static_cast<int>(text.size()));
-        std::string title(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+        std::string title = WholeWindowText(found);
         if (m_engine.m_bRemoveAppName) {
             title = CutAppName(title);
         }

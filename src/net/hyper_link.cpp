@@ -4,9 +4,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <vector>
-
 #include "framework/dialog.h"
+#include "framework/window.h"
 #include "net/url_check.h"
 
 namespace blenker {
@@ -19,12 +18,6 @@ constexpr int kTipDelayMs = 300;
 LinkColors& ClassColors() {
     static LinkColors colors{RGB(0, 0, 255), RGB(0, 128, 128), RGB(128, 0, 128), RGB(255, 0, 0)};
     return colors;
-}
-
-std::string TextOf(HWND window) {
-    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1);
-    const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 // The help program's hand cursor where it still exists, else the system's own.
@@ -82,7 +75,7 @@ bool CHyperLink::Attach(HWND control) {
     }
     m_hwnd = control;
     if (m_target.empty()) {
-        m_target = TextOf(control);
+        m_target = WholeWindowText(control);
     }
     if (::GetWindowTextLengthA(control) == 0) {
         ::SetWindowTextA(control, m_target.c_str());
@@ -178,7 +171,7 @@ void CHyperLink::ResizeToText() {
     const int borderWidth = (window.right - window.left) - client.right;
     const int borderHeight = (window.bottom - window.top) - client.bottom;
 
-    const std::string text = TextOf(m_hwnd);
+    const std::string text = WholeWindowText(m_hwnd);
     SIZE extent{};
     if (const HDC dc = ::GetDC(m_hwnd)) {
         const HGDIOBJ old = m_font ? ::SelectObject(dc, m_font.Get()) : nullptr;
