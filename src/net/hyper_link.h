@@ -36,7 +36,6 @@ class CHyperLink {
     static LinkColors Colors();
     // style = (style without "clear") with "set"; no repaint.
     void ChangeStyleBits(unsigned clear, unsigned set) { m_style = (m_style & ~clear) | set; }
-    unsigned Style() const { return m_style; }
     // Only addresses starting with "http://" or "https://" are opened; others fail. For targets
     // that come from the network.
     void OpenWebAddressesOnly() { m_webOnly = true; }

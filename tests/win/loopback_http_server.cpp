@@ -49,17 +49,6 @@ std::string PathOf(const std::string& target) {
     return path == std::string::npos ? "/" : target.substr(path);
 }
 
-const char* Reason(int status) {
-    switch (status) {
-        case 200:
-            return "OK";
-        case 404:
-            return "Not Found";
-        default:
-            return "Status";
-    }
-}
-
 }  // namespace
 
 LoopbackHttpServer::LoopbackHttpServer() {
@@ -118,11 +107,6 @@ void LoopbackHttpServer::Release() {
 std::vector<std::string> LoopbackHttpServer::Requests() const {
     const std::lock_guard<std::mutex> hold(m_lock);
     return m_requests;
-}
-
-int LoopbackHttpServer::Answered() const {
-    const std::lock_guard<std::mutex> hold(m_lock);
-    return m_answered;
 }
 
 bool LoopbackHttpServer::WaitForRequests(std::size_t count, int timeoutMs) const {
@@ -191,7 +175,7 @@ void LoopbackHttpServer::Answer(std::uintptr_t handle) {
         }
     }
     const std::string answer =
-        "HTTP/1.1 " + std::to_string(route.status) + " " + Reason(route.status) +
+        "HTTP/1.1 " + std::to_string(route.status) + (route.status == 200 ? " OK" : " Error") +
         "\r\nContent-Type: text/plain\r\nCache-Control: no-store\r\n"
         "Content-Length: " +
         std::to_string(route.body.size()) + "\r\nConnection: close\r\n\r\n" + route.body;

@@ -34,9 +34,8 @@ class LoopbackHttpServer {
     void Hold(const std::string& path);
     void Release();
 
-    // The paths asked for, in order, and the number of answers sent so far.
+    // The paths asked for, in order.
     std::vector<std::string> Requests() const;
-    int Answered() const;
     // Waits until this many requests have come (or answers have gone); false after the time.
     bool WaitForRequests(std::size_t count, int timeoutMs = 5000) const;
     bool WaitForAnswers(int count, int timeoutMs = 5000) const;
