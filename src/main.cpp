@@ -1,5 +1,5 @@
 // Blenker.exe: the application object runs the whole program in its start-up.
-#include "app/win_app.h"
+#include "mainwnd/blenker_app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     blenker::CBlenkerApp app;

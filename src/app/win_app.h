@@ -54,10 +54,4 @@ class VWinApp {
 // The one application object of the process (set while it exists).
 VWinApp& TheApp();
 
-// The Blenker's own start-up: single instance, colours, the main dialog and its loop.
-class CBlenkerApp : public VWinApp {
-  public:
-    bool InitInstance() override;
-};
-
 }  // namespace blenker

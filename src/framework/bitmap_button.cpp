@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/gdi.h"
+
 namespace blenker {
 
 namespace {
@@ -14,30 +16,29 @@ UniqueGdiObject LoadBitmapResource(int id) {
 }  // namespace
 
 BitmapButton::BitmapButton(int controlId, int upBitmap, int pressedBitmap)
-    : m_id(controlId), m_upId(upBitmap), m_pressedId(pressedBitmap) {}
+    : DialogControl(controlId), m_upId(upBitmap), m_pressedId(pressedBitmap) {}
 
-bool BitmapButton::Load() {
+void BitmapButton::Attach(HWND control) {
+    DialogControl::Attach(control);
     m_up = LoadBitmapResource(m_upId);
     if (m_pressedId != 0) {
         m_pressed = LoadBitmapResource(m_pressedId);
     }
-    return m_up && (m_pressedId == 0 || m_pressed);
 }
 
-void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
+void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0 && m_pressed;
     const HGDIOBJ picture = pressed ? m_pressed.Get() : m_up.Get();
     if (picture == nullptr) {
         return;
     }
     UniqueMemoryDc memory(::CreateCompatibleDC(item.hDC));
-    const HGDIOBJ previous = ::SelectObject(memory.Get(), picture);
+    const SelectedObject selected(memory.Get(), picture);
     BITMAP info{};
     ::GetObjectA(picture, sizeof info, &info);
     const RECT& area = item.rcItem;
     ::BitBlt(item.hDC, area.left, area.top, std::min<LONG>(info.bmWidth, area.right - area.left),
              std::min<LONG>(info.bmHeight, area.bottom - area.top), memory.Get(), 0, 0, SRCCOPY);
-    ::SelectObject(memory.Get(), previous);
 }
 
 }  // namespace blenker

@@ -3,23 +3,24 @@
 // top-left corner, clipped to the button.
 #pragma once
 
+#include "framework/dialog_control.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
 
 namespace blenker {
 
-class BitmapButton {
+class BitmapButton : public DialogControl {
   public:
     // pressedBitmap 0: the up picture in both states.
     BitmapButton(int controlId, int upBitmap, int pressedBitmap);
 
-    int Id() const { return m_id; }
-    // Loads the pictures (once the dialog exists); false when one is missing.
-    bool Load();
-    void Draw(const DRAWITEMSTRUCT& item) const;
+    // Loads the pictures (once the dialog exists).
+    void Attach(HWND control) override;
+    // Whether both pictures were found.
+    bool Loaded() const { return m_up && (m_pressedId == 0 || m_pressed); }
+    void Draw(const DRAWITEMSTRUCT& item) override;
 
   private:
-    int m_id;
     int m_upId;
     int m_pressedId;
     UniqueGdiObject m_up;

@@ -109,8 +109,8 @@ LRESULT Dialog::HitTestAsCaption(LPARAM lParam) const {
 std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
-            for (auto& [id, button] : m_bitmapButtons) {
-                button->Load();
+            for (auto& [id, control] : m_controls) {
+                control->Attach(Item(id));
             }
             RECT before{};
             ::GetWindowRect(m_hwnd, &before);
@@ -122,14 +122,26 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
             }
             return result;
         }
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            const int code = HIWORD(wParam);
+            DialogControl* control = lParam != 0 ? Control(id) : nullptr;
+            if (control != nullptr && code == BN_CLICKED && control->OnClicked()) {
+                return 0;
+            }
+            OnCommand(id, code, reinterpret_cast<HWND>(lParam));
             return 0;
+        }
+        case WM_NOTIFY:
+            if (const auto handled = OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+                return handled;
+            }
+            break;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            const auto button = m_bitmapButtons.find(static_cast<int>(item.CtlID));
-            if (item.CtlType == ODT_BUTTON && button != m_bitmapButtons.end()) {
-                button->second->Draw(item);
+            if (DialogControl* control =
+                    item.CtlType != ODT_MENU ? Control(static_cast<int>(item.CtlID)) : nullptr) {
+                control->Draw(item);
                 return TRUE;
             }
             break;
@@ -157,6 +169,11 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
     return OnMessage(message, wParam, lParam);
 }
 
+DialogControl* Dialog::Control(int id) const {
+    const auto found = m_controls.find(id);
+    return found != m_controls.end() ? found->second : nullptr;
+}
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* created = reinterpret_cast<Dialog*>(lParam);
@@ -167,7 +184,12 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (self == nullptr) {
         return FALSE;
     }
-    const std::optional<LRESULT> result = self->Dispatch(message, wParam, lParam);
+    std::optional<LRESULT> result;
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // No exception crosses the system's code: the message gets the default handling.
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;

@@ -1,13 +1,14 @@
 // A dialog from a template of the program's resources, whose messages go to a C++ object:
 // modal (DoModal) or modeless with the program's own modal loop (Create, RunModalLoop). Every
-// dialog paints itself in the shared dialog colours, and draws its bitmap push buttons.
+// dialog paints itself in the shared dialog colours, and hands its control objects (bitmap push
+// buttons and the like) their drawing and their clicks.
 #pragma once
 
 #include <map>
 #include <optional>
 #include <string>
 
-#include "framework/bitmap_button.h"
+#include "framework/dialog_control.h"
 #include "framework/win32.h"
 
 namespace blenker {
@@ -36,6 +37,7 @@ class Dialog {
     void EndDialog(INT_PTR code);
 
     HWND Hwnd() const { return m_hwnd; }
+    int TemplateId() const { return m_templateId; }
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text) const;
@@ -43,14 +45,17 @@ class Dialog {
   protected:
     // Called once the controls exist. The default returns TRUE (focus to the first control).
     virtual BOOL OnInitDialog() { return TRUE; }
-    // WM_COMMAND from a control, a menu or an accelerator. The default ends the dialog on
-    // IDOK and IDCANCEL (the Enter and Esc keys, the close box).
+    // WM_COMMAND from a control, a menu or an accelerator, unless a control object took it. The
+    // default ends the dialog on IDOK and IDCANCEL (the Enter and Esc keys, the close box).
     virtual void OnCommand(int id, int notifyCode, HWND control);
+    // WM_NOTIFY from a control; return a value to handle it, nothing for OnMessage.
+    virtual std::optional<LRESULT> OnNotify(const NMHDR&) { return std::nullopt; }
     // Any other message; return a value to handle it, nothing for the default handling.
     virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Draws this owner-drawn button with its bitmaps from now on.
-    void AddBitmapButton(BitmapButton& button) { m_bitmapButtons[button.Id()] = &button; }
+    // Hands this control object its window at initialisation, and its drawing and clicks from
+    // then on. Added before the dialog is created.
+    void AddControl(DialogControl& control) { m_controls[control.Id()] = &control; }
 
     // Centres the window over its owner when that is shown, otherwise on the screen. Done for
     // every dialog that its initialisation did not place itself.
@@ -59,9 +64,12 @@ class Dialog {
     // For the drag-by-body rule: the hit test with the client area turned into the caption.
     LRESULT HitTestAsCaption(LPARAM lParam) const;
 
-  private:
+    // The dialog procedure of every dialog of the program; WM_INITDIALOG carries the object.
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
     std::optional<LRESULT> Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    DialogControl* Control(int id) const;
 
     int m_templateId;
     HWND m_parent;
@@ -69,7 +77,7 @@ class Dialog {
     bool m_modeless = false;
     bool m_inLoop = false;
     INT_PTR m_result = 0;
-    std::map<int, BitmapButton*> m_bitmapButtons;
+    std::map<int, DialogControl*> m_controls;
 };
 
 }  // namespace blenker

@@ -58,7 +58,13 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (self == nullptr) {
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        // No exception crosses the system's code: the message gets the default handling.
+        result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

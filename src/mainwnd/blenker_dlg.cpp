@@ -1,23 +1,19 @@
 #include "mainwnd/blenker_dlg.h"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/language_dlg.h"
 #include "app/settings.h"
 #include "app/win_app.h"
-#include "framework/window.h"
+#include "mainwnd/icon_resource.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
-#include "mainwnd/target_title.h"
-#include "net/new_version_dlg.h"
-#include "net/release.h"
 #include "titles/title_file.h"
 #include "ui/message_dlg.h"
-#include "ui/skin_menu.h"
 
 namespace blenker {
 
@@ -35,12 +31,6 @@ constexpr Tip kTips[] = {
     {IDC_SETTINGS, IDS_SETTINGS_TIP}, {IDC_HELP_BUTTON, IDS_HELP_TIP},
     {IDC_ENABLE, IDS_ENABLE_TIP},     {IDC_TARGET, IDS_TARGET_TIP},
 };
-
-UniqueIcon LoadIconResource(int id, int size) {
-    return UniqueIcon(
-        static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
 
 // Replaces the file by the freshly written one in one step. A title file that the user made
 // read-only is not replaced (Windows refuses that move; some systems would not).
@@ -77,9 +67,12 @@ CBlenkerDlg::CBlenkerDlg()
                  {IDC_MINIMIZE, IDB_MINIMIZE_UP, IDB_MINIMIZE_DOWN},
                  {IDC_CLOSE, IDB_CLOSE_UP, IDB_CLOSE_DOWN},
                  {IDC_DELAY_DOWN, IDB_DELAY_DOWN_UP, IDB_DELAY_DOWN_DOWN},
-                 {IDC_DELAY_UP, IDB_DELAY_UP_UP, IDB_DELAY_UP_DOWN}}} {
+                 {IDC_DELAY_UP, IDB_DELAY_UP_UP, IDB_DELAY_UP_DOWN}}},
+      m_tray(m_app),
+      m_drag([this](std::string title) { AddTitle(std::move(title)); }, m_engine.m_bRemoveAppName),
+      m_releaseCheck(m_app) {
     for (BitmapButton& button : m_buttons) {
-        AddBitmapButton(button);
+        AddControl(button);
     }
 }
 
@@ -94,14 +87,11 @@ BOOL CBlenkerDlg::OnInitDialog() {
     ::SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
     ::SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 
-    m_targetIcon = LoadIconResource(IDI_TARGET, 0);
-    m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
-    m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
-    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
-                          reinterpret_cast<WPARAM>(m_targetIcon.Get()), 0);
+    m_drag.Init(Hwnd());
     // The delay field is narrow: no margins, so that "10.0" fits.
     ::SendDlgItemMessageA(Hwnd(), IDC_DELAY, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 
+    m_tray.Attach(Hwnd(), m_smallIcon.Get());
     SetTrayIcon(1, LoadResString(IDS_TRAY_TIP));
 
     Attach(Hwnd());
@@ -114,28 +104,6 @@ BOOL CBlenkerDlg::OnInitDialog() {
         StartReleaseCheck();
     }
     return TRUE;
-}
-
-void CBlenkerDlg::StartReleaseCheck() {
-    m_pUpdate.reset();
-    m_pUpdate = std::make_unique<CWebDownload>(Hwnd());
-    m_pUpdate->SetUrl(LoadResString(IDS_UPDATE_URL));
-    m_pUpdate->Start();
-}
-
-void CBlenkerDlg::OnReleaseReply() {
-    // The request is done with whatever happens below.
-    const std::unique_ptr<CWebDownload> reply = std::move(m_pUpdate);
-    if (!reply->Succeeded()) {
-        return;  // no connection: the user is not bothered
-    }
-    if (!IsNewerRelease(reply->GetValue("VersionNumber"), m_app.m_nRelease)) {
-        return;
-    }
-    CNewVersionDlg newVersion(Hwnd());
-    newVersion.m_strDownload = reply->GetValue("Download");
-    newVersion.m_strNotes = reply->GetValue(m_app.GetLanguage() != 0 ? "Infos_FRA" : "Infos_ENG");
-    newVersion.DoModal();
 }
 
 void CBlenkerDlg::UpdateData(bool fromControls) {
@@ -230,18 +198,10 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(m_hIcon.Get());
         case WM_TRAY_NOTIFY:
-            // The shell's notification is answered at once; the work runs from the loop.
-            ::PostMessageA(Hwnd(),
-                           lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
-                           : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
-                                                      : WM_TRAY_OTHER,
-                           wParam, lParam);
+            m_tray.OnNotify(wParam, lParam);
             return 0;
         case WM_DOWNLOAD_DONE:
-            // Only the reply of the pending request; one of a request dropped since is stale.
-            if (m_pUpdate != nullptr && m_pUpdate->Done()) {
-                OnReleaseReply();
-            }
+            m_releaseCheck.OnDownloadDone();
             return 0;
         case WM_TRAY_LBUTTON:
             OnIconTrayLButtonDown();
@@ -256,22 +216,17 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
                 return 0;
             }
             return std::nullopt;
-        case WM_MEASUREITEM: {
-            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (item.CtlType == ODT_MENU && m_trackedMenu != nullptr) {
-                m_trackedMenu->MeasureItem(item, Hwnd());
+        case WM_MEASUREITEM:
+            // The tray menu's items, while it is open.
+            if (m_tray.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
                 return TRUE;
             }
             return std::nullopt;
-        }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlType == ODT_MENU && m_trackedMenu != nullptr) {
-                m_trackedMenu->DrawItem(item);
+        case WM_DRAWITEM:
+            if (m_tray.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
                 return TRUE;
             }
             return std::nullopt;
-        }
         case WM_LBUTTONDOWN:
             OnLButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return std::nullopt;
@@ -279,13 +234,10 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             OnLButtonUp({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return std::nullopt;
         case WM_CAPTURECHANGED:
-            // Another window took the mouse (a system menu, a task switch): the drag is over.
-            if (m_bDragging && reinterpret_cast<HWND>(lParam) != Hwnd()) {
-                EndDrag();
-            }
+            m_drag.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
             return std::nullopt;
         case WM_DESTROY:
-            m_pUpdate.reset();
+            m_releaseCheck.Cancel();
             SetTrayIcon(2, "");
             End();
             return std::nullopt;
@@ -303,93 +255,9 @@ void CBlenkerDlg::OnIconTrayLButtonDown() {
     ::PostMessageA(Hwnd(), WM_COMMAND, WM_BLENK_RESTORE, 0);
 }
 
-void CBlenkerDlg::OnIconTrayRButtonDown() {
-    CSkinMenu menu;
-    ProfileStore& store = m_app.Store();
-    const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
-    menu.SetColors(static_cast<COLORREF>(ReadInt(store, Setting::ColorText)), RGB(255, 0, 0),
-                   background, background);
-    if (!menu.CreatePopupMenu()) {
-        return;
-    }
-    // The item texts must outlive the menu: the items hold pointers to them.
-    const std::string enabled = m_app.LoadLangString(IDS_TRAY_ENABLED);
-    const std::string open = m_app.LoadLangString(IDS_TRAY_OPEN);
-    const std::string minimize = m_app.LoadLangString(IDS_TRAY_MINIMIZE);
-    const std::string exit = m_app.LoadLangString(IDS_TRAY_EXIT);
-    menu.AppendOwnerDrawnItem(ID_TRAY_ENABLED, enabled.c_str());
-    if (m_bHidden) {
-        menu.AppendOwnerDrawnItem(WM_BLENK_RESTORE, open.c_str());
-    } else {
-        menu.AppendOwnerDrawnItem(ID_TRAY_MINIMIZE, minimize.c_str());
-    }
-    menu.AppendOwnerDrawnItem(IDOK, exit.c_str());
-    menu.CheckItem(ID_TRAY_ENABLED, m_schedule.m_bEnable != 0);
-
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    // In the foreground, so that the menu closes when the user clicks elsewhere.
-    ::SetForegroundWindow(Hwnd());
-    // Lets the activation settle first: on some systems a menu opened over a window that was
-    // just hidden would otherwise close at once.
-    MSG pending;
-    ::PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
-    m_trackedMenu = &menu;
-    menu.Track(Hwnd(), cursor);
-    m_trackedMenu = nullptr;
-    ::PostMessageA(Hwnd(), WM_NULL, 0, 0);
-}
-
-void CBlenkerDlg::SetTrayIcon(int action, const std::string& tip) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = Hwnd();
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = WM_TRAY_NOTIFY;
-    data.hIcon = m_smallIcon.Get();
-    tip.copy(data.szTip, 63);
-    ::Shell_NotifyIconA(action == 1 ? NIM_ADD : action == 2 ? NIM_DELETE : NIM_MODIFY, &data);
-}
-
 void CBlenkerDlg::SetCaption(const std::string& caption) {
     WindowScanHost::SetCaption(caption);
     SetTrayIcon(3, caption);
-}
-
-void CBlenkerDlg::OnLButtonDown(POINT at) {
-    if (::ChildWindowFromPoint(Hwnd(), at) != Item(IDC_TARGET)) {
-        return;
-    }
-    ::SetCapture(Hwnd());
-    m_bDragging = 1;
-    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
-                          reinterpret_cast<WPARAM>(m_draggedIcon.Get()), 0);
-    ::SetCursor(m_dragCursor);
-}
-
-void CBlenkerDlg::OnLButtonUp(POINT at) {
-    if (!m_bDragging) {
-        return;
-    }
-    ::ClientToScreen(Hwnd(), &at);
-    if (const HWND found = ::WindowFromPoint(at)) {
-        std::string title = WholeWindowText(found);
-        if (m_engine.m_bRemoveAppName) {
-            title = CutAppName(title);
-        }
-        AddTitle(title);
-    }
-    EndDrag();
-}
-
-void CBlenkerDlg::EndDrag() {
-    m_bDragging = 0;
-    if (::GetCapture() == Hwnd()) {
-        ::ReleaseCapture();
-    }
-    ::SendDlgItemMessageA(Hwnd(), IDC_TARGET, STM_SETICON,
-                          reinterpret_cast<WPARAM>(m_targetIcon.Get()), 0);
 }
 
 void CBlenkerDlg::OnOK() {
@@ -410,17 +278,17 @@ void CBlenkerDlg::OnAdd() {
     }
 }
 
-BOOL CBlenkerDlg::AddTitle(std::string title) {
+bool CBlenkerDlg::AddTitle(std::string title) {
     const auto index = m_titles.AddTitle(title);
     if (!index) {
-        return FALSE;
+        return false;
     }
     ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_INSERTSTRING, *index,
                           reinterpret_cast<LPARAM>(m_titles[*index].c_str()));
     if (!m_bInSettings) {
         SaveTitleFile();
     }
-    return TRUE;
+    return true;
 }
 
 void CBlenkerDlg::RemoveSelectedTitles() {

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "framework/window.h"
 #include "net/url_check.h"
 
@@ -173,13 +174,9 @@ void CHyperLink::ResizeToText() {
 
     const std::string text = WholeWindowText(m_hwnd);
     SIZE extent{};
-    if (const HDC dc = ::GetDC(m_hwnd)) {
-        const HGDIOBJ old = m_font ? ::SelectObject(dc, m_font.Get()) : nullptr;
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        if (old != nullptr) {
-            ::SelectObject(dc, old);
-        }
-        ::ReleaseDC(m_hwnd, dc);
+    if (const WindowDc dc(m_hwnd); dc.Get() != nullptr) {
+        const SelectedObject font(dc.Get(), m_font.Get());
+        ::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
 
     const auto style = static_cast<DWORD>(::GetWindowLongA(m_hwnd, GWL_STYLE));
@@ -213,7 +210,12 @@ LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
         link.Detach();
         return ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    return link.OnMessage(message, wParam, lParam);
+    try {
+        return link.OnMessage(message, wParam, lParam);
+    } catch (...) {
+        // No exception crosses the system's code: the control handles the message itself.
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
 }
 
 LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

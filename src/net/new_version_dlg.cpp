@@ -7,7 +7,7 @@ namespace blenker {
 
 CNewVersionDlg::CNewVersionDlg(HWND owner)
     : Dialog(IDD_NEW_VERSION, owner), m_close(IDOK, IDB_CLOSE_UP, IDB_CLOSE_DOWN) {
-    AddBitmapButton(m_close);
+    AddControl(m_close);
     // The link keeps the size of its control.
     m_link.ChangeStyleBits(kLinkAutoSize, 0);
     m_link.OpenWebAddressesOnly();

@@ -10,7 +10,11 @@ namespace {
 
 BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM visit) {
     const auto& visitor = *reinterpret_cast<const std::function<bool(WindowRef)>*>(visit);
-    return visitor(Win32Desktop::FromHwnd(hwnd)) ? TRUE : FALSE;
+    try {
+        return visitor(Win32Desktop::FromHwnd(hwnd)) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;  // no exception crosses the system's code: the pass ends here
+    }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace blenker {
 
 CMessageDlg::CMessageDlg(HWND parent)
     : Dialog(IDD_MESSAGE, parent), m_close(IDOK, IDB_CLOSE_UP, IDB_CLOSE_DOWN) {
-    AddBitmapButton(m_close);
+    AddControl(m_close);
 }
 
 BOOL CMessageDlg::OnInitDialog() {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "framework/unique_handle.h"
+#include "framework/gdi.h"
 #include "ui/menu_metrics.h"
 
 namespace blenker {
@@ -16,44 +16,6 @@ namespace {
 constexpr UINT kClassicNonClientMetricsSize =
     offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
 static_assert(kClassicNonClientMetricsSize == 340);
-
-// A window's device context, released when it goes out of scope.
-class WindowDc {
-  public:
-    explicit WindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
-    ~WindowDc() {
-        if (m_dc != nullptr) {
-            ::ReleaseDC(m_window, m_dc);
-        }
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-
-    HDC Get() const { return m_dc; }
-
-  private:
-    HWND m_window;
-    HDC m_dc;
-};
-
-// An object selected into a device context; the previous one goes back when this goes out of
-// scope, before the object itself may be deleted.
-class SelectedObject {
-  public:
-    SelectedObject(HDC dc, HGDIOBJ object)
-        : m_dc(dc), m_previous(object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
-    ~SelectedObject() {
-        if (m_previous != nullptr && m_previous != HGDI_ERROR) {
-            ::SelectObject(m_dc, m_previous);
-        }
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-  private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
 
 const char* ItemText(ULONG_PTR itemData) {
     const auto* text = reinterpret_cast<const char*>(itemData);
@@ -134,17 +96,16 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
     const COLORREF color = selected ? m_selectedText : m_text;
 
     {
-        const UniqueGdiObject bar(
-            ::CreateSolidBrush(selected ? m_selectedBackground : m_background));
-        ::FillRect(dc, &item.rcItem, bar.As<HBRUSH>());
+        const SolidBrush bar(selected ? m_selectedBackground : m_background);
+        ::FillRect(dc, &item.rcItem, bar.Get());
     }
 
     if ((item.itemState & ODS_CHECKED) != 0) {
         const RECT dot =
             ToRect(CheckDotRect(ToMenuRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK),
                                 ::GetSystemMetrics(SM_CYMENUCHECK)));
-        const UniqueGdiObject pen(::CreatePen(PS_SOLID, 1, color));
-        const UniqueGdiObject brush(::CreateSolidBrush(color));
+        const Pen pen(PS_SOLID, 1, color);
+        const SolidBrush brush(color);
         const SelectedObject selectedPen(dc, pen.Get());
         const SelectedObject selectedBrush(dc, brush.Get());
         ::Ellipse(dc, dot.left, dot.top, dot.right, dot.bottom);

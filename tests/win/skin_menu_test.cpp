@@ -136,23 +136,6 @@ RECT DotRect(const RECT& item) {
     return {dot.left, dot.top, dot.right, dot.bottom};
 }
 
-// How many more GDI objects this process can create: brushes are made until the system
-// refuses one, then all deleted again. The process's limit less this number is the number of
-// GDI objects alive, which GetGuiResources does not report under Wine (it answers 0).
-size_t FreeGdiObjects() {
-    constexpr size_t kMost = 1'000'000;
-    std::vector<UniqueGdiObject> brushes;
-    brushes.reserve(70'000);
-    while (brushes.size() < kMost) {
-        UniqueGdiObject brush(::CreateSolidBrush(0x123456));
-        if (!brush) {
-            break;
-        }
-        brushes.push_back(std::move(brush));
-    }
-    return brushes.size();
-}
-
 // The menu of the notification icon as the main window builds it, in its colours.
 class SkinMenuTest : public ::testing::Test {
   protected:
@@ -341,7 +324,7 @@ TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
         }
     };
     round();  // the system's own first-use objects (font caches and the like)
-    const size_t before = FreeGdiObjects();
+    const size_t before = test::FreeGdiObjects();
     ASSERT_GT(before, 1000u);
     ASSERT_LT(before, 1'000'000u) << "no limit of GDI objects to count against";
 
@@ -350,7 +333,7 @@ TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
     }
     // A leak would cost at least one object a round; the system may still make a few of its
     // own meanwhile.
-    const size_t after = FreeGdiObjects();
+    const size_t after = test::FreeGdiObjects();
     EXPECT_LT(before > after ? before - after : 0, 10u)
         << before << " free before, " << after << " after";
 }

@@ -233,4 +233,31 @@ RawValue ReadRawValue(const std::string& keyPath, const char* name) {
     return value;
 }
 
+std::size_t FreeGdiObjects() {
+    constexpr std::size_t kMost = 1'000'000;
+    std::vector<UniqueGdiObject> brushes;
+    brushes.reserve(70'000);
+    while (brushes.size() < kMost) {
+        UniqueGdiObject brush(::CreateSolidBrush(0x123456));
+        if (!brush) {
+            break;
+        }
+        brushes.push_back(std::move(brush));
+    }
+    return brushes.size();
+}
+
+namespace {
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<std::size_t*>(count);
+    return TRUE;
+}
+}  // namespace
+
+std::size_t ThreadWindowCount() {
+    std::size_t count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 }  // namespace blenker::test

@@ -107,6 +107,14 @@ class ScopedWorkDir {
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// How many more GDI objects this process can create: brushes are made until the system refuses
+// one, then all deleted again. The process's limit less this number is the number of GDI
+// objects alive, which GetGuiResources does not report under Wine (it answers 0).
+std::size_t FreeGdiObjects();
+
+// The number of top-level windows of this thread, tool tips included.
+std::size_t ThreadWindowCount();
+
 // Removes a key tree under HKEY_CURRENT_USER.
 void DeleteKeyTree(const std::string& path);
 

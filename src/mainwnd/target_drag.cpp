@@ -1,0 +1,65 @@
+#include "mainwnd/target_drag.h"
+
+#include "framework/window.h"
+#include "mainwnd/icon_resource.h"
+#include "mainwnd/target_title.h"
+#include "resource.h"
+
+namespace blenker {
+
+namespace {
+
+void ShowTarget(HWND dialog, HICON picture) {
+    ::SendDlgItemMessageA(dialog, IDC_TARGET, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+}
+
+}  // namespace
+
+void CTargetDrag::Init(HWND dialog) {
+    m_dialog = dialog;
+    m_targetIcon = LoadIconResource(IDI_TARGET, 0);
+    m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
+    m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
+    ShowTarget(m_dialog, m_targetIcon.Get());
+}
+
+void CTargetDrag::OnLButtonDown(POINT at) {
+    if (::ChildWindowFromPoint(m_dialog, at) != ::GetDlgItem(m_dialog, IDC_TARGET)) {
+        return;
+    }
+    ::SetCapture(m_dialog);
+    m_bDragging = 1;
+    ShowTarget(m_dialog, m_draggedIcon.Get());
+    ::SetCursor(m_dragCursor);
+}
+
+void CTargetDrag::OnLButtonUp(POINT at) {
+    if (!m_bDragging) {
+        return;
+    }
+    ::ClientToScreen(m_dialog, &at);
+    if (const HWND found = ::WindowFromPoint(at)) {
+        std::string title = WholeWindowText(found);
+        if (m_removeAppName) {
+            title = CutAppName(title);
+        }
+        m_addTitle(title);
+    }
+    EndDrag();
+}
+
+void CTargetDrag::OnCaptureChanged(HWND gaining) {
+    if (m_bDragging && gaining != m_dialog) {
+        EndDrag();
+    }
+}
+
+void CTargetDrag::EndDrag() {
+    m_bDragging = 0;
+    if (::GetCapture() == m_dialog) {
+        ::ReleaseCapture();
+    }
+    ShowTarget(m_dialog, m_targetIcon.Get());
+}
+
+}  // namespace blenker
