@@ -125,9 +125,12 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
-            DialogControl* control = lParam != 0 ? Control(id) : nullptr;
-            if (control != nullptr && code == BN_CLICKED && control->OnClicked()) {
-                return 0;
+            // A control object's button acts on a click only: an owner-drawn button reports the
+            // second click of a double click as BN_DOUBLECLICKED, which is no second click.
+            if (DialogControl* control = lParam != 0 ? Control(id) : nullptr) {
+                if (code != BN_CLICKED || control->OnClicked()) {
+                    return 0;
+                }
             }
             OnCommand(id, code, reinterpret_cast<HWND>(lParam));
             return 0;

@@ -81,6 +81,17 @@ TEST_F(BlenkerDlgTest, DelayStepsRefreshTheFieldsAndOverwriteUnsavedTyping) {
     EXPECT_EQ(Field(IDC_DELAY), "0.9");
 }
 
+TEST_F(BlenkerDlgTest, ADoubleClickOnAButtonActsOnce) {
+    Open("");
+    const HWND up = dialog->Item(IDC_DELAY_UP);
+    const LPARAM at = MAKELPARAM(2, 2);
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        ::SendMessageA(up, press, MK_LBUTTON, at);
+        ::SendMessageA(up, WM_LBUTTONUP, 0, at);
+    }
+    EXPECT_EQ(Field(IDC_DELAY), "1.5");
+}
+
 TEST_F(BlenkerDlgTest, TheCheckBoxSwitchesScanning) {
     Open("");
     EXPECT_EQ(Caption(), "The Blenker 2.005 - On");
