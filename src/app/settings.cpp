@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include <cassert>
+#include <cstdint>
 
 namespace blenker {
 
@@ -50,6 +51,41 @@ bool WriteString(ProfileStore& store, Setting setting, const std::string& value)
     const SettingInfo& info = Describe(setting);
     assert(info.type == SettingType::String);
     return store.WriteProfileString(info.section, info.key, value);
+}
+
+namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+}  // namespace
+
+void ReadBound(ProfileStore& store, std::span<const SettingBinding> bindings) {
+    for (const SettingBinding& binding : bindings) {
+        std::visit(Overloaded{
+                       [&](int* number) { *number = ReadInt(store, binding.setting); },
+                       [&](unsigned long* colour) {
+                           *colour = static_cast<std::uint32_t>(ReadInt(store, binding.setting));
+                       },
+                       [&](std::string* text) { *text = ReadString(store, binding.setting); },
+                   },
+                   binding.member);
+    }
+}
+
+void WriteBound(ProfileStore& store, std::span<const SettingBinding> bindings) {
+    for (const SettingBinding& binding : bindings) {
+        std::visit(Overloaded{
+                       [&](int* number) { WriteInt(store, binding.setting, *number); },
+                       [&](unsigned long* colour) {
+                           WriteInt(store, binding.setting, static_cast<int>(*colour));
+                       },
+                       [&](std::string* text) { WriteString(store, binding.setting, *text); },
+                   },
+                   binding.member);
+    }
 }
 
 }  // namespace blenker

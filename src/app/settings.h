@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
+#include <variant>
 
 #include "app/profile_store.h"
 
@@ -78,5 +80,17 @@ std::string ReadString(ProfileStore& store, Setting setting);
 
 bool WriteInt(ProfileStore& store, Setting setting, int value);
 bool WriteString(ProfileStore& store, Setting setting, const std::string& value);
+
+// A stored value and the member that holds it while a window edits it: a number or flag, a
+// colour (0x00BBGGRR, the type of the platform's colours), or a text.
+struct SettingBinding {
+    Setting setting;
+    std::variant<int*, unsigned long*, std::string*> member;
+};
+
+// Reads each value into its member, in the order given, with its default when absent.
+void ReadBound(ProfileStore& store, std::span<const SettingBinding> bindings);
+// Writes each member to its value, in the order given.
+void WriteBound(ProfileStore& store, std::span<const SettingBinding> bindings);
 
 }  // namespace blenker

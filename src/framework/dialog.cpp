@@ -149,6 +149,17 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         }
+        case WM_ERASEBKGND:
+            // A dialog inside another window (a property page) would show its parent's themed
+            // background: it paints the dialog colour itself.
+            if ((::GetWindowLongA(m_hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+                const auto dc = reinterpret_cast<HDC>(wParam);
+                RECT client{};
+                ::GetClientRect(m_hwnd, &client);
+                ::FillRect(dc, &client, DialogColorBrush(WM_CTLCOLORDLG, dc, m_hwnd));
+                return TRUE;
+            }
+            break;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {

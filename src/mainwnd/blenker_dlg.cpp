@@ -8,6 +8,7 @@
 
 #include "app/language_dlg.h"
 #include "app/settings.h"
+#include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
 #include "mainwnd/icon_resource.h"
 #include "resource.h"
@@ -183,11 +184,32 @@ void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDCANCEL:
             EndDialog(IDCANCEL);
             break;
+        case IDC_SETTINGS:
+            OpenSettings();
+            break;
         default:
-            // The invisible default button 1049 swallows the Enter key; the settings and help
-            // buttons open windows that are not part of the program yet.
+            // The invisible default button 1049 swallows the Enter key; the help button opens a
+            // window that is not part of the program yet.
             break;
     }
+}
+
+void CBlenkerDlg::OpenSettings() {
+    CTBKSettings sheet(Hwnd(), *this, m_app.Store());
+    sheet.AddFlags(PSH_NOAPPLYNOW);
+    sheet.m_nClosedTotal = m_engine.m_nClosedTotal;
+    sheet.m_nClosedRun = m_engine.m_nClosedRun;
+    m_bInSettings = 1;
+    if (sheet.DoModal() == IDOK) {
+        // The Misc page may have reset the counters.
+        m_engine.m_nClosedTotal = sheet.m_nClosedTotal;
+        m_engine.m_nClosedRun = sheet.m_nClosedRun;
+        LoadOptions();
+        ::InvalidateRect(Hwnd(), nullptr, TRUE);
+    }
+    m_bInSettings = 0;
+    // Titles the Titles page added meanwhile reach the file here, whatever the sheet's end.
+    SaveTitleFile();
 }
 
 std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -62,6 +62,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
 
   private:
     void OnOK();
+    void OpenSettings();
     void OnAdd();
     void RemoveSelectedTitles();
     void OnSelChange();

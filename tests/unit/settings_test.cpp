@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/app_paths.h"
 #include "app/memory_profile_store.h"
@@ -73,6 +75,51 @@ TEST(SettingsTest, WrittenValuesReadBackAndFlagsReadAnyNonZeroAsOn) {
     WriteInt(store, Setting::Closed, -1);
     EXPECT_EQ(std::get<std::uint32_t>(*store.Find("Stat", "Closed")), 0xFFFFFFFFu);
     EXPECT_EQ(ReadInt(store, Setting::Closed), -1);
+}
+
+// Remembers the order of the writes.
+class RecordingStore : public MemoryProfileStore {
+  public:
+    bool WriteProfileInt(const std::string& section, const std::string& key, int value) override {
+        written.push_back(key);
+        return MemoryProfileStore::WriteProfileInt(section, key, value);
+    }
+    bool WriteProfileString(const std::string& section, const std::string& key,
+                            const std::string& value) override {
+        written.push_back(key);
+        return MemoryProfileStore::WriteProfileString(section, key, value);
+    }
+    std::vector<std::string> written;
+};
+
+TEST(SettingsTest, BoundMembersReadDefaultsAndWriteBackInTheirOrder) {
+    RecordingStore store;
+    store.Put("Settings", "ColorBg", std::uint32_t{0x00BDBDF7});
+    unsigned long text = 1;
+    unsigned long background = 1;
+    int initialState = 7;
+    std::string soundFile = "x";
+    const SettingBinding bindings[] = {
+        {Setting::ColorText, &text},
+        {Setting::ColorBg, &background},
+        {Setting::SoundFile, &soundFile},
+        {Setting::InitialState, &initialState},
+    };
+    ReadBound(store, bindings);
+    EXPECT_EQ(text, 0xFFFFFFul);
+    EXPECT_EQ(background, 0xBDBDF7ul);
+    EXPECT_EQ(soundFile, "Blenked.wav");
+    EXPECT_EQ(initialState, 1);
+    EXPECT_TRUE(store.written.empty());
+
+    text = 0x00FF8000;
+    initialState = 2;
+    WriteBound(store, bindings);
+    EXPECT_EQ(store.written,
+              (std::vector<std::string>{"ColorText", "ColorBg", "SoundFile", "InitialState"}));
+    EXPECT_EQ(std::get<std::uint32_t>(*store.Find("Settings", "ColorText")), 0x00FF8000u);
+    EXPECT_EQ(std::get<std::string>(*store.Find("Settings", "SoundFile")), "Blenked.wav");
+    EXPECT_EQ(ReadInt(store, Setting::InitialState), 2);
 }
 
 TEST(AppPathsTest, BaseNameDropsDirectoryAndExtension) {

@@ -1,0 +1,40 @@
+// The base of the settings pages: it notes the page's own size from its template when the page
+// is made, which the sheet fits itself to, and holds the page's tool tip control. The tool tips
+// watch their controls' mouse messages themselves, so no message needs relaying.
+#pragma once
+
+#include <span>
+
+#include "framework/property_page.h"
+#include "framework/tool_tip.h"
+
+namespace blenker {
+
+class CResizeablePropertyPage : public PropertyPage {
+  public:
+    explicit CResizeablePropertyPage(int templateId) : PropertyPage(templateId) {}
+
+    // The page's rectangle in its own client coordinates, as its template made it.
+    const RECT& PageRect() const { return m_rectPage; }
+    const ToolTip& ToolTips() const { return m_tooltip; }
+
+  protected:
+    // A control and the string id of its text or tip.
+    struct ControlText {
+        int control;
+        int text;
+    };
+
+    // Derived pages call this first.
+    BOOL OnInitDialog() override;
+    // Sets each control's text in the current language.
+    void SetLangTexts(std::span<const ControlText> texts);
+    // The first call makes the tool tip control and adds these tools; later calls set their
+    // texts again. Tips are always in English.
+    void SetToolTips(std::span<const ControlText> tips);
+
+    RECT m_rectPage{};
+    ToolTip m_tooltip;
+};
+
+}  // namespace blenker

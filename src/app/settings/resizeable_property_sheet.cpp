@@ -1,0 +1,72 @@
+#include "app/settings/resizeable_property_sheet.h"
+
+#include <commctrl.h>
+
+#include "app/settings/resizeable_property_page.h"
+#include "app/settings/sheet_fit.h"
+
+namespace blenker {
+
+namespace {
+
+RECT RectIn(HWND window, HWND parent) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Resize(HWND window, SheetSize size) {
+    ::SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Move(HWND window, SheetPoint at) {
+    ::SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+LRESULT CResizeablePropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        // One row of tabs, scrolled when they do not fit: set before the sheet lays them out.
+        const HWND tab = TabControl();
+        ::SetWindowLongA(tab, GWL_STYLE, ::GetWindowLongA(tab, GWL_STYLE) & ~TCS_MULTILINE);
+    }
+    const LRESULT result = PropertySheet::OnMessage(message, wParam, lParam);
+    if (message == WM_NOTIFY &&
+        reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        // The sheet has shown the newly selected page by now.
+        FitToActivePage();
+    }
+    return result;
+}
+
+void CResizeablePropertySheet::OnInitDialog() {
+    if (const HWND help = Item(IDHELP)) {
+        ::ShowWindow(help, SW_HIDE);
+    }
+    FitToActivePage();
+}
+
+void CResizeablePropertySheet::FitToActivePage() {
+    const auto* page = dynamic_cast<const CResizeablePropertyPage*>(ActivePage());
+    const HWND tab = TabControl();
+    const HWND cancel = Item(IDCANCEL);
+    if (page == nullptr || tab == nullptr || cancel == nullptr) {
+        return;
+    }
+    const RECT& own = page->PageRect();
+    const RECT tabRect = RectIn(tab, Hwnd());
+    const RECT button = RectIn(cancel, Hwnd());
+    const SheetSize pageSize{own.right - own.left, own.bottom - own.top};
+    const SheetFit fit = FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
+                                        {button.right - button.left, button.bottom - button.top});
+    Resize(tab, fit.tab);
+    Resize(page->Hwnd(), pageSize);
+    Resize(Hwnd(), fit.sheet);
+    Move(cancel, fit.cancel);
+    Move(Item(IDOK), fit.ok);
+}
+
+}  // namespace blenker

@@ -1,0 +1,29 @@
+// Where the settings sheet puts its parts when it fits itself to the page shown: the tab control
+// wraps the page, the sheet wraps the tab control, and OK and Cancel sit 7 pixels below the tab
+// control, Cancel right-aligned with it and OK 15 pixels to its left. Pixels throughout.
+#pragma once
+
+namespace blenker {
+
+struct SheetSize {
+    int width;
+    int height;
+};
+
+struct SheetPoint {
+    int x;
+    int y;
+};
+
+struct SheetFit {
+    SheetSize tab;      // the tab control's new size (it keeps its place)
+    SheetSize sheet;    // the sheet window's new size (it keeps its place)
+    SheetPoint cancel;  // Cancel's new top-left in the sheet's client area
+    SheetPoint ok;      // OK's new top-left in the sheet's client area
+};
+
+// page: the page's own size; tab: the tab control's top-left in the sheet's client area;
+// button: the size of Cancel (OK has the same).
+SheetFit FitSheetToPage(SheetSize page, SheetPoint tab, SheetSize button);
+
+}  // namespace blenker

@@ -1,0 +1,137 @@
+#include "app/settings/shortcut.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "app/app_paths.h"
+#include "app/registry_profile_store.h"
+#include "app/win_app.h"
+#include "framework/com_ptr.h"
+#include "framework/unique_handle.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr char kShellFoldersKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The room a folder's path has, terminator included.
+constexpr DWORD kFolderValueBytes = 100;
+
+struct FolderNames {
+    const char* value;
+    int csidl;
+};
+
+FolderNames NamesOf(int folder) {
+    switch (folder) {
+        case kShortcutDesktop:
+            return {"Desktop", CSIDL_DESKTOPDIRECTORY};
+        case kShortcutStartMenu:
+            return {"Start Menu", CSIDL_STARTMENU};
+        default:
+            return {"Startup", CSIDL_STARTUP};
+    }
+}
+
+// The user's "Shell Folders" value of that name; nothing when it is missing, not a text, or cut
+// off by the room there is.
+std::optional<std::string> ShellFoldersValue(const char* name) {
+    UniqueRegKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_QUERY_VALUE, key.Put()) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    char buffer[kFolderValueBytes] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof buffer;
+    // ERROR_MORE_DATA too: a longer value is never used cut.
+    if (::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                           &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return std::nullopt;
+    }
+    // A text stored without its terminator must still leave room for one.
+    const std::size_t length = ::strnlen(buffer, size);
+    if (length >= sizeof buffer) {
+        return std::nullopt;
+    }
+    return std::string(buffer, length);
+}
+
+std::string AppName() {
+    const std::string& exePath = TheApp().m_strExePath;
+    return ExecutableBaseName(exePath.empty() ? ExecutablePath() : exePath);
+}
+
+std::wstring Utf16FromAnsi(const std::string& text) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    wide.pop_back();  // the terminator
+    return wide;
+}
+
+}  // namespace
+
+void AppMessageBox(HWND owner, const std::string& text) {
+    ::MessageBoxA(owner, text.c_str(), AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::optional<std::string> ShortcutFolder(int folder) {
+    const FolderNames names = NamesOf(folder);
+    if (auto path = ShellFoldersValue(names.value)) {
+        return path;
+    }
+    char path[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathA(nullptr, names.csidl, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return std::nullopt;
+    }
+    return std::string(path);
+}
+
+HRESULT CreateLink(HWND owner, const std::string& target, const std::string& linkPath,
+                   const std::string& description) {
+    ComPtr<IShellLinkA> link;
+    HRESULT hr = link.CoCreate(CLSID_ShellLink);
+    if (FAILED(hr)) {
+        ::MessageBoxA(owner, "Cannot connect to interface !", "Memo Settings", MB_ICONSTOP | MB_OK);
+        return hr;
+    }
+    // Declared after the link: released before it.
+    ComPtr<IPersistFile> file;
+    hr = link.QueryInterface(file);
+    if (FAILED(hr)) {
+        return hr;
+    }
+    hr = link->SetPath(target.c_str());
+    if (FAILED(hr)) {
+        AppMessageBox(owner, "SetPath failed!");
+    }
+    hr = link->SetDescription(description.c_str());
+    if (FAILED(hr)) {
+        AppMessageBox(owner, "SetDescription failed!");
+    }
+    const std::wstring widePath = Utf16FromAnsi(linkPath);
+    hr = file->Save(widePath.c_str(), TRUE);
+    if (FAILED(hr)) {
+        AppMessageBox(owner, "Save failed !");
+    }
+    return hr;
+}
+
+void MakeShortcut(HWND owner, int folder, const std::string& exePath) {
+    const auto path = ShortcutFolder(folder);
+    if (!path) {
+        AppMessageBox(owner, "Cannot find the folder for the shortcut !");
+        return;
+    }
+    CreateLink(owner, exePath, *path + "\\The Blenker.lnk", "TBK");
+}
+
+}  // namespace blenker

@@ -1,0 +1,39 @@
+#include "app/settings/tbk_settings_about.h"
+
+#include "app/settings/tbk_settings.h"
+#include "app/win_app.h"
+#include "resource.h"
+
+namespace blenker {
+
+CTBKSettingsAbout::CTBKSettingsAbout(CTBKSettings& sheet)
+    : CResizeablePropertyPage(IDD_SETTINGS_ABOUT), m_sheet(sheet) {}
+
+BOOL CTBKSettingsAbout::OnInitDialog() {
+    CResizeablePropertyPage::OnInitDialog();
+    m_linkWeb.Attach(Item(IDC_ABOUT_WEB));
+    m_linkMail.Attach(Item(IDC_ABOUT_MAIL));
+    SetTexts();
+    const VWinApp& app = TheApp();
+    SetItemText(IDC_ABOUT_VERSION, app.m_strVersion);
+    // Every link of the process takes these colours from now on.
+    CHyperLink::SetLinkColors(RGB(255, 128, 128), RGB(255, 128, 128), RGB(255, 128, 128),
+                              RGB(255, 0, 0));
+    m_linkMail.SetLinkUrl("mailto:" + app.m_strMail);
+    m_linkMail.SetLinkText(app.m_strMail);
+    m_linkWeb.SetLinkUrl(app.m_strWebSite);
+    m_linkWeb.SetLinkText(app.m_strWebSite);
+    return TRUE;
+}
+
+void CTBKSettingsAbout::SetTexts() {
+    const VWinApp& app = TheApp();
+    SetItemText(IDC_ABOUT_CREDIT, app.LoadLangString(IDS_ABOUT_CREDIT));
+    SetItemText(IDC_ABOUT_REQUEST, app.LoadLangString(IDS_ABOUT_REQUEST));
+}
+
+void CTBKSettingsAbout::OnOK() {
+    m_sheet.m_bAccepted = TRUE;
+}
+
+}  // namespace blenker

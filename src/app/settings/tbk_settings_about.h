@@ -1,0 +1,31 @@
+// The first page of the settings sheet: the program's name and version, the author, the maker's
+// web site and e-mail address as links. It holds no stored value.
+#pragma once
+
+#include "app/settings/resizeable_property_page.h"
+#include "net/hyper_link.h"
+
+namespace blenker {
+
+class CTBKSettings;
+
+class CTBKSettingsAbout : public CResizeablePropertyPage {
+  public:
+    explicit CTBKSettingsAbout(CTBKSettings& sheet);
+
+    void SetTexts();
+
+    const CHyperLink& WebLink() const { return m_linkWeb; }
+    const CHyperLink& MailLink() const { return m_linkMail; }
+
+  protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+  private:
+    CTBKSettings& m_sheet;
+    CHyperLink m_linkWeb;
+    CHyperLink m_linkMail;
+};
+
+}  // namespace blenker

@@ -1,0 +1,93 @@
+#include "app/settings/tbk_settings_misc.h"
+
+#include "app/settings/tbk_settings.h"
+#include "resource.h"
+
+namespace blenker {
+
+CTBKSettingsMisc::CTBKSettingsMisc(CTBKSettings& sheet)
+    : CResizeablePropertyPage(IDD_SETTINGS_MISC),
+      m_btnTextColor(IDC_MISC_TEXT_COLOR),
+      m_btnBgColor(IDC_MISC_BG_COLOR),
+      m_sheet(sheet),
+      m_btnBrowse(IDC_MISC_BROWSE, IDB_BROWSE_UP, IDB_BROWSE_DOWN),
+      m_btnTestSound(IDC_MISC_TEST_SOUND, IDB_TEST_SOUND_UP, IDB_TEST_SOUND_DOWN),
+      m_btnReset(IDC_MISC_RESET, IDB_RESET_UP, IDB_RESET_DOWN),
+      m_btnLanguage(IDC_MISC_LANGUAGE, IDB_LANGUAGE_UP, IDB_LANGUAGE_DOWN) {
+    for (DialogControl* control :
+         std::initializer_list<DialogControl*>{&m_btnBrowse, &m_btnTestSound, &m_btnReset,
+                                               &m_btnLanguage, &m_btnBgColor, &m_btnTextColor}) {
+        AddControl(*control);
+    }
+}
+
+BOOL CTBKSettingsMisc::OnInitDialog() {
+    CResizeablePropertyPage::OnInitDialog();
+    UpdateData(false);
+    ShowCounters();
+    SetTexts();
+    return TRUE;
+}
+
+void CTBKSettingsMisc::UpdateData(bool fromControls) {
+    if (fromControls) {
+        m_strSoundFile = ItemText(IDC_MISC_SOUND_FILE);
+        m_strLanguage = ItemText(IDC_MISC_LANGUAGE_NAME);
+        m_bSoundOn = ::IsDlgButtonChecked(Hwnd(), IDC_MISC_SOUND_ON) == BST_CHECKED;
+        return;
+    }
+    SetItemText(IDC_MISC_SOUND_FILE, m_strSoundFile);
+    SetItemText(IDC_MISC_LANGUAGE_NAME, m_strLanguage);
+    ::CheckDlgButton(Hwnd(), IDC_MISC_SOUND_ON, m_bSoundOn ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CTBKSettingsMisc::ShowCounters() {
+    SetItemText(IDC_MISC_TOTAL, std::to_string(m_sheet.m_nClosedTotal));
+    SetItemText(IDC_MISC_RUN, std::to_string(m_sheet.m_nClosedRun));
+}
+
+void CTBKSettingsMisc::SetTexts() {
+    constexpr ControlText kTexts[] = {
+        {IDC_MISC_LANGUAGE_GROUP, IDS_LANGUAGE_GROUP},
+        {IDC_MISC_LANGUAGE_NAME, IDS_LANGUAGE_NAME},
+        {IDC_MISC_COLORS_GROUP, IDS_COLORS_GROUP},
+        {IDC_MISC_TEXT_LABEL, IDS_TEXT_LABEL},
+        {IDC_MISC_BG_LABEL, IDS_BG_LABEL},
+        {IDC_MISC_SOUND_GROUP, IDS_SOUND_GROUP},
+        {IDC_MISC_SOUND_ON, IDS_SOUND_ON},
+        {IDC_MISC_SOUND_LABEL, IDS_SOUND_LABEL},
+        {IDC_MISC_CLOSED_GROUP, IDS_CLOSED_GROUP},
+        {IDC_MISC_RUN_LABEL, IDS_RUN_LABEL},
+    };
+    SetLangTexts(kTexts);
+    constexpr ControlText kTips[] = {
+        {IDC_MISC_LANGUAGE, IDS_LANGUAGE_TIP},
+        {IDC_MISC_RESET, IDS_RESET_TIP},
+        {IDC_MISC_TEST_SOUND, IDS_TEST_SOUND_TIP},
+        {IDC_MISC_BROWSE, IDS_BROWSE_TIP},
+    };
+    SetToolTips(kTips);
+}
+
+void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
+    if (id == IDC_MISC_RESET && notifyCode == BN_CLICKED) {
+        // The main window takes the zeros only when the sheet ends with OK.
+        m_sheet.m_nClosedTotal = 0;
+        m_sheet.m_nClosedRun = 0;
+        ShowCounters();
+    }
+}
+
+std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM, LPARAM) {
+    if (message == WM_CLOSE) {
+        UpdateData(true);
+    }
+    return std::nullopt;
+}
+
+void CTBKSettingsMisc::OnOK() {
+    UpdateData(true);
+    m_sheet.m_bAccepted = TRUE;
+}
+
+}  // namespace blenker

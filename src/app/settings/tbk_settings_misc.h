@@ -1,0 +1,46 @@
+// The second page of the settings sheet: the language, the two dialog colours, the sound of a
+// closed window, and the two close counters with their reset button. The sheet loads and saves
+// its values; the page never touches the settings store itself.
+#pragma once
+
+#include <string>
+
+#include "app/settings/resizeable_property_page.h"
+#include "framework/bitmap_button.h"
+#include "ui/color_button.h"
+
+namespace blenker {
+
+class CTBKSettings;
+
+class CTBKSettingsMisc : public CResizeablePropertyPage {
+  public:
+    explicit CTBKSettingsMisc(CTBKSettings& sheet);
+
+    void SetTexts();
+    // Page data into the controls (false) or back (true).
+    void UpdateData(bool fromControls);
+
+    std::string m_strSoundFile;
+    std::string m_strLanguage;
+    int m_bSoundOn = FALSE;
+    CColorButton m_btnTextColor;
+    CColorButton m_btnBgColor;
+
+  protected:
+    BOOL OnInitDialog() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override;
+
+  private:
+    void ShowCounters();
+
+    CTBKSettings& m_sheet;
+    BitmapButton m_btnBrowse;
+    BitmapButton m_btnTestSound;
+    BitmapButton m_btnReset;
+    BitmapButton m_btnLanguage;
+};
+
+}  // namespace blenker

@@ -1,0 +1,34 @@
+#include "framework/property_page.h"
+
+namespace blenker {
+
+PropertyPage::PropertyPage(int templateId) : Dialog(templateId, nullptr) {}
+
+PROPSHEETPAGEA PropertyPage::Describe() {
+    PROPSHEETPAGEA page{};
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_DEFAULT;
+    page.hInstance = ::GetModuleHandleA(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEA(TemplateId());
+    page.pfnDlgProc = &PropertyPage::PageProc;
+    page.lParam = reinterpret_cast<LPARAM>(this);
+    return page;
+}
+
+std::optional<LRESULT> PropertyPage::OnNotify(const NMHDR& header) {
+    if (header.code == static_cast<UINT>(PSN_APPLY)) {
+        OnOK();
+        return PSNRET_NOERROR;
+    }
+    return std::nullopt;
+}
+
+INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The page's WM_INITDIALOG carries the description, whose lParam is the object.
+    if (message == WM_INITDIALOG) {
+        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+    }
+    return DialogProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace blenker

@@ -1,0 +1,107 @@
+#include "framework/property_sheet.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <utility>
+
+namespace blenker {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// The sheet being made on this thread, until its window is created and subclassed.
+thread_local PropertySheet* t_creating = nullptr;
+thread_local HHOOK t_hook = nullptr;
+
+}  // namespace
+
+PropertySheet::PropertySheet(HWND parent, int startPage)
+    : m_parent(parent), m_startPage(startPage) {}
+
+INT_PTR PropertySheet::DoModal() {
+    std::vector<PROPSHEETPAGEA> pages;
+    for (PropertyPage* page : m_pages) {
+        pages.push_back(page->Describe());
+    }
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = m_flags | PSH_PROPSHEETPAGE;
+    header.hwndParent = m_parent;
+    header.hInstance = ::GetModuleHandleA(nullptr);
+    header.pszCaption = "";
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = static_cast<UINT>(m_startPage);
+    header.ppsp = pages.data();
+
+    // The first window the call creates on this thread is the sheet: the hook subclasses it
+    // before its first message, as the class library's sheets have it.
+    t_creating = this;
+    t_hook =
+        ::SetWindowsHookExA(WH_CBT, &PropertySheet::CreationHook, nullptr, ::GetCurrentThreadId());
+    const INT_PTR result = ::PropertySheetA(&header);
+    if (t_hook != nullptr) {
+        ::UnhookWindowsHookEx(std::exchange(t_hook, nullptr));
+    }
+    t_creating = nullptr;
+    if (result < 0) {
+        return -1;
+    }
+    return result > 0 ? IDOK : IDCANCEL;
+}
+
+LRESULT CALLBACK PropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_creating != nullptr) {
+        PropertySheet* sheet = std::exchange(t_creating, nullptr);
+        const auto hwnd = reinterpret_cast<HWND>(wParam);
+        sheet->m_hwnd = hwnd;
+        ::SetWindowSubclass(hwnd, &PropertySheet::SubclassProc, kSubclassId,
+                            reinterpret_cast<DWORD_PTR>(sheet));
+    }
+    return ::CallNextHookEx(t_hook, code, wParam, lParam);
+}
+
+HWND PropertySheet::TabControl() const {
+    return reinterpret_cast<HWND>(::SendMessageA(m_hwnd, PSM_GETTABCONTROL, 0, 0));
+}
+
+PropertyPage* PropertySheet::ActivePage() const {
+    const auto page = reinterpret_cast<HWND>(::SendMessageA(m_hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+    for (PropertyPage* candidate : m_pages) {
+        if (page != nullptr && candidate->Hwnd() == page) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+LRESULT PropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(message, wParam, lParam);
+    if (message == WM_INITDIALOG) {
+        OnInitDialog();
+    }
+    return result;
+}
+
+LRESULT PropertySheet::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PropertySheet::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) {
+    auto& sheet = *reinterpret_cast<PropertySheet*>(self);
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(hwnd, &PropertySheet::SubclassProc, kSubclassId);
+        sheet.m_hwnd = nullptr;
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    try {
+        return sheet.OnMessage(message, wParam, lParam);
+    } catch (...) {
+        // No exception crosses the system's code: the sheet handles the message itself.
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace blenker
