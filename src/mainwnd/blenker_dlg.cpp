@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/control_texts.h"
 #include "app/language_dlg.h"
 #include "app/settings.h"
 #include "app/settings/tbk_settings.h"
@@ -21,11 +22,7 @@ namespace blenker {
 namespace {
 
 // The tool of each control and its tip, always the English text.
-struct Tip {
-    int control;
-    int text;
-};
-constexpr Tip kTips[] = {
+constexpr ControlText kTips[] = {
     {IDC_ADD, IDS_ADD_TIP},           {IDC_REMOVE, IDS_REMOVE_TIP},
     {IDC_MINIMIZE, IDS_MINIMIZE_TIP}, {IDC_CLOSE, IDS_CLOSE_TIP},
     {IDC_DELAY_UP, IDS_DELAY_UP_TIP}, {IDC_DELAY_DOWN, IDS_DELAY_DOWN_TIP},
@@ -120,20 +117,9 @@ void CBlenkerDlg::UpdateData(bool fromControls) {
 }
 
 void CBlenkerDlg::UpdateTexts() {
-    SetItemText(IDC_DELAY_LABEL, m_app.LoadLangString(IDS_DELAY_LABEL));
-    SetItemText(IDC_ENABLE, m_app.LoadLangString(IDS_ENABLE));
-    const bool first = !m_toolTip.Exists();
-    if (first && !m_toolTip.Create(Hwnd())) {
-        return;
-    }
-    for (const Tip& tip : kTips) {
-        const std::string text = LoadResString(tip.text);
-        if (first) {
-            m_toolTip.AddTool(Item(tip.control), text);
-        } else {
-            m_toolTip.UpdateTipText(Item(tip.control), text);
-        }
-    }
+    constexpr ControlText kTexts[] = {{IDC_DELAY_LABEL, IDS_DELAY_LABEL}, {IDC_ENABLE, IDS_ENABLE}};
+    SetLangTexts(Hwnd(), kTexts);
+    SetToolTips(m_toolTip, Hwnd(), kTips);
 }
 
 void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {

@@ -1,6 +1,6 @@
 #include "ui/message_dlg.h"
 
-#include "app/win_app.h"
+#include "app/control_texts.h"
 #include "resource.h"
 
 namespace blenker {
@@ -12,14 +12,8 @@ CMessageDlg::CMessageDlg(HWND parent)
 
 BOOL CMessageDlg::OnInitDialog() {
     SetItemText(IDC_MESSAGE_TEXT, m_strMessage);
-    const std::string tip = LoadResString(IDS_CLOSE_WINDOW_TIP);
-    if (!m_toolTip.Exists()) {
-        if (m_toolTip.Create(Hwnd())) {
-            m_toolTip.AddTool(Item(IDOK), tip);
-        }
-    } else {
-        m_toolTip.UpdateTipText(Item(IDOK), tip);
-    }
+    constexpr ControlText kTips[] = {{IDOK, IDS_CLOSE_WINDOW_TIP}};
+    SetToolTips(m_toolTip, Hwnd(), kTips);
     return TRUE;
 }
 

@@ -3,8 +3,7 @@
 // watch their controls' mouse messages themselves, so no message needs relaying.
 #pragma once
 
-#include <span>
-
+#include "app/control_texts.h"
 #include "framework/property_page.h"
 #include "framework/tool_tip.h"
 
@@ -19,19 +18,12 @@ class CResizeablePropertyPage : public PropertyPage {
     const ToolTip& ToolTips() const { return m_tooltip; }
 
   protected:
-    // A control and the string id of its text or tip.
-    struct ControlText {
-        int control;
-        int text;
-    };
-
     // Derived pages call this first.
     BOOL OnInitDialog() override;
-    // Sets each control's text in the current language.
-    void SetLangTexts(std::span<const ControlText> texts);
-    // The first call makes the tool tip control and adds these tools; later calls set their
-    // texts again. Tips are always in English.
-    void SetToolTips(std::span<const ControlText> tips);
+    void SetLangTexts(std::span<const ControlText> texts) { blenker::SetLangTexts(Hwnd(), texts); }
+    void SetToolTips(std::span<const ControlText> tips) {
+        blenker::SetToolTips(m_tooltip, Hwnd(), tips);
+    }
 
     RECT m_rectPage{};
     ToolTip m_tooltip;

@@ -27,9 +27,9 @@ BOOL CTBKSettingsAbout::OnInitDialog() {
 }
 
 void CTBKSettingsAbout::SetTexts() {
-    const VWinApp& app = TheApp();
-    SetItemText(IDC_ABOUT_CREDIT, app.LoadLangString(IDS_ABOUT_CREDIT));
-    SetItemText(IDC_ABOUT_REQUEST, app.LoadLangString(IDS_ABOUT_REQUEST));
+    constexpr ControlText kTexts[] = {{IDC_ABOUT_CREDIT, IDS_ABOUT_CREDIT},
+                                      {IDC_ABOUT_REQUEST, IDS_ABOUT_REQUEST}};
+    SetLangTexts(kTexts);
 }
 
 void CTBKSettingsAbout::OnOK() {

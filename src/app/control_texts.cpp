@@ -1,0 +1,29 @@
+#include "app/control_texts.h"
+
+#include "app/win_app.h"
+
+namespace blenker {
+
+void SetLangTexts(HWND dialog, std::span<const ControlText> texts) {
+    for (const ControlText& text : texts) {
+        ::SetDlgItemTextA(dialog, text.control, TheApp().LoadLangString(text.text).c_str());
+    }
+}
+
+void SetToolTips(ToolTip& toolTip, HWND dialog, std::span<const ControlText> tips) {
+    const bool first = !toolTip.Exists();
+    if (first && !toolTip.Create(dialog)) {
+        return;
+    }
+    for (const ControlText& tip : tips) {
+        const std::string text = LoadResString(tip.text);
+        const HWND control = ::GetDlgItem(dialog, tip.control);
+        if (first) {
+            toolTip.AddTool(control, text);
+        } else {
+            toolTip.UpdateTipText(control, text);
+        }
+    }
+}
+
+}  // namespace blenker
