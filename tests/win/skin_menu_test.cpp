@@ -12,10 +12,13 @@
 #include "framework/unique_handle.h"
 #include "ui/menu_metrics.h"
 #include "ui/skin_menu.h"
+#include "canvas.h"
 #include "win_test_support.h"
 
 namespace blenker {
 namespace {
+
+using test::Canvas;
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kRed = 0x0000FF;
@@ -30,75 +33,6 @@ constexpr UINT kExitId = IDOK;
 const char kEnabled[] = "Enabled";
 const char kMinimize[] = "Minimize";
 const char kExit[] = "Exit";
-
-// A 32-bit DIB section selected into a memory DC.
-class Canvas {
-  public:
-    Canvas(int width, int height)
-        : m_width(width), m_height(height), m_dc(::CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap.Reset(::CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_previous = ::SelectObject(m_dc.Get(), m_bitmap.Get());
-        Fill(kUnpainted);
-    }
-    ~Canvas() { ::SelectObject(m_dc.Get(), m_previous); }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    bool Valid() const { return m_dc && m_bitmap; }
-    HDC Dc() const { return m_dc.Get(); }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
-
-    void Fill(COLORREF color) {
-        const UniqueGdiObject brush(::CreateSolidBrush(color));
-        const RECT all{0, 0, m_width, m_height};
-        ::FillRect(m_dc.Get(), &all, brush.As<HBRUSH>());
-    }
-
-    // Pixels of one colour inside a rectangle.
-    int Count(const RECT& area, COLORREF color) const {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                count += Pixel(x, y) == color ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
-    // The smallest rectangle that holds every pixel of the area that is not the given colour;
-    // empty when there is none.
-    RECT Extent(const RECT& area, COLORREF except) const {
-        RECT found{area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                if (Pixel(x, y) != except) {
-                    found.left = std::min<LONG>(found.left, x);
-                    found.top = std::min<LONG>(found.top, y);
-                    found.right = std::max<LONG>(found.right, x + 1);
-                    found.bottom = std::max<LONG>(found.bottom, y + 1);
-                }
-            }
-        }
-        return found.left < found.right ? found : RECT{};
-    }
-
-  private:
-    int m_width;
-    int m_height;
-    UniqueMemoryDc m_dc;
-    UniqueGdiObject m_bitmap;
-    HGDIOBJ m_previous = nullptr;
-};
 
 // The system's menu font, read with the full structure of this header (the menu reads the
 // shorter classic one).
@@ -200,7 +134,7 @@ TEST_F(SkinMenuTest, MeasuresTheWholeTextInTheMenuFontPlus23By4) {
 }
 
 TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) {
-    Canvas canvas(200, 40);
+    Canvas canvas(200, 40, kUnpainted);
     ASSERT_TRUE(canvas.Valid());
     const RECT item = Draw(canvas, kMinimize, 0);
 
@@ -223,7 +157,7 @@ TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) 
     EXPECT_GE(ink.top, item.top + 2);
 
     // Pixel for pixel the text as DrawText puts it, unformatted, at that place.
-    Canvas expected(200, 40);
+    Canvas expected(200, 40, kUnpainted);
     ASSERT_TRUE(expected.Valid());
     expected.Fill(kBlack);
     ::SetTextColor(expected.Dc(), kWhite);
@@ -240,7 +174,7 @@ TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) 
 }
 
 TEST_F(SkinMenuTest, SelectedItemTurnsItsTextRedOnTheSameBar) {
-    Canvas canvas(200, 40);
+    Canvas canvas(200, 40, kUnpainted);
     ASSERT_TRUE(canvas.Valid());
     const RECT item = Draw(canvas, kMinimize, ODS_SELECTED);
 
@@ -254,7 +188,7 @@ TEST_F(SkinMenuTest, SelectedItemTurnsItsTextRedOnTheSameBar) {
 }
 
 TEST_F(SkinMenuTest, CheckedItemHasADotInTheShrunkCheckBox) {
-    Canvas canvas(200, 40);
+    Canvas canvas(200, 40, kUnpainted);
     ASSERT_TRUE(canvas.Valid());
     const RECT item = Draw(canvas, kEnabled, ODS_CHECKED);
     const RECT dot = DotRect(item);
@@ -285,7 +219,7 @@ TEST_F(SkinMenuTest, CheckedItemHasADotInTheShrunkCheckBox) {
 }
 
 TEST_F(SkinMenuTest, DrawingLeavesTheDeviceContextAsItFoundIt) {
-    Canvas canvas(200, 40);
+    Canvas canvas(200, 40, kUnpainted);
     ASSERT_TRUE(canvas.Valid());
     const HDC dc = canvas.Dc();
     ::SetTextColor(dc, 0x123456);
@@ -309,7 +243,7 @@ TEST_F(SkinMenuTest, DrawingLeavesTheDeviceContextAsItFoundIt) {
 TEST_F(SkinMenuTest, MeasuringAndDrawingLeaveNoGdiObjectBehind) {
     const test::TestPopup window("SkinMenuLeak");
     ASSERT_TRUE(window.Alive());
-    Canvas canvas(200, 40);
+    Canvas canvas(200, 40, kUnpainted);
     ASSERT_TRUE(canvas.Valid());
     const auto round = [&] {
         for (const char* text : {kEnabled, kMinimize, kExit}) {
