@@ -11,6 +11,7 @@
 #define IDD_NEW_VERSION 191
 #define IDD_SETTINGS_TITLES 193
 #define IDD_LANGUAGE 195
+#define IDD_COLOR_PALETTE 5100
 
 // Icons and the drag cursor.
 #define IDI_APP 128
@@ -217,3 +218,7 @@
 #define IDS_COLORS_GROUP 287
 #define IDS_BG_LABEL 288
 #define IDS_TEXT_LABEL 289
+
+// The colour palette window: cells 5101..5120, row by row, then "Other...".
+#define IDC_PALETTE_FIRST_CELL 5101
+#define IDC_PALETTE_OTHER 5121

@@ -57,6 +57,9 @@ class Dialog {
     // then on. Added before the dialog is created.
     void AddControl(DialogControl& control) { m_controls[control.Id()] = &control; }
 
+    // The window the dialog is made for, when it is known only after construction.
+    void SetParentWindow(HWND parent) { m_parent = parent; }
+
     // Centres the window over its owner when that is shown, otherwise on the screen. Done for
     // every dialog that its initialisation did not place itself.
     void CenterWindow() const;

@@ -1,18 +1,32 @@
-// A button that holds a colour: the owner-drawn colour buttons of the Misc page. It keeps the
-// colour that the settings sheet loads and saves.
+// The owner-drawn colour buttons of the Misc page: a push button showing its colour as a swatch
+// with a small drop-down arrow. A click opens the palette under it; a colour picked there
+// becomes the button's colour and is reported to the parent with WM_COLOR_CHANGED.
 #pragma once
 
 #include "framework/dialog_control.h"
+#include "framework/gdi.h"
 #include "framework/win32.h"
+#include "ui/color_palette_dlg.h"
 
 namespace blenker {
 
+// Sent (not posted) to the button's parent after a pick: wParam the button's control id,
+// lParam the new colour. Sent even when the colour is the one the button had.
+inline constexpr UINT WM_COLOR_CHANGED = WM_USER + 5;
+
 class CColorButton : public DialogControl {
   public:
-    explicit CColorButton(int controlId, COLORREF color = 0)
-        : DialogControl(controlId), m_crColor(color) {}
+    explicit CColorButton(int controlId);
 
-    COLORREF m_crColor;
+    void Draw(const DRAWITEMSTRUCT& item) override;
+    bool OnClicked() override;
+
+    COLORREF m_crColor = RGB(255, 255, 255);
+
+  private:
+    Pen m_greyPen{PS_SOLID, 1, RGB(128, 128, 128)};
+    SolidBrush m_faceBrush{::GetSysColor(COLOR_BTNFACE)};
+    CColorPaletteDlg m_palette{*this};
 };
 
 }  // namespace blenker

@@ -22,13 +22,16 @@ inline RECT RectIn(HWND window, HWND parent) {
 
 class SettingsSheetFixture : public MainDialogFixture {
   protected:
-    // Clicks the settings button; `inside` gets the open sheet and ends it. Message boxes that
-    // the sheet opens meanwhile are answered with OK; their texts are returned.
+    // Clicks the settings button; `inside` gets the open sheet and ends it. Dialogs and message
+    // boxes that the sheet opens meanwhile go to onDialog, or are answered with OK; their texts
+    // are returned.
     std::vector<std::string> RunSheet(const std::function<void(HWND sheet)>& inside) {
         ModalCloser closer([&](HWND found) {
             if (::GetParent(found) == dialog->Hwnd() && Tabs(found) != nullptr && !ran) {
                 ran = true;
                 inside(found);
+            } else if (onDialog) {
+                onDialog(found);
             } else {
                 ::PostMessageA(found, WM_COMMAND, IDOK, 0);
             }
@@ -73,6 +76,7 @@ class SettingsSheetFixture : public MainDialogFixture {
     }
 
     bool ran = false;
+    std::function<void(HWND)> onDialog;
 };
 
 }  // namespace blenker::test

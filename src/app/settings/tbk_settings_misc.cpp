@@ -1,6 +1,13 @@
 #include "app/settings/tbk_settings_misc.h"
 
+#include <commdlg.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+
 #include "app/settings/tbk_settings.h"
+#include "app/win_app.h"
+#include "framework/dialog_colors.h"
 #include "resource.h"
 
 namespace blenker {
@@ -70,17 +77,71 @@ void CTBKSettingsMisc::SetTexts() {
 }
 
 void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
-    if (id == IDC_MISC_RESET && notifyCode == BN_CLICKED) {
-        // The main window takes the zeros only when the sheet ends with OK.
-        m_sheet.m_nClosedTotal = 0;
-        m_sheet.m_nClosedRun = 0;
-        ShowCounters();
+    if (notifyCode != BN_CLICKED) {
+        return;
+    }
+    switch (id) {
+        case IDC_MISC_LANGUAGE:
+            TheApp().ToggleLanguage();  // stored at once, whatever ends the sheet
+            SetTexts();
+            m_sheet.RefreshLanguage();
+            break;
+        case IDC_MISC_RESET:
+            // The main window takes the zeros only when the sheet ends with OK.
+            m_sheet.m_nClosedTotal = 0;
+            m_sheet.m_nClosedRun = 0;
+            ShowCounters();
+            break;
+        case IDC_MISC_TEST_SOUND:
+            // The file as typed, before OK; the system plays its default sound for a file it
+            // cannot play.
+            UpdateData(true);
+            ::PlaySoundA(m_strSoundFile.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+            break;
+        case IDC_MISC_BROWSE:
+            BrowseSoundFile();
+            break;
+        default:
+            break;
     }
 }
 
-std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM, LPARAM) {
+void CTBKSettingsMisc::BrowseSoundFile() {
+    UpdateData(true);
+    // The filter is English in both languages; the string table separates its parts with "|".
+    std::string filter = LoadResString(IDS_SOUND_FILTER);
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    char file[MAX_PATH] = "*.wav";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Hwnd();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrDefExt = "wav";
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
+                   OFN_FILEMUSTEXIST;
+    if (::GetOpenFileNameA(&dialog)) {
+        m_strSoundFile = file;
+        UpdateData(false);
+    }
+}
+
+std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         UpdateData(true);
+    } else if (message == WM_COLOR_CHANGED) {
+        // A preview for every dialog of the program: the sheet stores the colours on OK and
+        // puts the stored ones back otherwise.
+        const auto picked = static_cast<COLORREF>(lParam);
+        if (wParam == IDC_MISC_TEXT_COLOR) {
+            SetDialogColors(m_btnBgColor.m_crColor, picked);
+        } else {
+            SetDialogColors(picked, m_btnTextColor.m_crColor);
+        }
+        ::InvalidateRect(Hwnd(), nullptr, TRUE);
+        ::InvalidateRect(m_sheet.Hwnd(), nullptr, TRUE);
+        return 0;
     }
     return std::nullopt;
 }

@@ -35,6 +35,7 @@ class CTBKSettingsMisc : public CResizeablePropertyPage {
 
   private:
     void ShowCounters();
+    void BrowseSoundFile();
 
     CTBKSettings& m_sheet;
     BitmapButton m_btnBrowse;

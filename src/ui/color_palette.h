@@ -1,0 +1,53 @@
+// The twenty colours that every colour button of the process offers, with the order in which
+// they were last chosen, and where the palette window goes beside its button. Colours are
+// 0x00BBGGRR values; rank 1 is the entry chosen most recently, rank 20 the one chosen least
+// recently, and the ranks are always a permutation of 1..20.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace blenker {
+
+class ColorPalette {
+  public:
+    static constexpr int kSize = 20;
+    using Color = std::uint32_t;
+
+    // The default colours: black and white last to be replaced, the middle entries first.
+    ColorPalette();
+
+    // Entries outside 0..19 read as black with rank 0: nothing is read outside the table.
+    Color ColorAt(int index) const;
+    int Rank(int index) const;
+
+    // Entry `index` becomes the most recent; every entry more recent than it moves one back.
+    void Choose(int index);
+    // A colour from the system colour dialog: the first equal entry, or else the least recently
+    // chosen entry replaced by it; then chosen as above. Returns its index.
+    int ChooseCustom(Color color);
+
+  private:
+    std::array<Color, kSize> m_colors;
+    std::array<std::uint8_t, kSize> m_ranks;
+};
+
+struct PaletteRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+struct PalettePoint {
+    int x;
+    int y;
+};
+
+// The palette window's top-left corner in screen coordinates: under the button's bottom-left
+// corner; above the button when it would reach below the screen; moved left to end at the
+// screen's right edge when it would reach beyond it.
+PalettePoint PlacePalette(const PaletteRect& button, int width, int height, int screenWidth,
+                          int screenHeight);
+
+}  // namespace blenker

@@ -1,0 +1,127 @@
+#include "ui/color_palette_dlg.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include "framework/gdi.h"
+#include "resource.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr int kLastCell = IDC_PALETTE_FIRST_CELL + ColorPalette::kSize - 1;
+
+bool IsCell(int id) {
+    return id >= IDC_PALETTE_FIRST_CELL && id <= kLastCell;
+}
+
+// The custom colours of the system colour dialog, kept for the whole run.
+COLORREF g_customColors[16] = {};
+
+}  // namespace
+
+ColorPalette& SharedColorPalette() {
+    static ColorPalette palette;
+    return palette;
+}
+
+CColorPaletteDlg::CColorPaletteDlg(const DialogControl& button)
+    : Dialog(IDD_COLOR_PALETTE, nullptr), m_button(button) {}
+
+bool CColorPaletteDlg::Run() {
+    m_nChosen = -1;
+    SetParentWindow(::GetAncestor(m_button.Hwnd(), GA_ROOT));  // owned by the button's window
+    return DoModal() == IDOK && m_nChosen >= 0 && m_nChosen < ColorPalette::kSize;
+}
+
+BOOL CColorPaletteDlg::OnInitDialog() {
+    RECT button{};
+    ::GetWindowRect(m_button.Hwnd(), &button);
+    RECT window{};
+    ::GetWindowRect(Hwnd(), &window);
+    const PalettePoint at =
+        PlacePalette({button.left, button.top, button.right, button.bottom},
+                     window.right - window.left, window.bottom - window.top,
+                     ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetCapture(Hwnd());
+    return TRUE;  // the first cell takes the focus
+}
+
+void CColorPaletteDlg::End(INT_PTR code) {
+    ::ReleaseCapture();
+    EndDialog(code);
+}
+
+void CColorPaletteDlg::OnCommand(int id, int notifyCode, HWND) {
+    if (IsCell(id) && notifyCode == BN_CLICKED) {
+        m_nChosen = id - IDC_PALETTE_FIRST_CELL;
+        SharedColorPalette().Choose(m_nChosen);
+        End(IDOK);
+    } else if (id == IDC_PALETTE_OTHER && notifyCode == BN_CLICKED) {
+        OnOther();
+    } else if (id == IDOK || id == IDCANCEL) {
+        // Enter reaches here only when no cell was clicked: nothing was chosen.
+        End(IDCANCEL);
+    }
+}
+
+void CColorPaletteDlg::OnOther() {
+    ::ReleaseCapture();
+    CHOOSECOLORA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Hwnd();
+    dialog.lpCustColors = g_customColors;
+    dialog.Flags = CC_FULLOPEN;
+    if (!::ChooseColorA(&dialog)) {
+        ::SetCapture(Hwnd());  // back to the palette, which still closes on a click outside
+        return;
+    }
+    m_nChosen = SharedColorPalette().ChooseCustom(dialog.rgbResult);
+    End(IDOK);
+}
+
+std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP: {
+            // The palette holds the mouse: it hands a press on a cell or on "Other..." to that
+            // control, and ends on a press anywhere else on the screen.
+            POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (message == WM_LBUTTONDOWN) {
+                POINT screen = point;
+                ::ClientToScreen(Hwnd(), &screen);
+                RECT window{};
+                ::GetWindowRect(Hwnd(), &window);
+                if (!::PtInRect(&window, screen)) {
+                    End(IDCANCEL);
+                    return 0;
+                }
+            }
+            const HWND child = ::ChildWindowFromPointEx(Hwnd(), point, CWP_ALL);
+            if (child != nullptr && child != Hwnd()) {
+                ::SendMessageA(child, WM_LBUTTONDOWN, 0, 0);
+            }
+            return std::nullopt;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (IsCell(static_cast<int>(item.CtlID))) {
+                DrawCell(item);
+            }
+            return std::nullopt;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+void CColorPaletteDlg::DrawCell(const DRAWITEMSTRUCT& item) const {
+    // A plain colour; the sunken edge around it is the control's own.
+    const SolidBrush brush(
+        SharedColorPalette().ColorAt(static_cast<int>(item.CtlID) - IDC_PALETTE_FIRST_CELL));
+    ::FillRect(item.hDC, &item.rcItem, brush.Get());
+}
+
+}  // namespace blenker

@@ -1,0 +1,174 @@
+// The Misc page's colour buttons (what a button draws; the palette run in the real settings
+// sheet, with the live preview, OK and Cancel), its language button and its file browser.
+#include "canvas.h"
+#include "settings_sheet_fixture.h"
+#include "ui/color_button.h"
+
+namespace blenker {
+namespace {
+
+using test::WindowText;
+
+// A 48 x 23 button (32 x 14 dialog units) in red: the pixels that tell its edges, separator,
+// arrow, swatch and focus dots apart.
+TEST(ColorButtonTest, DrawsEdgesArrowSwatchAndFocusDotsForEachState) {
+    constexpr COLORREF k = 0, w = 0xFFFFFF, g = 0x808080, red = 0x0000FF;
+    const COLORREF f = ::GetSysColor(COLOR_BTNFACE);
+    CColorButton button(IDC_MISC_BG_COLOR);
+    button.m_crColor = red;
+    struct Pixel {
+        int x, y;
+        COLORREF color;
+    };
+    const std::vector<Pixel> up = {
+        {0, 22, k},  {47, 1, k},  {47, 0, f},  {46, 2, g},    {1, 21, g},  {46, 1, w},
+        {1, 20, w},  {38, 4, w},  {38, 19, f}, {37, 4, g},    {40, 10, k}, {44, 10, k},
+        {45, 10, f}, {41, 11, k}, {43, 11, k}, {44, 11, f},   {42, 12, k}, {43, 12, f},
+        {5, 4, k},   {32, 18, k}, {6, 5, red}, {31, 17, red}, {3, 3, f}};
+    const std::vector<Pixel> pressed = {{0, 22, g},  {0, 0, g},   {47, 0, w}, {2, 22, w},
+                                        {1, 21, k},  {45, 1, k},  {39, 5, w}, {38, 5, g},
+                                        {45, 11, k}, {43, 13, k}, {6, 5, k},  {7, 6, red}};
+    const std::vector<Pixel> focus = {{3, 3, k}, {4, 3, f}, {44, 3, k}, {44, 4, f}, {3, 19, k}};
+    const std::vector<Pixel> disabled = {
+        {40, 10, g}, {44, 10, w}, {43, 11, w}, {42, 12, w}, {6, 5, f}};
+    const std::pair<UINT, const std::vector<Pixel>&> cases[] = {
+        {0, up}, {ODS_SELECTED, pressed}, {ODS_FOCUS, focus}, {ODS_DISABLED, disabled}};
+    for (const auto& [state, pixels] : cases) {
+        test::Canvas canvas(48, 23, 0x123456);
+        const DRAWITEMSTRUCT item{ODT_BUTTON,  IDC_MISC_BG_COLOR, 0, ODA_DRAWENTIRE, state, nullptr,
+                                  canvas.Dc(), {0, 0, 48, 23},    0};
+        button.Draw(item);
+        for (const Pixel& pixel : pixels) {
+            EXPECT_EQ(canvas.Pixel(pixel.x, pixel.y), pixel.color)
+                << "state " << state << " at " << pixel.x << "," << pixel.y;
+        }
+    }
+}
+
+// The WM_COLOR_CHANGED messages that reach the Misc page.
+std::vector<std::pair<WPARAM, LPARAM>> g_changes;
+WNDPROC g_pageProc = nullptr;
+LRESULT CALLBACK RecordChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COLOR_CHANGED) {
+        g_changes.emplace_back(wParam, lParam);
+    }
+    return ::CallWindowProcA(g_pageProc, window, message, wParam, lParam);
+}
+
+COLORREF BrushColor(HWND dialog) {
+    const WindowDc dc(dialog);
+    const LRESULT answer =
+        ::SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    LOGBRUSH brush{};
+    ::GetObjectA(reinterpret_cast<HGDIOBJ>(answer), sizeof brush, &brush);
+    return brush.lbColor;
+}
+
+COLORREF PixelOf(HWND window, int x, int y) {
+    const WindowDc dc(window);
+    return ::GetPixel(dc.Get(), x, y);
+}
+
+using MiscPageTest = test::SettingsSheetFixture;
+
+TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
+    Open("");
+    // Clicks a colour button; the palette, and any dialog it opens, get `act`.
+    const auto pick = [&](HWND misc, int button, const std::function<void(HWND)>& act) {
+        onDialog = act;
+        ClickIn(misc, button);
+        onDialog = nullptr;
+    };
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 1);
+        const HWND misc = Page(sheet);
+        g_changes.clear();
+        g_pageProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(misc, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordChanges)));
+        pick(misc, IDC_MISC_BG_COLOR, [](HWND palette) {  // a press outside
+            ::SendMessageA(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-20, -20));
+        });
+        for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {  // Enter before any choice: cancelled
+            pick(misc, IDC_MISC_BG_COLOR, [key](HWND palette) {
+                ::PostMessageA(::GetDlgItem(palette, IDC_PALETTE_FIRST_CELL), WM_KEYDOWN, key, 0);
+            });
+        }
+        EXPECT_TRUE(g_changes.empty());
+        pick(misc, IDC_MISC_TEXT_COLOR, [](HWND p) { ClickIn(p, IDC_PALETTE_FIRST_CELL + 19); });
+        pick(misc, IDC_MISC_BG_COLOR, [](HWND p) { ClickIn(p, IDC_PALETTE_FIRST_CELL + 13); });
+        // White text, as it already was, is reported too.
+        EXPECT_EQ(g_changes, (std::vector<std::pair<WPARAM, LPARAM>>{
+                                 {IDC_MISC_TEXT_COLOR, 0xFFFFFF}, {IDC_MISC_BG_COLOR, 0x0000FF}}));
+        // Both bodies repaint from what the pick invalidated.
+        ::RedrawWindow(sheet, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const RECT ok = test::RectIn(::GetDlgItem(sheet, IDOK), sheet);
+        EXPECT_EQ(PixelOf(sheet, ok.left - 20, ok.top + 3), 0x0000FFu);
+        EXPECT_EQ(PixelOf(misc, 3, 3), 0x0000FFu);
+        End(sheet, IDOK);
+    });
+    EXPECT_EQ(Stored("Settings", "ColorBg"), 0x0000FFu);
+    EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x0000FFu);
+
+    // A colour of the system's colour dialog (red 86, green 52, blue 18), then Cancel.
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 1);
+        pick(Page(sheet), IDC_MISC_BG_COLOR, [](HWND found) {
+            if (::GetDlgItem(found, IDC_PALETTE_OTHER) != nullptr) {
+                ::PostMessageA(::GetDlgItem(found, IDC_PALETTE_OTHER), BM_CLICK, 0, 0);
+                return;
+            }
+            for (const auto& [edit, value] : {std::pair(706, "86"), {707, "52"}, {708, "18"}}) {
+                ::SetDlgItemTextA(found, edit, value);
+            }
+            ::PostMessageA(found, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x123456u);
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x0000FFu);
+    EXPECT_EQ(Stored("Settings", "ColorBg"), 0x0000FFu);
+}
+
+TEST_F(MiscPageTest, TheLanguageSwitchRetextsEverythingAndBrowseFillsThePath) {
+    Open("");
+    test::WriteFileBytes(dir.File("ding.wav"), "RIFF");
+    std::string filter;
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 3);
+        SelectTab(sheet, 1);
+        const HWND misc = Page(sheet);
+        ClickIn(misc, IDC_MISC_LANGUAGE);
+        EXPECT_EQ(WindowText(sheet), "Configuration de The Blenker");
+        EXPECT_EQ(TabText(sheet, 1), "Divers");
+        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_LANGUAGE_NAME)), "Fran\xE7\x61is");
+        EXPECT_EQ(WindowText(::GetDlgItem(PropSheet_IndexToHwnd(sheet, 3), IDC_TITLES_CASE)),
+                  "Respecte la casse");
+        EXPECT_EQ(Field(IDC_ENABLE), "Active le blenk");
+
+        onDialog = [&](HWND open) {  // the file dialog: its first filter, then a file
+            char first[64] = {};
+            ::SendDlgItemMessageA(open, 0x470, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+            filter = first;
+            ::SetDlgItemTextA(open, 1148, dir.File("ding.wav").c_str());
+            ::PostMessageA(open, WM_COMMAND, IDOK, 0);
+        };
+        ClickIn(misc, IDC_MISC_BROWSE);
+        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_SOUND_FILE)), dir.File("ding.wav"));
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(filter, "Wave sounds (*.wav)");
+    EXPECT_EQ(Stored("Settings", "Language"), 1u);
+    EXPECT_EQ(Field(IDC_ENABLE), "Active le blenk");
+    EXPECT_FALSE(Written("SoundFile"));
+
+    RunSheet([&](HWND sheet) {  // switched back
+        SelectTab(sheet, 1);
+        ClickIn(Page(sheet), IDC_MISC_LANGUAGE);
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(Stored("Settings", "Language"), 0u);
+    EXPECT_EQ(Field(IDC_ENABLE), "Enable annihilation");
+}
+
+}  // namespace
+}  // namespace blenker
