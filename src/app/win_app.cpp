@@ -72,4 +72,10 @@ void VWinApp::ToggleLanguage() {
     SetLanguage(m_nLanguage == 0 ? 1 : 0);
 }
 
+void AppMessageBox(HWND owner, const std::string& text) {
+    const std::string& exePath = TheApp().m_strExePath;
+    const std::string name = ExecutableBaseName(exePath.empty() ? ExecutablePath() : exePath);
+    ::MessageBoxA(owner, text.c_str(), name.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 }  // namespace blenker

@@ -54,4 +54,8 @@ class VWinApp {
 // The one application object of the process (set while it exists).
 VWinApp& TheApp();
 
+// The message box the application shows for its own messages: its name as the caption, an
+// exclamation icon and an OK button.
+void AppMessageBox(HWND owner, const std::string& text);
+
 }  // namespace blenker

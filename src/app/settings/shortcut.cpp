@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include "app/app_paths.h"
-#include "app/registry_profile_store.h"
 #include "app/win_app.h"
 #include "framework/com_ptr.h"
 #include "framework/unique_handle.h"
@@ -61,11 +59,6 @@ std::optional<std::string> ShellFoldersValue(const char* name) {
     return std::string(buffer, length);
 }
 
-std::string AppName() {
-    const std::string& exePath = TheApp().m_strExePath;
-    return ExecutableBaseName(exePath.empty() ? ExecutablePath() : exePath);
-}
-
 std::wstring Utf16FromAnsi(const std::string& text) {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     if (length <= 0) {
@@ -78,10 +71,6 @@ std::wstring Utf16FromAnsi(const std::string& text) {
 }
 
 }  // namespace
-
-void AppMessageBox(HWND owner, const std::string& text) {
-    ::MessageBoxA(owner, text.c_str(), AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
-}
 
 std::optional<std::string> ShortcutFolder(int folder) {
     const FolderNames names = NamesOf(folder);

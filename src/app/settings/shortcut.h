@@ -14,10 +14,6 @@ inline constexpr int kShortcutDesktop = 0;
 inline constexpr int kShortcutStartMenu = 1;
 inline constexpr int kShortcutStartup = 2;
 
-// The message box the application shows for its own messages: its name as the caption, an
-// exclamation icon and an OK button.
-void AppMessageBox(HWND owner, const std::string& text);
-
 // The path of the folder: the user's "Shell Folders" value of that name when it is a text that
 // fits in 100 bytes with its terminator, otherwise the shell's own folder; nothing when neither
 // is known.
