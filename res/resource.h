@@ -199,6 +199,12 @@
 #define IDS_REMOVE_APP 250
 #define IDS_SETTINGS_CAPTION 256
 #define IDS_UPDATE_GROUP 259
+// The theme update's status texts 0..3 follow one another from here.
+#define IDS_THEMES_STATUS 260
+#define IDS_TITLE_ADDED 264
+#define IDS_NO_NEW_TITLE 265
+#define IDS_NEW_TITLES 266
+#define IDS_TITLES_ADDED 267
 #define IDS_TEST_SOUND_TIP 271
 #define IDS_BROWSE_TIP 272
 #define IDS_UPDATE_TIP 273

@@ -9,6 +9,8 @@
 #include "resource.h"
 #include "win_test_support.h"
 
+#include <commctrl.h>
+
 namespace blenker {
 namespace {
 
@@ -324,6 +326,49 @@ TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
     EXPECT_TRUE(server.Requests().empty());
     EXPECT_EQ(DialogOf(::GetProcessId(process), IDC_RELEASE_NOTES), nullptr);
     ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+// The theme update as a user runs it, against the maker's themes file as published.
+TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
+    test::LoopbackHttpServer server;
+    server.Serve("/blenker/tbk_titles.txt", 200,
+                 ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
+    ProgramCopy program;
+    program.MakeReturningUser("Some title\r\n");
+    const HANDLE process = program.Start(server.Address());
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+
+    ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
+    const HWND sheet = WaitForDialog(pid, 0x3020);  // the sheet's tab control
+    ASSERT_NE(sheet, nullptr);
+    ::SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    const auto page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ::SendMessageA(::GetDlgItem(page, IDC_TITLES_UPDATE), BM_CLICK, 0, 0);
+    const HWND themes = ::GetDlgItem(page, IDC_TITLES_THEMES);
+    ASSERT_TRUE(test::PumpUntil([&] { return ::SendMessageA(themes, LB_GETCOUNT, 0, 0) == 4; }));
+    // A double click on the first theme, "Adware and fake alerts".
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        ::PostMessageA(themes, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                       MAKELPARAM(10, 5));
+    }
+    const HWND message = WaitForDialog(pid, IDC_MESSAGE_TEXT);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(test::WindowText(::GetDlgItem(message, IDC_MESSAGE_TEXT)),
+              "\n\n\n7 new titles were added to your list.");
+    ::PostMessageA(message, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(message); }));
+    ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
+
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(main, IDC_TITLE_LIST), LB_GETCOUNT, 0, 0), 8);
+    const std::string saved = ReadFileBytes(program.File("Blenked.txt"));
+    EXPECT_NE(saved.find("Some title\r\nSpeed Up Your PC\r\nSystem Alert\r\nVirus Alert!\r\n"),
+              std::string::npos)
+        << saved;
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(process, 10000));
 }
 

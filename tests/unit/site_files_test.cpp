@@ -8,6 +8,7 @@
 #include "app/version.h"
 #include "net/records.h"
 #include "net/release.h"
+#include "net/themes.h"
 #include "net/url_check.h"
 
 namespace blenker {
@@ -29,27 +30,24 @@ TEST(SiteFilesTest, TheReleaseFileAnnouncesThisReleaseWithAWebDownloadAndNotes) 
     EXPECT_NE(release.GetValue("Infos_FRA"), "");
 }
 
-TEST(SiteFilesTest, TheThemesFileNamesEveryThemeAndItsTitles) {
+// Read as the Titles page reads it: every theme named in both languages, and every title of its
+// record offered (each block ends with the empty line that its last line needs).
+TEST(SiteFilesTest, TheThemesFileOffersEveryThemeWithAllItsTitles) {
     const Records themes = SiteFile("tbk_titles.txt");
-    EXPECT_EQ(themes.GetValue("Doc"), "1");
-    EXPECT_EQ(themes.GetValue("File"), "1");
-    // Only lines followed by CR LF count: each block ends with an empty line.
-    const std::string& list = themes.GetValue("Themes");
-    ASSERT_GE(list.size(), 2u);
-    EXPECT_EQ(list.substr(list.size() - 2), "\r\n");
-    int count = 0;
-    for (std::size_t from = 0, end; (end = list.find("\r\n", from)) != std::string::npos;
-         from = end + 2) {
-        const std::string line = list.substr(from, end - from);
-        const std::size_t blank = line.find(' ');
-        ASSERT_NE(blank, std::string::npos) << line;
-        EXPECT_NE(line.find('#', blank), std::string::npos) << line;
-        const std::string& titles = themes.GetValue(line.substr(0, blank));
-        EXPECT_GE(titles.size(), 2u) << line;
-        EXPECT_EQ(titles.substr(titles.size() - 2), "\r\n") << line;
-        ++count;
+    EXPECT_TRUE(IsReadableThemesFile(themes.GetValue("Doc"), themes.GetValue("File")));
+    const auto lines = BlockLines(themes.GetValue("Themes"));
+    EXPECT_GE(lines.size(), 3u);
+    EXPECT_TRUE(themes.GetValue("Themes").ends_with("\r\n"));
+    for (const std::string_view line : lines) {
+        const ThemeLine parsed = ParseThemeLine(line);
+        const std::string& block = themes.GetValue(parsed.key);
+        const Theme theme =
+            BuildTheme(parsed, block, false, [](const std::string&) { return false; });
+        EXPECT_TRUE(!parsed.english.empty() && !parsed.french.empty()) << line;
+        EXPECT_GE(theme.titles.size(), 3u) << line;
+        EXPECT_TRUE(block.ends_with("\r\n")) << line;
+        EXPECT_EQ(theme.titles.size(), BlockLines(block).size()) << line;
     }
-    EXPECT_GE(count, 3);
 }
 
 }  // namespace

@@ -62,8 +62,9 @@ class MainDialogFixture : public ::testing::Test {
         MSG msg{dialog->Item(id), WM_KEYDOWN, key, 0, 0, {}};
         ::IsDialogMessageA(dialog->Hwnd(), &msg);
     }
-    std::vector<std::string> ListBox() {
-        const HWND list = dialog->Item(IDC_TITLE_LIST);
+    std::vector<std::string> ListBox() { return ListBoxTexts(dialog->Item(IDC_TITLE_LIST)); }
+    // The entries of a list box of this process, in their order.
+    static std::vector<std::string> ListBoxTexts(HWND list) {
         std::vector<std::string> entries;
         const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {

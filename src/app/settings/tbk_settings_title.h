@@ -1,9 +1,17 @@
 // The fourth page of the settings sheet: the five options that shape how titles are added and
-// how windows are matched, and the place of the themed title update.
+// how windows are matched, and the themed title update: "Upd" downloads the maker's themes, the
+// list shows each with the number of its titles the user does not have yet, and a double click
+// adds them to the main window's list.
 #pragma once
+
+#include <memory>
+#include <string_view>
+#include <vector>
 
 #include "app/settings/resizeable_property_page.h"
 #include "framework/bitmap_button.h"
+#include "net/themes.h"
+#include "net/web_download.h"
 
 namespace blenker {
 
@@ -25,10 +33,24 @@ class CTBKSettingsTitle : public CResizeablePropertyPage {
   protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void StartUpdate();
+    void OnThemesReply();
+    // Adds the theme's entry to the sorted list, carrying its record; returns its index.
+    int ListTheme(Theme& theme);
+    void OnThemeDoubleClick();
+    void SetStatus(int status);
+    void FreeThemes();
+
     CTBKSettings& m_sheet;
     BitmapButton m_btnUpdate;
+    std::unique_ptr<CWebDownload> m_pRequest;
+    int m_nStatus = 0;
+    // The records of the themes list's entries (each entry's item data points to its own).
+    std::vector<std::unique_ptr<Theme>> m_themes;
 };
 
 }  // namespace blenker
