@@ -4,6 +4,7 @@
 
 // Dialog templates.
 #define IDD_MAIN 102
+#define IDD_HELP 103
 #define IDD_MESSAGE 183
 #define IDD_SETTINGS_STARTUP 186
 #define IDD_SETTINGS_MISC 187
@@ -228,3 +229,10 @@
 // The colour palette window: cells 5101..5120, row by row, then "Other...".
 #define IDC_PALETTE_FIRST_CELL 5101
 #define IDC_PALETTE_OTHER 5121
+
+// The help window: its title, text, group of button pictures and close button. The pictures are
+// 1006..1014, 1032 and 1033, their labels 1035..1042, 1046 and 1048.
+#define IDC_HELP_TEXT 1034
+#define IDC_HELP_GROUP 1043
+#define IDC_HELP_CLOSE 1044
+#define IDC_HELP_TITLE 1045

@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "titles/builtin_titles.h"
 #include "titles/title_file.h"
+#include "ui/help_dlg.h"
 #include "ui/message_dlg.h"
 
 namespace blenker {
@@ -75,6 +76,7 @@ CBlenkerDlg::CBlenkerDlg()
 }
 
 BOOL CBlenkerDlg::OnInitDialog() {
+    m_skin.Init(Hwnd());
     if (m_app.m_nPrevRelease == 0) {
         CLanguageDlg(nullptr).DoModal();
     }
@@ -98,6 +100,7 @@ BOOL CBlenkerDlg::OnInitDialog() {
     UpdateTexts();
     m_schedule.StartupState();
     UpdateData(false);
+    DrawLamp(m_schedule.m_bEnable != 0);
     if (ReadFlag(m_app.Store(), Setting::UpdateExe)) {
         StartReleaseCheck();
     }
@@ -173,9 +176,11 @@ void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
         case IDC_SETTINGS:
             OpenSettings();
             break;
+        case IDC_HELP_BUTTON:
+            CHelpDlg(Hwnd()).DoModal();
+            break;
         default:
-            // The invisible default button 1049 swallows the Enter key; the help button opens a
-            // window that is not part of the program yet.
+            // The invisible default button 1049 swallows the Enter key.
             break;
     }
 }
@@ -205,6 +210,11 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(m_hIcon.Get());
+        case WM_NCHITTEST:
+            return m_skin.HitTest(lParam);
+        case WM_PAINT:
+            m_skin.Paint(m_schedule.m_bEnable != 0, m_hIcon.Get());
+            return 0;
         case WM_TRAY_NOTIFY:
             m_tray.OnNotify(wParam, lParam);
             return 0;

@@ -12,6 +12,7 @@
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
+#include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
 #include "mainwnd/target_drag.h"
 #include "mainwnd/tray_icon.h"
@@ -78,6 +79,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
     void SetCaption(const std::string& caption) override;
     void RefreshControls() override { UpdateData(false); }
+    void DrawLamp(bool scanning) override { m_skin.DrawLamp(scanning); }
     void SaveTitleFile() override;
 
     VWinApp& m_app;
@@ -92,6 +94,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     CTrayIcon m_tray;
     CTargetDrag m_drag;
     CReleaseCheck m_releaseCheck;
+    CMainSkin m_skin;
 
   public:
     // The target drag's state: 1 while the target is dragged.

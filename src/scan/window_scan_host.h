@@ -1,5 +1,5 @@
-// The scan schedule's host on a real window: timer 1 of the window and its caption. The lamp,
-// the controls and the title file belong to the main dialog, which overrides those.
+// The scan schedule's host on a real window: timer 1 of the window and its caption. The lamp
+// (which every host must draw), the controls and the title file belong to the main dialog.
 #pragma once
 
 #include "framework/win32.h"
@@ -17,7 +17,6 @@ class WindowScanHost : public ScanHost {
     unsigned SetScanTimer(int periodMs) override;
     void KillScanTimer() override;
     void SetCaption(const std::string& caption) override;
-    void DrawLamp(bool) override {}
     void RefreshControls() override {}
     void SaveTitleFile() override {}
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win_app.h"
+#include "framework/dialog_colors.h"
 #include "mainwnd/blenker_dlg.h"
 #include "resource.h"
 #include "win_test_support.h"
@@ -31,6 +32,7 @@ class MainDialogFixture : public ::testing::Test {
         }
         dialog.reset();
         DeleteKeyTree(kAppKey);
+        SetDialogColors(RGB(0, 0, 0), RGB(255, 255, 255));  // a test may have changed them
     }
 
     // Starts the application object and creates the main dialog, shown, over this title file

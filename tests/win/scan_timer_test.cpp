@@ -24,6 +24,11 @@ class CountingDesktop : public Win32Desktop {
     int passes = 0;
 };
 
+// A host without a lamp to draw.
+class LamplessHost : public WindowScanHost {
+    void DrawLamp(bool) override {}
+};
+
 // The window that owns the scan state, as the main dialog does.
 class ScanOwner : public Window {
   public:
@@ -41,7 +46,7 @@ class ScanOwner : public Window {
 
     TitleList titles;
     CountingDesktop desktop;
-    WindowScanHost host;
+    LamplessHost host;
     ScanEngine engine;
     ScanSchedule schedule;
     int scanTicks = 0;

@@ -1,0 +1,81 @@
+#include "mainwnd/main_skin.h"
+
+#include "framework/gdi.h"
+#include "framework/unique_handle.h"
+#include "mainwnd/window_shape.h"
+#include "resource.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr POINT kLampAt{169, 2};
+constexpr SIZE kLampSize{30, 25};
+
+UniqueGdiObject Region(const ShapeRect& rect, bool ellipse) {
+    return UniqueGdiObject(ellipse
+                               ? ::CreateEllipticRgn(rect.left, rect.top, rect.right, rect.bottom)
+                               : ::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));
+}
+
+}  // namespace
+
+void CMainSkin::Init(HWND window) {
+    m_window = window;
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    const WindowShape shape =
+        SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
+                           ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));
+    UniqueGdiObject outline = Region(shape.body, false);
+    for (std::size_t corner = 0; corner < shape.squares.size(); ++corner) {
+        const UniqueGdiObject square = Region(shape.squares[corner], false);
+        const UniqueGdiObject round = Region(shape.ellipses[corner], true);
+        ::CombineRgn(outline.As<HRGN>(), outline.As<HRGN>(), square.As<HRGN>(), RGN_DIFF);
+        ::CombineRgn(outline.As<HRGN>(), outline.As<HRGN>(), round.As<HRGN>(), RGN_OR);
+    }
+    // The window owns the region from here on.
+    if (::SetWindowRgn(window, outline.As<HRGN>(), TRUE) != 0) {
+        outline.Release();
+    }
+
+    for (CPicture& picture : m_lamp) {
+        picture.SetOwner(window);
+    }
+    m_lamp[0].LoadFromResource(IDG_LAMP_ON, "GIF");
+    m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
+}
+
+LRESULT CMainSkin::HitTest(LPARAM lParam) const {
+    const LRESULT hit = ::DefWindowProcA(m_window, WM_NCHITTEST, 0, lParam);
+    RECT target{};
+    ::GetWindowRect(::GetDlgItem(m_window, IDC_TARGET), &target);
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (::PtInRect(&target, at)) {
+        return hit;
+    }
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
+void CMainSkin::Paint(bool scanning, HICON icon) const {
+    {
+        const PaintDc dc(m_window);
+        if (::IsIconic(m_window)) {
+            ::SendMessageA(m_window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+            RECT client{};
+            ::GetClientRect(m_window, &client);
+            ::DrawIcon(dc.Get(), (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
+                       (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, icon);
+        }
+        // Otherwise the body is all the dialog paints: its background, erased as the paint
+        // begins.
+    }
+    DrawLamp(scanning);
+}
+
+void CMainSkin::DrawLamp(bool scanning) const {
+    const WindowDc dc(m_window);
+    m_lamp[scanning ? 0 : 1].Render(dc.Get(), kLampAt.x, kLampAt.y, kLampSize.cx, kLampSize.cy);
+}
+
+}  // namespace blenker

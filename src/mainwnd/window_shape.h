@@ -1,0 +1,28 @@
+// The outline of the skinned main window: the window rectangle without its caption and frame,
+// with four corners rounded to a radius of 15 pixels. Window coordinates; right and bottom
+// edges exclusive, as the system's regions take them.
+#pragma once
+
+#include <array>
+
+namespace blenker {
+
+struct ShapeRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// The body rectangle, then for each corner (top-left, top-right, bottom-left, bottom-right) the
+// 15 x 15 square taken away and the 30 x 30 ellipse put back.
+struct WindowShape {
+    ShapeRect body;
+    std::array<ShapeRect, 4> squares;
+    std::array<ShapeRect, 4> ellipses;
+};
+
+// width and height: the window's; caption: the caption's height; edge: the frame's inset.
+WindowShape SkinnedWindowShape(int width, int height, int caption, int edge);
+
+}  // namespace blenker

@@ -1,0 +1,29 @@
+// The help window: what the program does, and what each button of the main window is for,
+// shown by its picture. No caption; its close button and Escape end it.
+#pragma once
+
+#include <array>
+
+#include "framework/bitmap_button.h"
+#include "framework/dialog.h"
+#include "framework/tool_tip.h"
+
+namespace blenker {
+
+class CHelpDlg : public Dialog {
+  public:
+    explicit CHelpDlg(HWND parent);
+
+    const ToolTip& ToolTips() const { return m_toolTip; }
+
+  protected:
+    BOOL OnInitDialog() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
+
+  private:
+    // The ten button pictures, then the close button.
+    std::array<BitmapButton, 11> m_buttons;
+    ToolTip m_toolTip;
+};
+
+}  // namespace blenker

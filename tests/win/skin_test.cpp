@@ -1,0 +1,157 @@
+// The skinned main window (its outline, drag rule, colours and state lamp), the picture loader
+// that draws the lamp, and the help window.
+#include "main_dialog_fixture.h"
+#include "framework/dialog_colors.h"
+#include "framework/gdi.h"
+#include "ui/help_dlg.h"
+#include "ui/picture.h"
+
+namespace blenker {
+namespace {
+
+using test::WindowText;
+
+TEST(PictureTest, LoadsAResourcePictureAndReportsWhatFails) {
+    CPicture picture;
+    const WindowDc screen(nullptr);
+    EXPECT_FALSE(picture.Render(screen.Get(), 0, 0, 30, 25));  // empty: no box either
+    ASSERT_TRUE(picture.LoadFromResource(IDG_LAMP_ON, "GIF"));
+    const HRSRC resource = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDG_LAMP_ON), "GIF");
+    EXPECT_EQ(picture.m_Width, 30);
+    EXPECT_EQ(picture.m_Height, 25);
+    EXPECT_EQ(picture.m_Weight, static_cast<long>(::SizeofResource(nullptr, resource)));
+
+    // Each load releases the picture before: a hundred leave no GDI object behind.
+    const std::size_t before = test::FreeGdiObjects();
+    for (int i = 0; i < 100; ++i) {
+        picture.LoadFromResource(i % 2 ? IDG_LAMP_ON : IDG_LAMP_OFF, "GIF");
+    }
+    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+
+    test::ModalCloser closer;
+    EXPECT_FALSE(picture.LoadFromResource(4242, "GIF"));
+    EXPECT_EQ(closer.Seen(),
+              std::vector<std::string>{"CPicture Error | OK | FindResource() Failed\t"});
+    EXPECT_EQ(picture.m_Width + picture.m_Height + picture.m_Weight, 0);
+    EXPECT_FALSE(picture.Loaded());
+}
+
+class SkinTest : public test::MainDialogFixture {
+  protected:
+    COLORREF Pixel(int x, int y) const {
+        const WindowDc dc(dialog->Hwnd());
+        return ::GetPixel(dc.Get(), x, y);
+    }
+    std::vector<COLORREF> Lamp() const {
+        std::vector<COLORREF> pixels;
+        for (int y = 2; y < 27; ++y) {
+            for (int x = 169; x < 199; ++x) {
+                pixels.push_back(Pixel(x, y));
+            }
+        }
+        return pixels;
+    }
+};
+
+TEST_F(SkinTest, TheBodyIsRoundedDraggedColouredAndShowsTheLamp) {
+    Open("");
+    const HWND main = dialog->Hwnd();
+    RECT frame{};
+    ::GetWindowRect(main, &frame);
+    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    const int c = ::GetSystemMetrics(SM_CYCAPTION), e = ::GetSystemMetrics(SM_CYEDGE);
+    const UniqueGdiObject region(::CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(::GetWindowRgn(main, region.As<HRGN>()), COMPLEXREGION);
+    RECT box{};
+    ::GetRgnBox(region.As<HRGN>(), &box);
+    EXPECT_EQ((std::array{box.left, box.top, box.right, box.bottom}),
+              (std::array<LONG, 4>{e, c + e, w - e, h - e}));
+    for (const POINT corner : {POINT{e, c + e}, POINT{w - e - 1, c + e}, POINT{e, h - e - 1},
+                               POINT{w - e - 1, h - e - 1}}) {
+        EXPECT_FALSE(::PtInRegion(region.As<HRGN>(), corner.x, corner.y));
+    }
+    EXPECT_TRUE(::PtInRegion(region.As<HRGN>(), w / 2, h / 2));
+
+    // The body between the banner and the lamp drags; the target does not.
+    POINT body{166, 25};
+    ::ClientToScreen(main, &body);
+    EXPECT_EQ(::SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(body.x, body.y)), HTCAPTION);
+    RECT target{};
+    ::GetWindowRect(dialog->Item(IDC_TARGET), &target);
+    EXPECT_NE(::SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(target.left + 5, target.top + 5)),
+              HTCAPTION);
+
+    // Black body, white static text; the lamp changes as soon as scanning is switched.
+    ::RedrawWindow(main, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(Pixel(166, 25), 0u);
+    const WindowDc dc(main);
+    ::SendMessageA(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
+                   reinterpret_cast<LPARAM>(dialog->Item(IDC_DELAY_LABEL)));
+    EXPECT_EQ(::GetTextColor(dc.Get()), 0xFFFFFFu);
+    const std::vector<COLORREF> on = Lamp();
+    EXPECT_NE(std::count(on.begin(), on.end(), 0u), 0);  // the body shows around the ring
+    Click(IDC_ENABLE);
+    EXPECT_NE(Lamp(), on);
+    Click(IDC_ENABLE);
+    EXPECT_EQ(Lamp(), on);
+
+    // 1 000 switches of the lamp leave no GDI object behind.
+    const std::size_t before = test::FreeGdiObjects();
+    for (int i = 0; i < 1000; ++i) {
+        Click(IDC_ENABLE);
+    }
+    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+}
+
+// The colours stored at start-up, or picked in the settings, paint the body.
+TEST_F(SkinTest, TheSharedColoursPaintTheBody) {
+    Open("");
+    SetDialogColors(0x00BDBDF7, 0x00800000);
+    ::RedrawWindow(dialog->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(Pixel(166, 25), 0x00BDBDF7u);
+}
+
+TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
+    Open("");
+    std::vector<std::string> seen;
+    {
+        test::ModalCloser closer([&](HWND help) {
+            seen.push_back(WindowText(::GetDlgItem(help, IDC_HELP_TITLE)) + "|" +
+                           WindowText(::GetDlgItem(help, IDC_HELP_GROUP)) + "|" +
+                           WindowText(::GetDlgItem(help, 1040)));
+            ::SendMessageA(::GetDlgItem(help, 1014), BM_CLICK, 0, 0);  // a picture: nothing
+            ::PostMessageA(::GetDlgItem(help, IDC_HELP_CLOSE), BM_CLICK, 0, 0);
+        });
+        closer.Ignore(dialog->Hwnd());
+        Click(IDC_HELP_BUTTON);
+        app.SetLanguage(1);
+        Click(IDC_HELP_BUTTON);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "How to use The Blenker|Buttons signification|Minimize the window",
+                        "Comment utiliser The Blenker|Signification des bouttons|R\xE9\x64uit la "
+                        "fen\xEAtre"}));
+    EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
+
+    // Escape ends it; the close button keeps its English tip; fifty openings leak nothing.
+    const auto open = [&] {
+        CHelpDlg help(dialog->Hwnd());
+        ASSERT_TRUE(help.Create());
+        EXPECT_EQ(help.ToolTips().TipText(help.Item(IDC_HELP_CLOSE)), "Close the window");
+        EXPECT_EQ(help.ItemText(IDC_HELP_TEXT).substr(0, 31), "The Blenker (TBK) sert \xE0 fermer");
+        ::PostMessageA(help.Item(IDC_HELP_CLOSE), WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_EQ(help.RunModalLoop(true), IDCANCEL);
+    };
+    open();
+    const std::size_t windows = test::ThreadWindowCount();
+    const std::size_t before = test::FreeGdiObjects();
+    for (int i = 0; i < 50; ++i) {
+        open();
+    }
+    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+    EXPECT_EQ(test::ThreadWindowCount(), windows);
+}
+
+}  // namespace
+}  // namespace blenker
