@@ -1,6 +1,8 @@
 // Matching cost against the length of the title list: 200 window titles tested against lists
-// of 10, 1 000 and 100 000 entries, with the trie index and, for comparison, with the plain
-// entry-by-entry rule. Prints each time relative to the 10-entry list of the same method.
+// of 10, 1 000 and 100 000 entries, with the index and, for comparison, with the plain
+// entry-by-entry rule, the index's memory against the titles' own bytes ("index/titles"), the
+// rebuild of the index and the load of a title file. Prints each matching time relative to the
+// 10-entry list of the same method.
 //
 // Two mixes of window titles: "Desktop", the titles of ordinary programs with one pop-up in ten
 // (a title that begins with an entry), and "Lookalike", titles made of the list's own words, the
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "scan/matcher.h"
+#include "titles/title_file.h"
 #include "titles/title_list.h"
 #include "titles/title_text.h"
 
@@ -41,14 +44,39 @@ std::string MakeTitle(std::mt19937& random) {
     return title;
 }
 
-// The sorted list of `count` entries, as the title list keeps it.
-std::vector<std::string> MakeList(std::size_t count) {
+// A title file of `count` different titles, in no order.
+std::string MakeTitleFile(std::size_t count) {
     std::mt19937 random(static_cast<unsigned>(count));
     TitleList list;
     while (list.Size() < count) {
-        list.AddTitle(MakeTitle(random));
+        std::string lines;
+        for (std::size_t i = list.Size(); i < count; ++i) {
+            lines += MakeTitle(random) + "\r\n";
+        }
+        blenker::ParseTitleFile(lines, list);
     }
+    std::vector<std::string> titles = list.Titles();
+    std::shuffle(titles.begin(), titles.end(), random);
+    std::string file;
+    for (const std::string& title : titles) {
+        file += title + "\r\n";
+    }
+    return file;
+}
+
+// The sorted list of `count` entries, as the title list keeps it.
+std::vector<std::string> MakeList(std::size_t count) {
+    TitleList list;
+    blenker::ParseTitleFile(MakeTitleFile(count), list);
     return list.Titles();
+}
+
+std::size_t TotalBytes(const std::vector<std::string>& list) {
+    std::size_t bytes = 0;
+    for (const std::string& title : list) {
+        bytes += title.size();
+    }
+    return bytes;
 }
 
 const char* const kPrograms[] = {
@@ -110,6 +138,8 @@ void Indexed(benchmark::State& state, Mix mix) {
                                                     benchmark::Counter::kIsIterationInvariantRate);
     state.counters["index_bytes/entry"] =
         static_cast<double>(matcher.MemoryBytes()) / static_cast<double>(list.size());
+    state.counters["index/titles"] =
+        static_cast<double>(matcher.MemoryBytes()) / static_cast<double>(TotalBytes(list));
     state.counters["walk"] = AverageWalk(list, titles);
 }
 
@@ -138,7 +168,18 @@ void Rebuild(benchmark::State& state) {
         matcher.Rebuild(list, false);
     }
 }
-BENCHMARK(Rebuild)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Rebuild)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reading a title file of that many lines into an empty list, as the program starts.
+void Load(benchmark::State& state) {
+    const std::string file = MakeTitleFile(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        TitleList list;
+        blenker::ParseTitleFile(file, list);
+        benchmark::DoNotOptimize(list.Size());
+    }
+}
+BENCHMARK(Load)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(Indexed, Desktop, kDesktop)
     ->Arg(10)

@@ -348,11 +348,20 @@ void CBlenkerDlg::LoadTitleFile() {
 }
 
 void CBlenkerDlg::FillListBox() {
-    ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_RESETCONTENT, 0, 0);
+    // In one go: the room for every entry taken at once, and no drawing until the end.
+    const HWND list = Item(IDC_TITLE_LIST);
+    std::size_t bytes = 0;
     for (const std::string& title : m_titles.Titles()) {
-        ::SendDlgItemMessageA(Hwnd(), IDC_TITLE_LIST, LB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(title.c_str()));
+        bytes += title.size() + 1;
     }
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    ::SendMessageA(list, LB_INITSTORAGE, m_titles.Size(), static_cast<LPARAM>(bytes));
+    for (const std::string& title : m_titles.Titles()) {
+        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    }
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list, nullptr, TRUE);
 }
 
 void CBlenkerDlg::SaveTitleFile() {

@@ -33,7 +33,7 @@ bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight) {
     return area > kSmartBlenkMaxArea;
 }
 
-TitleMatcher::TitleMatcher() : m_nodes(1), m_labels(1) {}
+TitleMatcher::TitleMatcher() : m_nodes(1), m_first(1) {}
 
 unsigned char TitleMatcher::Key(char c) const {
     const auto byte = static_cast<unsigned char>(c);
@@ -42,8 +42,11 @@ unsigned char TitleMatcher::Key(char c) const {
 
 std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const {
     const Node& parent = m_nodes[node];
-    const unsigned char* first = m_labels.data() + parent.firstChild;
-    const void* found = std::memchr(first, byte, parent.childCount);
+    if (parent.firstChild == kNone) {
+        return kNone;
+    }
+    const unsigned char* first = m_first.data() + parent.firstChild;
+    const void* found = std::memchr(first, byte, parent.childCountLess1 + 1u);
     return found ? parent.firstChild +
                        static_cast<std::uint32_t>(static_cast<const unsigned char*>(found) - first)
                  : kNone;
@@ -53,7 +56,8 @@ void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSen
     m_caseSensitive = caseSensitive;
 
     // The entries in the order of their keys (the title list already keeps that order when
-    // case does not count), so that the entries below any node of the trie are neighbours.
+    // case does not count), so that the entries below any node are neighbours, and the longest
+    // beginning that a run of them shares is the one its first and last share.
     std::vector<std::string_view> keys(entries.begin(), entries.end());
     const auto keyLess = [caseSensitive](std::string_view a, std::string_view b) {
         return caseSensitive ? a < b : CompareNoCase(a, b) < 0;
@@ -61,22 +65,30 @@ void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSen
     if (!std::is_sorted(keys.begin(), keys.end(), keyLess)) {
         std::sort(keys.begin(), keys.end(), keyLess);
     }
+    const auto shared = [this](std::string_view a, std::string_view b, std::size_t from) {
+        std::size_t n = from;
+        while (n < a.size() && n < b.size() && Key(a[n]) == Key(b[n])) {
+            ++n;
+        }
+        return n;
+    };
 
-    // Breadth first: each node stands for the keys [first, last) that share its depth first
-    // characters; the shorter keys end there, the others split into children by their next
-    // character. Every character of every key is read once.
+    // Breadth first: each node stands for the keys [first, last) that share their first
+    // `depth` characters; the keys of that length end there, the others split by their next
+    // character into children, each reached by the run of characters its keys all share.
     struct Span {
         std::uint32_t first;
         std::uint32_t last;
-        std::uint32_t depth;
+        std::size_t depth;
     };
     std::vector<Span> spans{{0, static_cast<std::uint32_t>(keys.size()), 0}};
     m_nodes.assign(1, Node{});
-    m_labels.assign(1, 0);
+    m_first.assign(1, 0);
+    m_pool.clear();
     for (std::uint32_t node = 0; node < m_nodes.size(); ++node) {
         auto [first, last, depth] = spans[node];
         while (first < last && keys[first].size() == depth) {
-            m_nodes[node].entryEnds = true;
+            m_nodes[node].entryEnds = 1;
             ++first;
         }
         const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
@@ -86,28 +98,57 @@ void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSen
             while (end < last && Key(keys[end][depth]) == byte) {
                 ++end;
             }
-            m_nodes.emplace_back();
-            m_labels.push_back(byte);
-            spans.push_back({first, end, depth + 1});
+            const std::size_t length =
+                std::min<std::size_t>(shared(keys[first], keys[end - 1], depth) - depth, kMaxEdge);
+            Node child;
+            child.edgeStart = static_cast<std::uint32_t>(m_pool.size());
+            child.edgeLength = static_cast<std::uint32_t>(length);
+            for (std::size_t i = depth; i < depth + length; ++i) {
+                m_pool.push_back(Key(keys[first][i]));
+            }
+            m_nodes.push_back(child);
+            m_first.push_back(byte);
+            spans.push_back({first, end, depth + length});
             first = end;
         }
-        m_nodes[node].firstChild = firstChild;
-        m_nodes[node].childCount = static_cast<std::uint16_t>(m_nodes.size() - firstChild);
+        if (m_nodes.size() > firstChild) {
+            m_nodes[node].firstChild = firstChild;
+            m_nodes[node].childCountLess1 =
+                static_cast<std::uint32_t>(m_nodes.size() - firstChild - 1);
+        }
     }
+    m_nodes.shrink_to_fit();
+    m_first.shrink_to_fit();
+    m_pool.shrink_to_fit();
 }
 
 bool TitleMatcher::Matches(std::string_view title, bool strict) const {
     std::uint32_t node = 0;
-    for (char c : title) {
-        if (!strict && m_nodes[node].entryEnds) {
-            return true;  // an entry is a beginning of the title
+    std::size_t at = 0;
+    for (;;) {
+        const Node& here = m_nodes[node];
+        if (here.entryEnds && (!strict || at == title.size())) {
+            return true;  // an entry is the title, or (not strict) a beginning of it
         }
-        node = Child(node, Key(c));
+        if (at == title.size()) {
+            return false;
+        }
+        node = Child(node, Key(title[at]));
         if (node == kNone) {
             return false;
         }
+        const Node& next = m_nodes[node];
+        if (title.size() - at < next.edgeLength) {
+            return false;
+        }
+        const unsigned char* edge = m_pool.data() + next.edgeStart;
+        for (std::uint32_t i = 0; i < next.edgeLength; ++i) {
+            if (Key(title[at + i]) != edge[i]) {
+                return false;
+            }
+        }
+        at += next.edgeLength;
     }
-    return m_nodes[node].entryEnds;
 }
 
 }  // namespace blenker

@@ -26,10 +26,11 @@ constexpr std::uint64_t kSmartBlenkMaxArea = 160000;
 bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight);
 
 // Answers "does any entry of the list match this title?" in a time bounded by the title's
-// length, never by the number of entries: the entries are kept in a trie, walked once along the
-// title. The children of a node are stored side by side, their bytes in one run of m_labels,
-// so a step reads one short run of bytes. Rebuild it whenever the list or the case option
-// changes.
+// length, never by the number of entries: the entries are kept in a radix tree (a trie whose
+// chains of single children are merged into one edge), walked once along the title. Each edge's
+// bytes lie in one shared pool; the children of a node are neighbours, and the first bytes of
+// their edges sit side by side, so a step reads one short run of bytes. The index takes about
+// the size of the entries themselves. Rebuild it whenever the list or the case option changes.
 class TitleMatcher {
   public:
     TitleMatcher();
@@ -40,23 +41,28 @@ class TitleMatcher {
 
     // Memory held by the index.
     std::size_t MemoryBytes() const {
-        return m_nodes.capacity() * sizeof(Node) + m_labels.capacity();
+        return m_nodes.capacity() * sizeof(Node) + m_first.capacity() + m_pool.capacity();
     }
 
   private:
     static constexpr std::uint32_t kNone = 0;  // the root is never a child
+    // The longest edge: a longer run of single children becomes a chain of edges.
+    static constexpr std::uint32_t kMaxEdge = (1u << 22) - 1;
 
     struct Node {
-        std::uint32_t firstChild = 0;  // children are the nodes firstChild .. + childCount - 1
-        std::uint16_t childCount = 0;
-        bool entryEnds = false;
+        std::uint32_t edgeStart = 0;       // the edge into this node: pool bytes from here
+        std::uint32_t firstChild = kNone;  // children: firstChild .. + childCount - 1
+        std::uint32_t edgeLength : 22 = 0;
+        std::uint32_t entryEnds : 1 = 0;
+        std::uint32_t childCountLess1 : 8 = 0;  // up to 256 children, one per byte
     };
 
     unsigned char Key(char c) const;
     std::uint32_t Child(std::uint32_t node, unsigned char byte) const;
 
-    std::vector<Node> m_nodes;            // breadth first: siblings are neighbours
-    std::vector<unsigned char> m_labels;  // the byte leading to each node
+    std::vector<Node> m_nodes;           // breadth first: siblings are neighbours
+    std::vector<unsigned char> m_first;  // the first byte of each node's edge
+    std::vector<unsigned char> m_pool;   // the edges' bytes, as keys (folded without case)
     bool m_caseSensitive = false;
 };
 

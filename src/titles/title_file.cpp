@@ -4,6 +4,8 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <unordered_set>
+#include <vector>
 
 #include "titles/title_text.h"
 
@@ -16,12 +18,15 @@ struct FileCloser {
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// One line of the file, without its LF; trimming also drops the CR of a CR LF line end.
-void AddLine(std::string_view line, TitleList& list) {
-    line = TrimCSpace(line);
-    if (!line.empty() && !list.TitleExists(line)) {
-        list.Insert(std::string(line));
+// The key of the duplicate rule: two titles are the same when their keys are equal.
+std::string DuplicateKey(std::string_view title, bool caseSensitive) {
+    std::string key(title);
+    if (!caseSensitive) {
+        for (char& c : key) {
+            c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
+        }
     }
+    return key;
 }
 
 void RemoveQuietly(const std::string& path) {
@@ -42,11 +47,23 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 void ParseTitleFile(std::string_view text, TitleList& list) {
+    // Each line trimmed (which drops the CR of a CR LF line end), the empty ones and repeats
+    // of a title already listed or read skipped, then all put in place at once.
+    const bool caseSensitive = list.CaseSensitive();
+    std::unordered_set<std::string> seen;
+    for (const std::string& title : list.Titles()) {
+        seen.insert(DuplicateKey(title, caseSensitive));
+    }
+    std::vector<std::string> titles;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        AddLine(text.substr(0, end), list);
+        const std::string_view line = TrimCSpace(text.substr(0, end));
+        if (!line.empty() && seen.insert(DuplicateKey(line, caseSensitive)).second) {
+            titles.emplace_back(line);
+        }
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     }
+    list.InsertAll(std::move(titles));
 }
 
 std::string FormatTitleFile(const TitleList& list) {
@@ -59,10 +76,11 @@ std::string FormatTitleFile(const TitleList& list) {
 }
 
 bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
-    // Block by block; the complete lines of each block go into the list at once, so that they
-    // are there before a read error can end the reading. "rest" holds the start of a line
-    // whose LF has not come yet. The last line needs no LF.
+    // Block by block: "lines" gathers the complete lines, "rest" the start of a line whose LF
+    // has not come yet (the last line needs no LF). They go into the list at once at the end,
+    // or when a read error ends the reading: the complete lines read before it are kept.
     char buffer[4096];
+    std::string lines;
     std::string rest;
     bool failed = false;
     for (;;) {
@@ -72,15 +90,17 @@ bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
         if (lastEnd == std::string_view::npos) {
             rest += block;
         } else {
-            rest += block.substr(0, lastEnd + 1);
-            ParseTitleFile(rest, list);
+            lines += rest;
+            lines += block.substr(0, lastEnd + 1);
             rest = block.substr(lastEnd + 1);
         }
         if (failed) {
+            ParseTitleFile(lines, list);
             return false;
         }
         if (block.empty()) {
-            ParseTitleFile(rest, list);
+            lines += rest;
+            ParseTitleFile(lines, list);
             return true;
         }
     }

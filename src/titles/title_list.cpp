@@ -1,6 +1,7 @@
 #include "titles/title_list.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "titles/title_text.h"
 
@@ -54,6 +55,22 @@ std::size_t TitleList::Insert(std::string title) {
     m_titles.insert(place, std::move(title));
     ++m_revision;
     return index;
+}
+
+void TitleList::InsertAll(std::vector<std::string> titles) {
+    if (titles.empty()) {
+        return;
+    }
+    const auto less = [](const auto& a, const auto& b) { return LessNoCase(a, b); };
+    std::stable_sort(titles.begin(), titles.end(), less);
+    std::vector<std::string> merged;
+    merged.reserve(m_titles.size() + titles.size());
+    // Equal keys: the entries already there come first, as Insert would have put them.
+    std::merge(std::make_move_iterator(m_titles.begin()), std::make_move_iterator(m_titles.end()),
+               std::make_move_iterator(titles.begin()), std::make_move_iterator(titles.end()),
+               std::back_inserter(merged), less);
+    m_titles = std::move(merged);
+    ++m_revision;
 }
 
 void TitleList::RemoveSelected(std::vector<std::size_t> indices) {

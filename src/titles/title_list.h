@@ -25,6 +25,11 @@ class TitleList {
     // returns that index. No rule is checked: callers that load a file apply their own.
     std::size_t Insert(std::string title);
 
+    // Puts the titles at their sorted places at once, each after the entries that sort equal to
+    // it and in the order given among themselves: the list Insert would make one by one, in
+    // n log n. No rule is checked.
+    void InsertAll(std::vector<std::string> titles);
+
     // Removes the entries at these indices (any order; repeated or out-of-range indices are
     // ignored).
     void RemoveSelected(std::vector<std::size_t> indices);

@@ -1,4 +1,5 @@
 #include "titles/title_file.h"
+#include "titles/title_text.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,44 @@ TEST(TitleFileParseTest, FormatsEveryEntryWithCrLf) {
     ParseTitleFile("Welcome to a Tripod Member Page\nInfo iFrance\nLes sponsors de Chez", list);
     EXPECT_EQ(FormatTitleFile(list),
               "Info iFrance\r\nLes sponsors de Chez\r\nWelcome to a Tripod Member Page\r\n");
+}
+
+// The load puts all lines in place at once; it must give the list that adding them one by one
+// gives: the same entries, the first of each duplicate, the same order.
+TEST(TitleFileParseTest, LoadsAsAddingTheLinesOneByOne) {
+    std::mt19937 random(14);
+    const char* const words[] = {"pop", "Pop", "POP", "\xE9t\xE9", "\xC9T\xC9",
+                                 "up",  "Up",  " ",   "-"};
+    for (int round = 0; round < 200; ++round) {
+        const bool caseSensitive = round % 2 == 0;
+        TitleList fast;
+        TitleList slow;
+        fast.SetCaseSensitive(caseSensitive);
+        slow.SetCaseSensitive(caseSensitive);
+        std::string text;
+        for (int line = random() % 40; line > 0; --line) {
+            for (int word = random() % 3; word >= 0; --word) {
+                text += words[random() % std::size(words)];
+            }
+            text += random() % 3 == 0 ? "\r\n" : "\n";
+        }
+        if (round % 4 == 1) {  // into a list that has entries already
+            ParseTitleFile("Up\npop", fast);
+            ParseTitleFile("Up\npop", slow);
+        }
+        ParseTitleFile(text, fast);
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t end = std::min(text.find('\n', from), text.size());
+            // The rule, one line at a time: trimmed, not empty, not listed yet.
+            const std::string_view line =
+                TrimCSpace(std::string_view(text).substr(from, end - from));
+            if (!line.empty() && !slow.TitleExists(line)) {
+                slow.Insert(std::string(line));
+            }
+            from = end + 1;
+        }
+        ASSERT_EQ(fast.Titles(), slow.Titles()) << text;
+    }
 }
 
 // Hands out its text in pieces of "piece" bytes at most, then either ends or fails like a
