@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include <windowsx.h>
+
 #include "framework/dialog_colors.h"
 #include "framework/window.h"
 
@@ -101,8 +103,13 @@ void Dialog::CenterWindow() const {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT Dialog::HitTestAsCaption(LPARAM lParam) const {
+LRESULT Dialog::HitTestAsCaption(LPARAM lParam, HWND except) const {
     const LRESULT hit = ::DefWindowProcA(m_hwnd, WM_NCHITTEST, 0, lParam);
+    RECT excluded{};
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (except != nullptr && ::GetWindowRect(except, &excluded) && ::PtInRect(&excluded, at)) {
+        return hit;
+    }
     return hit == HTCLIENT ? HTCAPTION : hit;
 }
 

@@ -64,8 +64,9 @@ class Dialog {
     // every dialog that its initialisation did not place itself.
     void CenterWindow() const;
 
-    // For the drag-by-body rule: the hit test with the client area turned into the caption.
-    LRESULT HitTestAsCaption(LPARAM lParam) const;
+    // For the drag-by-body rule: the hit test with the client area turned into the caption,
+    // except over the control `except`, which keeps its own button-down.
+    LRESULT HitTestAsCaption(LPARAM lParam, HWND except = nullptr) const;
 
     // The dialog procedure of every dialog of the program; WM_INITDIALOG carries the object.
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

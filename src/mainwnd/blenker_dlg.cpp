@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
+#include "framework/fill_format.h"
 #include "mainwnd/icon_resource.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
@@ -40,15 +41,6 @@ bool ReplaceByMove(const std::string& from, const std::string& to) {
     }
     return ::MoveFileExA(from.c_str(), to.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-}
-
-std::string FormatWithName(const std::string& format, const std::string& name) {
-    std::string text;
-    std::size_t from = 0;
-    for (std::size_t at; (at = format.find("%s", from)) != std::string::npos; from = at + 2) {
-        text += format.substr(from, at - from) + name;
-    }
-    return text + format.substr(from);
 }
 
 }  // namespace
@@ -211,7 +203,8 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(m_hIcon.Get());
         case WM_NCHITTEST:
-            return m_skin.HitTest(lParam);
+            // The body moves the window; a press on the target must start the target drag.
+            return HitTestAsCaption(lParam, Item(IDC_TARGET));
         case WM_PAINT:
             m_skin.Paint(m_schedule.m_bEnable != 0, m_hIcon.Get());
             return 0;
@@ -338,7 +331,7 @@ void CBlenkerDlg::LoadTitleFile() {
     const std::string name = LoadResString(IDS_TITLE_FILE);
     if (!blenker::LoadTitleFile(name, m_titles)) {
         CMessageDlg message(Hwnd());
-        message.m_strMessage = FormatWithName(LoadResString(IDS_FILE_CREATED), name);
+        message.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
         message.DoModal();
         for (const char* title : kBuiltinTitles) {
             m_titles.Insert(title);
@@ -367,7 +360,7 @@ void CBlenkerDlg::FillListBox() {
 void CBlenkerDlg::SaveTitleFile() {
     const std::string name = LoadResString(IDS_TITLE_FILE);
     if (!blenker::SaveTitleFile(name, m_titles, &ReplaceByMove)) {
-        const std::string text = FormatWithName("The file '%s' couldn't been updated !", name);
+        const std::string text = FillFormat("The file '%s' couldn't been updated !", {name});
         ::MessageBoxA(Hwnd(), text.c_str(), "The Blenker", MB_ICONSTOP | MB_OK);
     }
 }

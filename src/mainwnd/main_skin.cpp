@@ -46,17 +46,6 @@ void CMainSkin::Init(HWND window) {
     m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
 }
 
-LRESULT CMainSkin::HitTest(LPARAM lParam) const {
-    const LRESULT hit = ::DefWindowProcA(m_window, WM_NCHITTEST, 0, lParam);
-    RECT target{};
-    ::GetWindowRect(::GetDlgItem(m_window, IDC_TARGET), &target);
-    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (::PtInRect(&target, at)) {
-        return hit;
-    }
-    return hit == HTCLIENT ? HTCAPTION : hit;
-}
-
 void CMainSkin::Paint(bool scanning, HICON icon) const {
     {
         const PaintDc dc(m_window);

@@ -1,6 +1,6 @@
-// The main window's skin: the outline without caption and frame with rounded corners, the body
-// that moves the window when dragged, the painting, and the state lamp at the top right ("On"
-// or "Off" picture) that shows at a glance whether scanning runs.
+// The main window's skin: the outline without caption and frame with rounded corners, the
+// painting, and the state lamp at the top right ("On" or "Off" picture) that shows at a glance
+// whether scanning runs. The main window moves by its body through the dialog's hit-test rule.
 #pragma once
 
 #include <array>
@@ -14,9 +14,6 @@ class CMainSkin {
   public:
     // At the start of the window's initialisation: its outline and the two lamp pictures.
     void Init(HWND window);
-    // WM_NCHITTEST: the body is the caption, except over the target control, which must get
-    // its own button-down for the target drag.
-    LRESULT HitTest(LPARAM lParam) const;
     // WM_PAINT: the body, or the application icon while minimised; then the lamp.
     void Paint(bool scanning, HICON icon) const;
     void DrawLamp(bool scanning) const;

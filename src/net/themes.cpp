@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/fill_format.h"
 #include "titles/title_text.h"
 
 namespace blenker {
@@ -59,26 +60,6 @@ int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& 
     const int added = static_cast<int>(refused - theme.titles.begin());
     theme.titles.erase(theme.titles.begin(), refused);
     return added;
-}
-
-std::string FillFormat(std::string_view format, const std::vector<std::string>& arguments) {
-    std::string text;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        const char kind = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (c != '%' || (kind != 's' && kind != 'd' && kind != '%')) {
-            text += c;
-            continue;
-        }
-        ++i;
-        if (kind == '%') {
-            text += '%';
-        } else if (next < arguments.size()) {
-            text += arguments[next++];
-        }
-    }
-    return text;
 }
 
 std::string ThemeLabel(const Theme& theme, std::string_view newFormat,

@@ -45,10 +45,6 @@ Theme BuildTheme(const ThemeLine& line, std::string_view titlesBlock, bool frenc
 // refuses, which stays with those after it. Returns how many it took.
 int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& add);
 
-// A format of the string table filled in: each "%s" or "%d" takes the next argument as it is,
-// "%%" is a "%".
-std::string FillFormat(std::string_view format, const std::vector<std::string>& arguments);
-
 // The theme's label from the formats for new titles ("%s - %d new title%s") and for none
 // ("%s - No new title").
 std::string ThemeLabel(const Theme& theme, std::string_view newFormat, std::string_view noneFormat);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/fill_format.h"
 #include "net/records.h"
 #include "titles/title_list.h"
 

@@ -64,11 +64,6 @@ COLORREF BrushColor(HWND dialog) {
     return brush.lbColor;
 }
 
-COLORREF PixelOf(HWND window, int x, int y) {
-    const WindowDc dc(window);
-    return ::GetPixel(dc.Get(), x, y);
-}
-
 using MiscPageTest = test::SettingsSheetFixture;
 
 TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
@@ -102,8 +97,8 @@ TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
         // Both bodies repaint from what the pick invalidated.
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const RECT ok = test::RectIn(::GetDlgItem(sheet, IDOK), sheet);
-        EXPECT_EQ(PixelOf(sheet, ok.left - 20, ok.top + 3), 0x0000FFu);
-        EXPECT_EQ(PixelOf(misc, 3, 3), 0x0000FFu);
+        EXPECT_EQ(test::WindowPixel(sheet, ok.left - 20, ok.top + 3), 0x0000FFu);
+        EXPECT_EQ(test::WindowPixel(misc, 3, 3), 0x0000FFu);
         End(sheet, IDOK);
     });
     EXPECT_EQ(Stored("Settings", "ColorBg"), 0x0000FFu);

@@ -38,10 +38,7 @@ TEST(PictureTest, LoadsAResourcePictureAndReportsWhatFails) {
 
 class SkinTest : public test::MainDialogFixture {
   protected:
-    COLORREF Pixel(int x, int y) const {
-        const WindowDc dc(dialog->Hwnd());
-        return ::GetPixel(dc.Get(), x, y);
-    }
+    COLORREF Pixel(int x, int y) const { return test::WindowPixel(dialog->Hwnd(), x, y); }
     std::vector<COLORREF> Lamp() const {
         std::vector<COLORREF> pixels;
         for (int y = 2; y < 27; ++y) {

@@ -118,6 +118,13 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM found) {
 }
 }  // namespace
 
+COLORREF WindowPixel(HWND window, int x, int y) {
+    const HDC dc = ::GetDC(window);
+    const COLORREF color = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return color;
+}
+
 std::string WindowText(HWND window) {
     char text[1100] = {};
     ::GetWindowTextA(window, text, sizeof text);

@@ -112,6 +112,9 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // objects alive, which GetGuiResources does not report under Wine (it answers 0).
 std::size_t FreeGdiObjects();
 
+// The colour a window shows at this point of its client area, as it was last painted.
+COLORREF WindowPixel(HWND window, int x, int y);
+
 // The number of top-level windows of this thread, tool tips included.
 std::size_t ThreadWindowCount();
 
