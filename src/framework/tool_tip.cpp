@@ -8,13 +8,30 @@ namespace blenker {
 
 namespace {
 
+// A static without SS_NOTIFY lets the mouse through to its dialog (it answers HTTRANSPARENT), so
+// its own messages never come: its tip is an area of the dialog at the control's place, which
+// the dialog's relayed mouse messages reach.
+bool PassesTheMouse(HWND control) {
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    return ::lstrcmpiA(className, "Static") == 0 &&
+           (::GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY) == 0;
+}
+
 TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
     // The size that every comctl32 accepts, manifest or not.
     TTTOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = owner;
-    info.uId = reinterpret_cast<UINT_PTR>(control);
+    if (PassesTheMouse(control)) {
+        info.uFlags = TTF_SUBCLASS;
+        info.uId = static_cast<UINT_PTR>(::GetDlgCtrlID(control));
+        ::GetWindowRect(control, &info.rect);
+        ::MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&info.rect), 2);
+    } else {
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+    }
     info.lpszText = text ? const_cast<char*>(text->c_str()) : nullptr;
     return info;
 }

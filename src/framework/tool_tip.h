@@ -1,6 +1,7 @@
 // A tool tip control as the program's windows have them: automatic delay 750 ms, background
 // RGB(247, 189, 189), active; links keep the system's colours and a delay of their own. Its tools
-// are controls of one dialog; the control watches their mouse messages itself.
+// are controls of one dialog; the control watches their mouse messages itself, or the dialog's
+// over a static that lets the mouse through.
 #pragma once
 
 #include <string>

@@ -45,10 +45,11 @@ bool ReplaceByMove(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-CBlenkerDlg::CBlenkerDlg()
+CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile)
     : Dialog(IDD_MAIN, nullptr),
       m_bHidden(ReadFlag(TheApp().Store(), Setting::MinimizeAtStartup)),
       m_app(TheApp()),
+      m_openTitleFile(std::move(openTitleFile)),
       m_engine(m_titles, m_app.Store()),
       m_schedule(*this, m_app.Store(), m_engine, m_app.m_strVersion),
       m_buttons{{{IDC_SETTINGS, IDB_SETTINGS_UP, IDB_SETTINGS_DOWN},
@@ -329,7 +330,7 @@ void CBlenkerDlg::OnSelChange() {
 
 void CBlenkerDlg::LoadTitleFile() {
     const std::string name = LoadResString(IDS_TITLE_FILE);
-    if (!blenker::LoadTitleFile(name, m_titles)) {
+    if (!blenker::LoadTitleFile(name, m_titles, m_openTitleFile)) {
         CMessageDlg message(Hwnd());
         message.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
         message.DoModal();

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
+#include "framework/system_order.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
 #include "mainwnd/main_skin.h"
@@ -20,6 +21,7 @@
 #include "scan/scan_schedule.h"
 #include "scan/win32_desktop.h"
 #include "scan/window_scan_host.h"
+#include "titles/title_file.h"
 #include "titles/title_list.h"
 
 namespace blenker {
@@ -28,7 +30,9 @@ class VWinApp;
 
 class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
   public:
-    CBlenkerDlg();
+    // The title file is read through "openTitleFile" (the file on disk unless a test says
+    // otherwise).
+    explicit CBlenkerDlg(OpenBytesFn openTitleFile = &OpenFileBytes);
 
     // The operations other windows use.
     bool AddTitle(std::string title) override;
@@ -51,6 +55,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     // The notification icon: 1 adds it, 2 deletes it, any other action changes its tip (cut
     // to 63 characters).
     void SetTrayIcon(int action, const std::string& tip) { m_tray.Set(action, tip); }
+    CTrayIcon& Tray() { return m_tray; }
 
     std::string m_strTitle;
     int m_bHidden;
@@ -83,7 +88,9 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     void SaveTitleFile() override;
 
     VWinApp& m_app;
-    TitleList m_titles;
+    // In the order of a sorted list box, which the list box shows and the file keeps.
+    TitleList m_titles{&CompareSystemNoCase};
+    OpenBytesFn m_openTitleFile;
     Win32Desktop m_desktop;
     ScanEngine m_engine;
     ScanSchedule m_schedule;

@@ -1,7 +1,5 @@
 #include "mainwnd/tray_icon.h"
 
-#include <shellapi.h>
-
 #include "app/settings.h"
 #include "app/win_app.h"
 #include "resource.h"
@@ -23,7 +21,7 @@ void CTrayIcon::Set(int action, const std::string& tip) const {
     data.uCallbackMessage = WM_TRAY_NOTIFY;
     data.hIcon = m_icon;
     tip.copy(data.szTip, 63);
-    ::Shell_NotifyIconA(action == 1 ? NIM_ADD : action == 2 ? NIM_DELETE : NIM_MODIFY, &data);
+    m_notify(action == 1 ? NIM_ADD : action == 2 ? NIM_DELETE : NIM_MODIFY, &data);
 }
 
 void CTrayIcon::OnNotify(WPARAM wParam, LPARAM lParam) const {

@@ -7,6 +7,8 @@
 
 #include "framework/win32.h"
 
+#include <shellapi.h>
+
 namespace blenker {
 
 class VWinApp;
@@ -22,6 +24,9 @@ inline constexpr int ID_TRAY_ENABLED = 1025;   // command: switch scanning
 inline constexpr int ID_TRAY_MINIMIZE = 1026;  // command: hide the window
 inline constexpr UINT kTrayIconId = 102;
 
+// The shell's Shell_NotifyIconA, or a stand-in that sees what the icon is given.
+using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAA* data);
+
 class CTrayIcon {
   public:
     // The menu's texts and colours come from the application's language and settings.
@@ -32,6 +37,9 @@ class CTrayIcon {
     // The window that owns the icon and receives its messages, and the picture it shows (owned
     // by that window).
     void Attach(HWND owner, HICON icon);
+
+    // Where Set sends the icon's data (the shell unless a test says otherwise).
+    void SetNotifier(NotifyIconFn notify) { m_notify = notify; }
 
     // 1 adds the icon, 2 deletes it, any other action changes its tip (cut to 63 characters).
     void Set(int action, const std::string& tip) const;
@@ -53,6 +61,7 @@ class CTrayIcon {
     HWND m_owner = nullptr;
     HICON m_icon = nullptr;
     const CSkinMenu* m_trackedMenu = nullptr;  // the menu while it is open
+    NotifyIconFn m_notify = &::Shell_NotifyIconA;
 };
 
 }  // namespace blenker

@@ -106,19 +106,25 @@ bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
     }
 }
 
-bool LoadTitleFile(const std::string& path, TitleList& list) {
+ReadBytesFn OpenFileBytes(const std::string& path) {
+    // Shared: the byte source is a copyable function, and the file closes with its last copy.
+    std::FILE* opened = std::fopen(path.c_str(), "rb");
+    if (!opened) {
+        return {};
+    }
+    const std::shared_ptr<std::FILE> file(opened, FileCloser{});
+    return [file](char* buffer, std::size_t size, bool& failed) {
+        const std::size_t count = std::fread(buffer, 1, size, file.get());
+        failed = std::ferror(file.get()) != 0;
+        return count;
+    };
+}
+
+bool LoadTitleFile(const std::string& path, TitleList& list, const OpenBytesFn& open) {
     list.Clear();
     try {
-        const UniqueFile file(std::fopen(path.c_str(), "rb"));
-        if (!file) {
-            return false;
-        }
-        const auto readFile = [&file](char* buffer, std::size_t size, bool& failed) {
-            const std::size_t count = std::fread(buffer, 1, size, file.get());
-            failed = std::ferror(file.get()) != 0;
-            return count;
-        };
-        return ReadTitleData(readFile, list);
+        const ReadBytesFn read = open(path);
+        return read && ReadTitleData(read, list);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {

@@ -33,9 +33,16 @@ using ReadBytesFn = std::function<std::size_t(char* buffer, std::size_t size, bo
 // lines read before it stay in the list, a line cut short by it is dropped.
 bool ReadTitleData(const ReadBytesFn& read, TitleList& list);
 
+// Opens a file for ReadTitleData: its byte source, or an empty function when it cannot be opened.
+using OpenBytesFn = std::function<ReadBytesFn(const std::string& path)>;
+
+// The byte source of a file on disk, read with <cstdio>.
+ReadBytesFn OpenFileBytes(const std::string& path);
+
 // Empties the list, then loads the file. Returns false when the file cannot be opened or
 // read (the caller then tells the user and adds the built-in titles).
-bool LoadTitleFile(const std::string& path, TitleList& list);
+bool LoadTitleFile(const std::string& path, TitleList& list,
+                   const OpenBytesFn& open = &OpenFileBytes);
 
 // Moves the file "from" over "to", replacing it; true on success.
 using ReplaceFileFn = std::function<bool(const std::string& from, const std::string& to)>;

@@ -12,10 +12,6 @@ namespace {
 constexpr std::string_view kOneWordName = "Blenker";
 constexpr std::string_view kCaptionName = "The Blenker";
 
-bool LessNoCase(std::string_view a, std::string_view b) {
-    return CompareNoCase(a, b) < 0;
-}
-
 }  // namespace
 
 bool IsOwnName(std::string_view title) {
@@ -30,14 +26,11 @@ bool IsOwnName(std::string_view title) {
 }
 
 bool TitleList::TitleExists(std::string_view title) const {
-    // Entries equal without case sit side by side in the sorted order.
-    auto [first, last] =
-        std::equal_range(m_titles.begin(), m_titles.end(), title,
-                         [](const auto& a, const auto& b) { return LessNoCase(a, b); });
-    if (!m_bCaseSensitive) {
-        return first != last;
-    }
-    return std::find(first, last, title) != last;
+    // The ordering need not put equal titles side by side (the system's ignores hyphens, for
+    // one), so every entry is looked at: no more work than the insert that usually follows.
+    return std::any_of(m_titles.begin(), m_titles.end(), [&](const std::string& entry) {
+        return m_bCaseSensitive ? entry == title : EqualNoCase(entry, title);
+    });
 }
 
 std::optional<std::size_t> TitleList::AddTitle(std::string_view title) {
@@ -50,7 +43,7 @@ std::optional<std::size_t> TitleList::AddTitle(std::string_view title) {
 
 std::size_t TitleList::Insert(std::string title) {
     auto place = std::upper_bound(m_titles.begin(), m_titles.end(), title,
-                                  [](const auto& a, const auto& b) { return LessNoCase(a, b); });
+                                  [this](const auto& a, const auto& b) { return Less(a, b); });
     const auto index = static_cast<std::size_t>(place - m_titles.begin());
     m_titles.insert(place, std::move(title));
     ++m_revision;
@@ -61,7 +54,7 @@ void TitleList::InsertAll(std::vector<std::string> titles) {
     if (titles.empty()) {
         return;
     }
-    const auto less = [](const auto& a, const auto& b) { return LessNoCase(a, b); };
+    const auto less = [this](const auto& a, const auto& b) { return Less(a, b); };
     std::stable_sort(titles.begin(), titles.end(), less);
     std::vector<std::string> merged;
     merged.reserve(m_titles.size() + titles.size());

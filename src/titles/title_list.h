@@ -1,6 +1,7 @@
 // The title list: the titles (or beginnings of titles) whose windows the scan pass closes.
-// Kept in a stable, case-insensitive sorted order; the main dialog's list box shows exactly
-// this order, so every change reports the index it touched.
+// Kept sorted by an ordering given at construction (the program's is the system's comparison
+// without case, as a sorted list box orders), stable among entries that order equal; the main
+// dialog's list box shows exactly this order, so every change reports the index it touched.
 #pragma once
 
 #include <cstddef>
@@ -10,15 +11,24 @@
 #include <string_view>
 #include <vector>
 
+#include "titles/title_text.h"
+
 namespace blenker {
+
+// A three-way comparison: <0, 0 or >0.
+using TitleOrder = int (*)(std::string_view a, std::string_view b);
 
 class TitleList {
   public:
+    // By default the bytes with A to Z folded, the order of the portable tests.
+    explicit TitleList(TitleOrder order = &CompareNoCase) : m_order(order) {}
+
     // Trims the title, then refuses it when it is empty, already present or would match the
     // program's own window. Returns the index of the new entry, or nothing when refused.
     std::optional<std::size_t> AddTitle(std::string_view title);
 
-    // True when an entry equals the whole title under the current case option.
+    // True when an entry equals the whole title under the current case option (exactly, or with
+    // A to Z folded), whatever the ordering.
     bool TitleExists(std::string_view title) const;
 
     // Puts the title at its sorted place, after the entries that sort equal to it, and
@@ -47,6 +57,9 @@ class TitleList {
     std::uint64_t Revision() const { return m_revision; }
 
   private:
+    bool Less(std::string_view a, std::string_view b) const { return m_order(a, b) < 0; }
+
+    TitleOrder m_order;
     std::vector<std::string> m_titles;
     bool m_bCaseSensitive = false;
     std::uint64_t m_revision = 0;

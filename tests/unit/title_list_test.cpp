@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace blenker {
 namespace {
 
@@ -85,6 +87,48 @@ TEST(TitleListTest, KeepsAStableCaseInsensitiveOrder) {
     EXPECT_EQ(cased.AddTitle("ab"), 0u);
     EXPECT_EQ(cased.AddTitle("abd"), 4u);
     EXPECT_EQ(cased.Titles(), Sorted({"ab", "abc", "ABC", "Abc", "abd"}));
+}
+
+// Like the system's order, ignores hyphens: titles equal under the duplicate rule need not be
+// neighbours ("re-run", "Reader", "RE-RUN").
+int IgnoringHyphens(std::string_view a, std::string_view b) {
+    const auto key = [](std::string_view text) {
+        std::string folded;
+        for (const char c : text) {
+            if (c != '-') {
+                folded += static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
+            }
+        }
+        return folded;
+    };
+    return key(a).compare(key(b));
+}
+
+TEST(TitleListTest, KeepsTheGivenOrderAndFindsDuplicatesAnywhereInIt) {
+    const std::vector<std::string> titles = {"re-run", "Reader", "Rerun", "R-e", "Re",  "r-e-a-d",
+                                             "Read",   "-x",     "x-",    "a-z", "Az-", "Re-r"};
+    for (const bool caseSensitive : {false, true}) {
+        TitleList list(&IgnoringHyphens);
+        list.SetCaseSensitive(caseSensitive);
+        for (const std::string& title : titles) {
+            ASSERT_TRUE(list.AddTitle(title)) << title;
+        }
+        TitleList loaded(&IgnoringHyphens);
+        loaded.InsertAll(titles);
+        EXPECT_EQ(loaded.Titles(), list.Titles());
+        const std::vector<std::string> expected = {"a-z",     "Az-",   "R-e",    "Re",
+                                                   "r-e-a-d", "Read",  "Reader", "Re-r",
+                                                   "re-run",  "Rerun", "-x",     "x-"};
+        EXPECT_EQ(list.Titles(), expected);
+        for (std::string title : titles) {
+            EXPECT_TRUE(list.TitleExists(title)) << title;
+            for (char& c : title) {
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            }
+            EXPECT_EQ(list.TitleExists(title), !caseSensitive) << title;
+            EXPECT_EQ(list.AddTitle(title).has_value(), caseSensitive) << title;
+        }
+    }
 }
 
 TEST(TitleListTest, RemovesTheSelectedEntries) {

@@ -1,7 +1,9 @@
 // The main dialog driven in-process by the messages a user's clicks and keys send.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "app/language_dlg.h"
 #include "app/win_app.h"
@@ -34,6 +36,36 @@ TEST_F(BlenkerDlgTest, AddKeepsRefusedTitlesInTheFieldAndSavesAcceptedOnes) {
     EXPECT_EQ(Field(IDC_TITLE_EDIT), "");
     EXPECT_EQ(ListBox(), (std::vector<std::string>{"Annoying ad", "Info iFrance"}));
     EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Annoying ad\r\nInfo iFrance\r\n");
+}
+
+// The order a sorted list box of the system gives these titles.
+std::vector<std::string> SystemSorted(const std::vector<std::string>& titles) {
+    const HWND box = ::CreateWindowExA(0, "LISTBOX", "", LBS_SORT | LBS_HASSTRINGS, 0, 0, 100, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    for (const std::string& title : titles) {
+        ::SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    }
+    const std::vector<std::string> sorted = test::ListBoxTexts(box);
+    ::DestroyWindow(box);
+    return sorted;
+}
+
+TEST_F(BlenkerDlgTest, TheListAndTheFileFollowTheSystemsOrder) {
+    // A file in the order of the former A-to-Z fold.
+    Open("-dash\r\nRe-run\r\nReader\r\nZut\r\n~x\r\n\xC9t\xE9\r\n");
+    for (const char* title : {"eta", "Reader 2", "rerun", "\xE9t\xE9 2", "zut"}) {
+        Type(title);
+        Click(IDC_ADD);
+    }
+    const std::vector<std::string> shown = ListBox();
+    EXPECT_EQ(shown, SystemSorted(shown));
+    EXPECT_EQ(shown, (std::vector<std::string>{"~x", "-dash", "eta", "\xC9t\xE9", "\xE9t\xE9 2",
+                                               "Reader", "Reader 2", "rerun", "Re-run", "Zut"}));
+    std::string file;
+    for (const std::string& title : shown) {
+        file += title + "\r\n";
+    }
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), file);
 }
 
 TEST_F(BlenkerDlgTest, EnterAddsNothingAndKeepsTheWindow) {
@@ -123,6 +155,28 @@ TEST_F(BlenkerDlgTest, FrenchTextsWhileTheTipsStayEnglish) {
     EXPECT_EQ(Stored("Settings", "Language"), 0u);
 }
 
+// The dialog's own timer: a popup per tick while on, none while off or on another timer's
+// tick, and the count stored at the end.
+TEST_F(BlenkerDlgTest, ItsTimerClosesPopupsOnlyWhileOn) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteProfileInt("Settings", "Delay", 100);
+    Open("Timed popup\r\n");
+    test::TestPopup first("Timed popup 1");
+    test::TestPopup second("Timed popup 2");
+    ASSERT_TRUE(test::PumpUntil([&] { return !first.Alive() && !second.Alive(); }, 3000));
+
+    Click(IDC_ENABLE);
+    test::TestPopup waiting("Timed popup 3");
+    ::SendMessageA(dialog->Hwnd(), WM_TIMER, 2, 0);
+    test::PumpMessages(600);
+    EXPECT_TRUE(waiting.Alive());
+    Click(IDC_ENABLE);
+    EXPECT_TRUE(test::PumpUntil([&] { return !waiting.Alive(); }, 3000));
+
+    ::DestroyWindow(dialog->Hwnd());
+    EXPECT_EQ(Stored("Stat", "Closed"), 3u);
+}
+
 // Esc, the close button and the "Exit" command all end the loop; destroying the window then
 // stores the delay, the state, the counter and the title file.
 TEST_F(BlenkerDlgTest, EveryWayOutStoresEverything) {
@@ -178,6 +232,35 @@ TEST_F(BlenkerDlgTest, AMissingFileIsAnnouncedAndStartsWithTheBuiltInTitles) {
     Click(IDC_ADD);
     EXPECT_NE(ReadFileBytes(dir.File("Blenked.txt")).find("Fresh popup\r\nInfo iFrance\r\n"),
               std::string::npos);
+}
+
+TEST_F(BlenkerDlgTest, AReadErrorPartWayKeepsTheLinesReadThenAddsTheBuiltIns) {
+    // The file's first block, then a read error in the middle of its third line.
+    openTitleFile = [](const std::string& path) -> ReadBytesFn {
+        EXPECT_EQ(path, "Blenked.txt");
+        auto calls = std::make_shared<int>(0);
+        return [calls](char* buffer, std::size_t size, bool& failed) -> std::size_t {
+            const std::string_view block = "Zebra ad\r\nAardvark ad\r\nCut sh";
+            if ((*calls)++ == 0 && size >= block.size()) {
+                block.copy(buffer, block.size());
+                return block.size();
+            }
+            failed = true;
+            return 0;
+        };
+    };
+    ModalCloser closer;
+    Open(nullptr);
+    ASSERT_EQ(closer.Seen().size(), 1u);
+    EXPECT_NE(closer.Seen()[0].find("The file 'Blenked.txt' has been created."), std::string::npos);
+    const std::vector<std::string> list = ListBox();
+    ASSERT_EQ(list.size(), 10u);
+    EXPECT_EQ(list.front(), "Aardvark ad");
+    EXPECT_EQ(list.back(), "Zebra ad");
+    EXPECT_EQ(std::count(list.begin(), list.end(), "Info iFrance"), 1);
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const std::string& title) { return title.rfind("Cut", 0) == 0; }),
+              0);
 }
 
 TEST_F(BlenkerDlgTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {

@@ -179,7 +179,9 @@ void LoopbackHttpServer::Answer(std::uintptr_t handle) {
         "\r\nContent-Type: text/plain\r\nCache-Control: no-store\r\n"
         "Content-Length: " +
         std::to_string(route.body.size()) + "\r\nConnection: close\r\n\r\n" + route.body;
-    ::send(connection, answer.data(), static_cast<int>(answer.size()), 0);
+    if (route.status != 0) {
+        ::send(connection, answer.data(), static_cast<int>(answer.size()), 0);
+    }
     ::shutdown(connection, SD_SEND);
     // Lets the client read to the end before the connection goes.
     while (::recv(connection, buffer, sizeof buffer, 0) > 0) {

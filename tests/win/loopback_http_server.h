@@ -28,7 +28,8 @@ class LoopbackHttpServer {
     // "127.0.0.1:<port>", for a proxy setting.
     std::string Address() const;
 
-    // Answers the path with this status and body from now on; unknown paths get 404.
+    // Answers the path with this status and body from now on; unknown paths get 404. Status 0
+    // closes the connection without an answer, as a broken connection would.
     void Serve(const std::string& path, int status, const std::string& body);
     // Holds the answers to the path until Release is called.
     void Hold(const std::string& path);

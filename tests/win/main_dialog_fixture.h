@@ -19,6 +19,18 @@ namespace blenker::test {
 inline constexpr char kAppKey[] = "Software\\Vorlen\\blenker_win_tests";
 inline constexpr char kTenTitles[] = "a0\r\nb1\r\nc2\r\nd3\r\ne4\r\nf5\r\ng6\r\nh7\r\ni8\r\nj9\r\n";
 
+// The entries of a list box of this process, in their order.
+inline std::vector<std::string> ListBoxTexts(HWND list) {
+    std::vector<std::string> entries;
+    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[1100] = {};
+        ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
 class MainDialogFixture : public ::testing::Test {
   protected:
     MainDialogFixture() {
@@ -48,7 +60,7 @@ class MainDialogFixture : public ::testing::Test {
             store.WriteProfileInt("", "Version", 2005);
         }
         app.InitInstance();
-        dialog = std::make_unique<CBlenkerDlg>();
+        dialog = std::make_unique<CBlenkerDlg>(openTitleFile);
         ASSERT_TRUE(dialog->Create());
         if (show) {
             ::ShowWindow(dialog->Hwnd(), SW_SHOW);
@@ -65,22 +77,12 @@ class MainDialogFixture : public ::testing::Test {
         ::IsDialogMessageA(dialog->Hwnd(), &msg);
     }
     std::vector<std::string> ListBox() { return ListBoxTexts(dialog->Item(IDC_TITLE_LIST)); }
-    // The entries of a list box of this process, in their order.
-    static std::vector<std::string> ListBoxTexts(HWND list) {
-        std::vector<std::string> entries;
-        const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            char text[1100] = {};
-            ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-            entries.push_back(text);
-        }
-        return entries;
-    }
     DWORD Stored(const char* section, const char* key) {
         return ReadRawValue(std::string(kAppKey) + (*section ? "\\" : "") + section, key).Number();
     }
 
     ScopedWorkDir dir;
+    OpenBytesFn openTitleFile = &OpenFileBytes;  // how the dialog reads "Blenked.txt"
     VWinApp app;
     std::unique_ptr<CBlenkerDlg> dialog;
 };

@@ -64,10 +64,11 @@ int CheckHeight() {
     return ::GetSystemMetrics(SM_CYMENUCHECK);
 }
 
+// The dot by the drawing rule, worked out here: the check box 4 from the item's left, centred
+// in its height (rounding toward zero), then 4 pixels in on every side.
 RECT DotRect(const RECT& item) {
-    const MenuRect dot =
-        CheckDotRect({item.left, item.top, item.right, item.bottom}, CheckWidth(), CheckHeight());
-    return {dot.left, dot.top, dot.right, dot.bottom};
+    const int top = item.top + (item.bottom - item.top - CheckHeight() + 1) / 2;
+    return {item.left + 4 + 4, top + 4, item.left + 4 + CheckWidth() - 4, top + CheckHeight() - 4};
 }
 
 // The menu of the notification icon as the main window builds it, in its colours.

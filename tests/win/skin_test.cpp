@@ -102,11 +102,20 @@ TEST_F(SkinTest, TheBodyIsRoundedDraggedColouredAndShowsTheLamp) {
 }
 
 // The colours stored at start-up, or picked in the settings, paint the body.
-TEST_F(SkinTest, TheSharedColoursPaintTheBody) {
+TEST_F(SkinTest, TheSharedColoursPaintTheBodyWhileTheFieldsKeepTheSystemOnes) {
     Open("");
     SetDialogColors(0x00BDBDF7, 0x00800000);
-    ::RedrawWindow(dialog->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    ::RedrawWindow(dialog->Hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_EQ(Pixel(166, 25), 0x00BDBDF7u);
+    for (const int id : {IDC_TITLE_LIST, IDC_TITLE_EDIT}) {
+        const HWND field = dialog->Item(id);
+        RECT inside{};
+        ::GetClientRect(field, &inside);
+        EXPECT_EQ(test::WindowPixel(field, inside.right - 3, inside.bottom - 2),
+                  ::GetSysColor(COLOR_WINDOW))
+            << id;
+    }
 }
 
 TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {

@@ -54,7 +54,7 @@ class TitlesUpdateTest : public test::SettingsSheetFixture {
         return asking + " > " + WindowText(status);
     }
     static std::vector<std::string> Themes(HWND page) {
-        return ListBoxTexts(::GetDlgItem(page, IDC_TITLES_THEMES));
+        return test::ListBoxTexts(::GetDlgItem(page, IDC_TITLES_THEMES));
     }
     // Double-clicks the list's first entry, as the mouse does.
     static void DoubleClickFirst(HWND page) {

@@ -7,6 +7,7 @@
 
 #include "main_dialog_fixture.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 namespace blenker {
@@ -89,14 +90,37 @@ TEST_F(TrayTest, ALeftPressOnTheIconShowsTheWindow) {
     // Scanning goes on while hidden.
     EXPECT_NE(dialog->Schedule().m_nTimer, 0u);
 
+    // The mouse passing over the icon leaves the window hidden; a press shows it.
+    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_MOUSEMOVE);
+    test::PumpMessages(200);
+    EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
     ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(dialog->Hwnd()) != FALSE; }));
     EXPECT_EQ(dialog->m_bHidden, 0);
-    // Other mouse messages on the icon do nothing; a press while shown keeps it shown.
-    ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_MOUSEMOVE);
+    // A press while shown keeps it shown.
     ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     test::PumpMessages(200);
     EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
+}
+
+// What the notification icon was last given; the shell gets it too.
+NOTIFYICONDATAA g_lastIconData{};
+BOOL WINAPI RecordIconData(DWORD message, NOTIFYICONDATAA* data) {
+    g_lastIconData = *data;
+    return ::Shell_NotifyIconA(message, data);
+}
+
+TEST_F(TrayTest, TheTipIsTheCaptionCutTo63Characters) {
+    Open("");
+    dialog->Tray().SetNotifier(&RecordIconData);
+    Click(IDC_ENABLE);
+    EXPECT_EQ(g_lastIconData.uFlags & NIF_TIP, static_cast<UINT>(NIF_TIP));
+    EXPECT_EQ(std::string(g_lastIconData.szTip), Caption());
+    EXPECT_EQ(Caption(), "The Blenker 2.005 - Off");
+    const std::string longCaption = "0123456789abcdefghijklmnopqrstuvwxyz" + std::string(40, '!');
+    dialog->SetTrayIcon(3, longCaption);
+    EXPECT_EQ(std::string(g_lastIconData.szTip), longCaption.substr(0, 63));
+    EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
 }
 
 TEST_F(TrayTest, TheMenuOffersMinimizeOrOpenAndFollowsTheScanState) {
@@ -242,6 +266,37 @@ TEST_F(TargetDrag, DropsOnTheDialogItselfAndPressesBesideTheTarget) {
     Mouse(WM_LBUTTONDOWN, {target.left - 3, (target.top + target.bottom) / 2});
     EXPECT_EQ(dialog->m_bDragging, 0);
     EXPECT_NE(::GetCapture(), dialog->Hwnd());
+}
+
+BOOL CALLBACK FindShownTip(HWND window, LPARAM found) {
+    char name[32] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (::lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+    }
+    return TRUE;
+}
+
+// The target lets the mouse through to the dialog, which starts the drag; its tip must still
+// show when the mouse rests over it.
+TEST_F(TargetDrag, TheTargetShowsItsTipAndAPressThereStillDrags) {
+    Open("");
+    const POINT centre = CentreOf(dialog->Item(IDC_TARGET));
+    ::SetCursorPos(centre.x, centre.y);
+    Mouse(WM_MOUSEMOVE, centre);
+    HWND shown = nullptr;
+    ASSERT_TRUE(test::PumpUntil(
+        [&] {
+            ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip,
+                                reinterpret_cast<LPARAM>(&shown));
+            return shown != nullptr;
+        },
+        3000));
+    EXPECT_EQ(test::WindowText(shown),
+              "Drag this icon over a window title bar to add its title to the list");
+    Type("Typed-in field");
+    Drag(CentreOf(dialog->Item(IDC_TITLE_EDIT)));
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Typed"}));
 }
 
 }  // namespace
