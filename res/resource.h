@@ -200,8 +200,11 @@
 #define IDS_REMOVE_APP 250
 #define IDS_SETTINGS_CAPTION 256
 #define IDS_UPDATE_GROUP 259
-// The theme update's status texts 0..3 follow one another from here.
-#define IDS_THEMES_STATUS 260
+// The theme update's status texts 0..3.
+#define IDS_THEMES_IDLE 260
+#define IDS_THEMES_RETRIEVING 261
+#define IDS_THEMES_READY 262
+#define IDS_THEMES_FAILED 263
 #define IDS_TITLE_ADDED 264
 #define IDS_NO_NEW_TITLE 265
 #define IDS_NEW_TITLES 266

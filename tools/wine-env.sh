@@ -11,18 +11,48 @@ wine_env() {
   export WINE_HOME_DIR=$build_dir/winehome
 }
 
+# True when this machine runs 32-bit x86 programs, which wine32 needs: a kernel can be built or
+# started without them ("ia32_emulation=off"), and then wine32 breaks even the 64-bit "wine"
+# command. The probe is the smallest i386 program, one that only exits with 0.
+runs_32bit_programs() {
+  local probe rc=0
+  probe=$(mktemp)
+  printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000\001\000\000\000\124\200\004\010\064\000\000\000\000\000\000\000\000\000\000\000\064\000\040\000\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010\135\000\000\000\135\000\000\000\005\000\000\000\000\020\000\000\061\333\270\001\000\000\000\315\200' >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || rc=$?
+  rm -f "$probe"
+  return $rc
+}
+
+# The installed Wine packages, one per line. A prefix made under another set cannot be trusted:
+# one made before wine32 came fails with "could not load kernel32.dll" once it is there.
+wine_packages() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package} ${Version}\n' 'wine*' 'libwine*' 2>/dev/null |
+    grep '^ii' | sort
+}
+
 wine_prefix_init() {
   local marker=$WINEPREFIX/.blenker-ready
-  [ -f "$marker" ] && return 0
+  local packages
+  packages=$(wine_packages)
+  [ -f "$marker" ] && [ "$(cat "$marker")" = "$packages" ] && return 0
+  if [ -f "$marker" ]; then  # only a prefix these scripts made is removed
+    echo "Making the Wine prefix $WINEPREFIX anew: the Wine packages have changed"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   echo "Creating the Wine prefix $WINEPREFIX"
   mkdir -p "$WINE_HOME_DIR"
-  HOME=$WINE_HOME_DIR wineboot --init >/dev/null 2>&1
+  if ! HOME=$WINE_HOME_DIR wineboot --init >/dev/null 2>&1; then
+    echo "Wine could not make the prefix $WINEPREFIX (wineboot --init failed)" >&2
+    return 1
+  fi
   # Without a window manager under Xvfb, Wine must not wait for one on every show or destroy.
   HOME=$WINE_HOME_DIR wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   # "MS Sans Serif" and friends, so dialog units measure as on Windows.
   cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
-  touch "$marker"
+  printf '%s\n' "$packages" >"$marker"
 }
 
 # Runs a command inside one Xvfb with Wine's background processes started first (otherwise

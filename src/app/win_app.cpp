@@ -60,7 +60,7 @@ bool VWinApp::InitInstance() {
 }
 
 std::string VWinApp::LoadLangString(int id) const {
-    return LoadResString(m_nLanguage != 0 ? id + kFrenchStringOffset : id);
+    return LoadResString(m_nLanguage != 0 ? id + IDS_FRENCH_OFFSET : id);
 }
 
 void VWinApp::SetLanguage(int language) {

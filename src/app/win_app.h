@@ -11,9 +11,6 @@
 
 namespace blenker {
 
-// The offset between an English string id and its French twin.
-inline constexpr int kFrenchStringOffset = 300;
-
 // A string of the program's resources; empty when it is missing.
 std::string LoadResString(int id);
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/app_paths.h"
-#include "app/version.h"
+#include "version.h"
 #include "net/records.h"
 #include "net/release.h"
 #include "net/url_check.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/version.h"
+#include "version.h"
 #include "net/release.h"
 #include "net/url_check.h"
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/version.h"
+#include "version.h"
 #include "net/records.h"
 #include "net/release.h"
 #include "net/themes.h"
@@ -26,6 +26,9 @@ TEST(SiteFilesTest, TheReleaseFileAnnouncesThisReleaseWithAWebDownloadAndNotes) 
     EXPECT_EQ(release.GetValue("VersionNumber"), std::to_string(kReleaseNumber));
     EXPECT_FALSE(IsNewerRelease(release.GetValue("VersionNumber"), kReleaseNumber));
     EXPECT_TRUE(IsWebAddress(release.GetValue("Download")));
+    // The 32-bit package, which every Windows runs.
+    EXPECT_TRUE(release.GetValue("Download")
+                    .ends_with(std::string("/Blenker-") + kVersionText + "-x86.zip"));
     EXPECT_NE(release.GetValue("Infos_ENG"), "");
     EXPECT_NE(release.GetValue("Infos_FRA"), "");
 }

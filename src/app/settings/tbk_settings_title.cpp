@@ -183,8 +183,11 @@ void CTBKSettingsTitle::OnThemeDoubleClick() {
 }
 
 void CTBKSettingsTitle::SetStatus(int status) {
+    // 0 waiting for a click, 1 retrieving, 2 themes shown, 3 failed.
+    constexpr int kTexts[] = {IDS_THEMES_IDLE, IDS_THEMES_RETRIEVING, IDS_THEMES_READY,
+                              IDS_THEMES_FAILED};
     m_nStatus = status;
-    SetItemText(IDC_TITLES_STATUS, TheApp().LoadLangString(IDS_THEMES_STATUS + m_nStatus));
+    SetItemText(IDC_TITLES_STATUS, TheApp().LoadLangString(kTexts[m_nStatus]));
 }
 
 void CTBKSettingsTitle::FreeThemes() {
