@@ -7,15 +7,35 @@
 
 namespace blenker {
 
+namespace {
+
+int Length(std::string_view text) {
+    return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+}
+
+}  // namespace
+
 int CompareSystemNoCase(std::string_view a, std::string_view b) {
-    const auto length = [](std::string_view text) {
-        return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-    };
     // CSTR_LESS_THAN, CSTR_EQUAL and CSTR_GREATER_THAN are 1, 2 and 3; 0 is a failure, which
     // only bad arguments cause: the strings then count as equal and keep their places.
-    const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), length(a),
-                                        b.data(), length(b));
+    const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), Length(a),
+                                        b.data(), Length(b));
     return result == 0 ? 0 : result - CSTR_EQUAL;
+}
+
+std::string SystemSortKey(std::string_view text) {
+    constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int size =
+        ::LCMapStringA(LOCALE_USER_DEFAULT, kFlags, text.data(), Length(text), nullptr, 0);
+    if (size <= 0) {
+        return {};
+    }
+    std::string key(static_cast<std::size_t>(size), '\0');
+    const int made =
+        ::LCMapStringA(LOCALE_USER_DEFAULT, kFlags, text.data(), Length(text), key.data(), size);
+    // The key ends with a zero byte, which every key has and the order does not need.
+    key.resize(made > 0 ? static_cast<std::size_t>(made - 1) : 0);
+    return key;
 }
 
 }  // namespace blenker

@@ -89,7 +89,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
 
     VWinApp& m_app;
     // In the order of a sorted list box, which the list box shows and the file keeps.
-    TitleList m_titles{&CompareSystemNoCase};
+    TitleList m_titles{{&CompareSystemNoCase, &SystemSortKey}};
     OpenBytesFn m_openTitleFile;
     Win32Desktop m_desktop;
     ScanEngine m_engine;

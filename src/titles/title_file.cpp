@@ -20,13 +20,7 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // The key of the duplicate rule: two titles are the same when their keys are equal.
 std::string DuplicateKey(std::string_view title, bool caseSensitive) {
-    std::string key(title);
-    if (!caseSensitive) {
-        for (char& c : key) {
-            c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
-        }
-    }
-    return key;
+    return caseSensitive ? std::string(title) : FoldNoCase(title);
 }
 
 void RemoveQuietly(const std::string& path) {

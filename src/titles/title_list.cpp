@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "titles/title_text.h"
 
@@ -54,8 +55,8 @@ void TitleList::InsertAll(std::vector<std::string> titles) {
     if (titles.empty()) {
         return;
     }
+    SortStable(titles);
     const auto less = [this](const auto& a, const auto& b) { return Less(a, b); };
-    std::stable_sort(titles.begin(), titles.end(), less);
     std::vector<std::string> merged;
     merged.reserve(m_titles.size() + titles.size());
     // Equal keys: the entries already there come first, as Insert would have put them.
@@ -64,6 +65,27 @@ void TitleList::InsertAll(std::vector<std::string> titles) {
                std::back_inserter(merged), less);
     m_titles = std::move(merged);
     ++m_revision;
+}
+
+void TitleList::SortStable(std::vector<std::string>& titles) const {
+    if (m_order.key == nullptr) {
+        std::stable_sort(titles.begin(), titles.end(),
+                         [this](const auto& a, const auto& b) { return Less(a, b); });
+        return;
+    }
+    // Each key beside the title's index: equal keys stay in the given order.
+    std::vector<std::pair<std::string, std::size_t>> keyed;
+    keyed.reserve(titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        keyed.emplace_back(m_order.key(titles[i]), i);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::string> sorted;
+    sorted.reserve(titles.size());
+    for (const auto& entry : keyed) {
+        sorted.push_back(std::move(titles[entry.second]));
+    }
+    titles = std::move(sorted);
 }
 
 void TitleList::RemoveSelected(std::vector<std::size_t> indices) {

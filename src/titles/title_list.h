@@ -15,13 +15,18 @@
 
 namespace blenker {
 
-// A three-way comparison: <0, 0 or >0.
-using TitleOrder = int (*)(std::string_view a, std::string_view b);
+// How the list is ordered: a three-way comparison (<0, 0 or >0) and, when there is one, its sort
+// key, a byte string whose plain order is the comparison's. With a key, many titles are sorted
+// with one key each instead of work in every comparison. By default the bytes with A to Z
+// folded, the order of the portable tests.
+struct TitleOrder {
+    int (*compare)(std::string_view a, std::string_view b) = &CompareNoCase;
+    std::string (*key)(std::string_view title) = &FoldNoCase;
+};
 
 class TitleList {
   public:
-    // By default the bytes with A to Z folded, the order of the portable tests.
-    explicit TitleList(TitleOrder order = &CompareNoCase) : m_order(order) {}
+    explicit TitleList(TitleOrder order = {}) : m_order(order) {}
 
     // Trims the title, then refuses it when it is empty, already present or would match the
     // program's own window. Returns the index of the new entry, or nothing when refused.
@@ -57,7 +62,9 @@ class TitleList {
     std::uint64_t Revision() const { return m_revision; }
 
   private:
-    bool Less(std::string_view a, std::string_view b) const { return m_order(a, b) < 0; }
+    bool Less(std::string_view a, std::string_view b) const { return m_order.compare(a, b) < 0; }
+    // Sorts the titles, keeping the given order among equal ones.
+    void SortStable(std::vector<std::string>& titles) const;
 
     TitleOrder m_order;
     std::vector<std::string> m_titles;

@@ -19,6 +19,14 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+std::string FoldNoCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
+    }
+    return folded;
+}
+
 std::string_view TrimCSpace(std::string_view text) {
     while (!text.empty() && IsCSpace(text.front())) {
         text.remove_prefix(1);

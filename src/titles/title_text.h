@@ -3,6 +3,7 @@
 // C locale's six characters.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace blenker {
@@ -17,6 +18,9 @@ constexpr bool IsCSpace(char c) {
 
 // Like _stricmp: compares the bytes with A to Z folded to lower case; <0, 0 or >0.
 int CompareNoCase(std::string_view a, std::string_view b);
+
+// The text with A to Z folded to lower case: its plain byte order is CompareNoCase's.
+std::string FoldNoCase(std::string_view text);
 
 inline bool EqualNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareNoCase(a, b) == 0;
