@@ -268,15 +268,6 @@ TEST_F(TargetDrag, DropsOnTheDialogItselfAndPressesBesideTheTarget) {
     EXPECT_NE(::GetCapture(), dialog->Hwnd());
 }
 
-BOOL CALLBACK FindShownTip(HWND window, LPARAM found) {
-    char name[32] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (::lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && ::IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-    }
-    return TRUE;
-}
-
 // The target lets the mouse through to the dialog, which starts the drag; its tip must still
 // show when the mouse rests over it.
 TEST_F(TargetDrag, TheTargetShowsItsTipAndAPressThereStillDrags) {
@@ -284,15 +275,10 @@ TEST_F(TargetDrag, TheTargetShowsItsTipAndAPressThereStillDrags) {
     const POINT centre = CentreOf(dialog->Item(IDC_TARGET));
     ::SetCursorPos(centre.x, centre.y);
     Mouse(WM_MOUSEMOVE, centre);
-    HWND shown = nullptr;
+    std::vector<HWND> shown;
     ASSERT_TRUE(test::PumpUntil(
-        [&] {
-            ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip,
-                                reinterpret_cast<LPARAM>(&shown));
-            return shown != nullptr;
-        },
-        3000));
-    EXPECT_EQ(test::WindowText(shown),
+        [&] { return !(shown = test::ShownThreadWindows(TOOLTIPS_CLASSA)).empty(); }, 3000));
+    EXPECT_EQ(test::WindowText(shown.front()),
               "Drag this icon over a window title bar to add its title to the list");
     Type("Typed-in field");
     Drag(CentreOf(dialog->Item(IDC_TITLE_EDIT)));

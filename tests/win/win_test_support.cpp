@@ -108,15 +108,27 @@ BOOL CALLBACK AppendText(HWND child, LPARAM texts) {
     return TRUE;
 }
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM found) {
-    char name[16] = {};
+struct ShownSearch {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectShown(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<ShownSearch*>(data);
+    char name[32] = {};
     ::GetClassNameA(window, name, sizeof name);
-    if (::IsWindowVisible(window) && std::strcmp(name, "#32770") == 0) {
-        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    if (::IsWindowVisible(window) && ::lstrcmpiA(name, search.className) == 0) {
+        search.found.push_back(window);
     }
     return TRUE;
 }
 }  // namespace
+
+std::vector<HWND> ShownThreadWindows(const char* className) {
+    ShownSearch search{className, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectShown, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 COLORREF WindowPixel(HWND window, int x, int y) {
     const HDC dc = ::GetDC(window);
@@ -156,9 +168,7 @@ void CALLBACK ModalCloser::Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ModalCloser::Check() {
-    std::vector<HWND> dialogs;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-    for (HWND dialog : dialogs) {
+    for (HWND dialog : ShownThreadWindows("#32770")) {
         if (std::find(m_ignored.begin(), m_ignored.end(), dialog) != m_ignored.end()) {
             continue;
         }

@@ -115,6 +115,9 @@ std::size_t FreeGdiObjects();
 // The colour a window shows at this point of its client area, as it was last painted.
 COLORREF WindowPixel(HWND window, int x, int y);
 
+// The visible top-level windows of this thread of a window class ("#32770": dialogs).
+std::vector<HWND> ShownThreadWindows(const char* className);
+
 // The number of top-level windows of this thread, tool tips included.
 std::size_t ThreadWindowCount();
 
