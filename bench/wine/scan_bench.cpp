@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_profile_store.h"
+#include "store/memory_profile_store.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
 #include "scan/scan_engine.h"

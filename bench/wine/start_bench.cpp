@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 #include "framework/unique_handle.h"
 #include "resource.h"
 

@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/settings.h"
+#include "store/app_paths.h"
+#include "app/text_format.h"
+#include "store/settings.h"
 #include "resource.h"
 #include "site_config.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 #include "framework/win32.h"
 
 namespace blenker {

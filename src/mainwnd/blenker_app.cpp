@@ -2,7 +2,7 @@
 
 #include <ole2.h>
 
-#include "app/settings.h"
+#include "store/settings.h"
 #include "framework/dialog_colors.h"
 #include "framework/unique_handle.h"
 #include "mainwnd/blenker_dlg.h"

@@ -8,10 +8,10 @@
 
 #include "app/control_texts.h"
 #include "app/language_dlg.h"
-#include "app/settings.h"
+#include "store/settings.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
-#include "framework/fill_format.h"
+#include "app/text_format.h"
 #include "mainwnd/icon_resource.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"

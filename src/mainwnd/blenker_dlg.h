@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
-#include "framework/system_order.h"
+#include "titles/system_order.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
 #include "mainwnd/main_skin.h"

@@ -1,6 +1,6 @@
 #include "mainwnd/tray_icon.h"
 
-#include "app/settings.h"
+#include "store/settings.h"
 #include "app/win_app.h"
 #include "resource.h"
 #include "ui/skin_menu.h"

@@ -6,7 +6,7 @@
 
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
-#include "net/hyper_link.h"
+#include "ui/hyper_link.h"
 
 namespace blenker {
 

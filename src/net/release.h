@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/app_paths.h"
+#include "app/text_format.h"
 
 namespace blenker {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/fill_format.h"
+#include "app/text_format.h"
 #include "titles/title_text.h"
 
 namespace blenker {

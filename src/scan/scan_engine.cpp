@@ -1,6 +1,6 @@
 #include "scan/scan_engine.h"
 
-#include "app/settings.h"
+#include "store/settings.h"
 
 namespace blenker {
 

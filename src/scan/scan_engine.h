@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "scan/desktop.h"
 #include "scan/matcher.h"
 #include "titles/title_list.h"

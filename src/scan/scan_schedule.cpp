@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/settings.h"
+#include "store/settings.h"
 
 namespace blenker {
 

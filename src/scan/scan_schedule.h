@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "scan/scan_engine.h"
 
 namespace blenker {

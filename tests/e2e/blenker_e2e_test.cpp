@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
 #include "resource.h"
 #include "win_test_support.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_paths.h"
+#include "app/text_format.h"
 #include "version.h"
 #include "net/records.h"
 #include "net/release.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/memory_profile_store.h"
+#include "store/memory_profile_store.h"
 
 namespace blenker {
 namespace {

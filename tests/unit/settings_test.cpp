@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "store/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/memory_profile_store.h"
+#include "store/app_paths.h"
+#include "app/text_format.h"
+#include "store/memory_profile_store.h"
 
 namespace blenker {
 namespace {

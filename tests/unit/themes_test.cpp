@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/fill_format.h"
+#include "app/text_format.h"
 #include "net/records.h"
 #include "titles/title_list.h"
 

@@ -1,6 +1,6 @@
 // The hyperlink on real static controls of a dialog, driven by the messages that the mouse, the
 // keyboard and the dialog send; and the new-release window that carries one.
-#include "net/hyper_link.h"
+#include "ui/hyper_link.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The settings store in the real registry.
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "store/settings.h"
 #include "win_test_support.h"
 
 namespace blenker {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 #include "app/win_app.h"
 #include "framework/com_ptr.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
 

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "app/main_window.h"
-#include "app/profile_store.h"
-#include "app/settings.h"
+#include "store/profile_store.h"
+#include "store/settings.h"
 #include "app/settings/resizeable_property_sheet.h"
 #include "app/settings/tbk_settings_about.h"
 #include "app/settings/tbk_settings_misc.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/settings/resizeable_property_page.h"
-#include "net/hyper_link.h"
+#include "ui/hyper_link.h"
 
 namespace blenker {
 

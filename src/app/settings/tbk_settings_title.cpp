@@ -2,7 +2,7 @@
 
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
-#include "framework/fill_format.h"
+#include "app/text_format.h"
 #include "resource.h"
 #include "ui/message_dlg.h"
 

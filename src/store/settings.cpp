@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "store/settings.h"
 
 #include <cassert>
 #include <cstdint>

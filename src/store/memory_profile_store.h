@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 
 namespace blenker {
 

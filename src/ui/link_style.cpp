@@ -1,4 +1,4 @@
-#include "net/link_style.h"
+#include "ui/link_style.h"
 
 namespace blenker {
 

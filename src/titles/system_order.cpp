@@ -1,4 +1,4 @@
-#include "framework/system_order.h"
+#include "titles/system_order.h"
 
 #include <algorithm>
 #include <climits>

@@ -8,7 +8,7 @@
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
-#include "net/link_style.h"
+#include "ui/link_style.h"
 
 namespace blenker {
 

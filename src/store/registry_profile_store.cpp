@@ -1,9 +1,9 @@
-#include "app/registry_profile_store.h"
+#include "store/registry_profile_store.h"
 
 #include <cstring>
 #include <vector>
 
-#include "app/app_paths.h"
+#include "store/app_paths.h"
 
 namespace blenker {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "framework/unique_handle.h"
 
 namespace blenker {

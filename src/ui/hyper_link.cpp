@@ -1,4 +1,4 @@
-#include "net/hyper_link.h"
+#include "ui/hyper_link.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

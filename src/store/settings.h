@@ -7,7 +7,7 @@
 #include <string>
 #include <variant>
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 
 namespace blenker {
 
