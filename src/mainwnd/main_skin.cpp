@@ -12,7 +12,7 @@ namespace {
 constexpr POINT kLampAt{169, 2};
 constexpr SIZE kLampSize{30, 25};
 
-UniqueGdiObject Region(const ShapeRect& rect, bool ellipse) {
+UniqueGdiObject Region(const Rect& rect, bool ellipse) {
     return UniqueGdiObject(ellipse
                                ? ::CreateEllipticRgn(rect.left, rect.top, rect.right, rect.bottom)
                                : ::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));

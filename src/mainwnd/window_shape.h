@@ -3,23 +3,18 @@
 // edges exclusive, as the system's regions take them.
 #pragma once
 
+#include "framework/geometry.h"
+
 #include <array>
 
 namespace blenker {
 
-struct ShapeRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
 // The body rectangle, then for each corner (top-left, top-right, bottom-left, bottom-right) the
 // 15 x 15 square taken away and the 30 x 30 ellipse put back.
 struct WindowShape {
-    ShapeRect body;
-    std::array<ShapeRect, 4> squares;
-    std::array<ShapeRect, 4> ellipses;
+    Rect body;
+    std::array<Rect, 4> squares;
+    std::array<Rect, 4> ellipses;
 };
 
 // width and height: the window's; caption: the caption's height; edge: the frame's inset.

@@ -45,9 +45,8 @@ int ColorPalette::ChooseCustom(Color color) {
     return index;
 }
 
-PalettePoint PlacePalette(const PaletteRect& button, int width, int height, int screenWidth,
-                          int screenHeight) {
-    PalettePoint at{button.left, button.bottom};
+Point PlacePalette(const Rect& button, int width, int height, int screenWidth, int screenHeight) {
+    Point at{button.left, button.bottom};
     if (at.y + height > screenHeight) {
         at.y = button.top - height;
     }

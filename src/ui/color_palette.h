@@ -4,6 +4,8 @@
 // recently, and the ranks are always a permutation of 1..20.
 #pragma once
 
+#include "framework/geometry.h"
+
 #include <array>
 #include <cstdint>
 
@@ -32,22 +34,9 @@ class ColorPalette {
     std::array<std::uint8_t, kSize> m_ranks;
 };
 
-struct PaletteRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
-struct PalettePoint {
-    int x;
-    int y;
-};
-
 // The palette window's top-left corner in screen coordinates: under the button's bottom-left
 // corner; above the button when it would reach below the screen; moved left to end at the
 // screen's right edge when it would reach beyond it.
-PalettePoint PlacePalette(const PaletteRect& button, int width, int height, int screenWidth,
-                          int screenHeight);
+Point PlacePalette(const Rect& button, int width, int height, int screenWidth, int screenHeight);
 
 }  // namespace blenker

@@ -40,10 +40,9 @@ BOOL CColorPaletteDlg::OnInitDialog() {
     ::GetWindowRect(m_button.Hwnd(), &button);
     RECT window{};
     ::GetWindowRect(Hwnd(), &window);
-    const PalettePoint at =
-        PlacePalette({button.left, button.top, button.right, button.bottom},
-                     window.right - window.left, window.bottom - window.top,
-                     ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    const Point at = PlacePalette({button.left, button.top, button.right, button.bottom},
+                                  window.right - window.left, window.bottom - window.top,
+                                  ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SetCapture(Hwnd());
     return TRUE;  // the first cell takes the focus

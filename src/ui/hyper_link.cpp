@@ -184,9 +184,8 @@ void CHyperLink::ResizeToText() {
     const LinkAlign align = kind == SS_CENTER  ? LinkAlign::Center
                             : kind == SS_RIGHT ? LinkAlign::Right
                                                : LinkAlign::Left;
-    const LinkRect fitted =
-        FitLinkToText({window.left, window.top, window.right, window.bottom}, extent.cx, extent.cy,
-                      align, (style & SS_CENTERIMAGE) != 0);
+    const Rect fitted = FitLinkToText({window.left, window.top, window.right, window.bottom},
+                                      extent.cx, extent.cy, align, (style & SS_CENTERIMAGE) != 0);
     ::MoveWindow(m_hwnd, fitted.left, fitted.top, fitted.right - fitted.left + borderWidth,
                  fitted.bottom - fitted.top + borderHeight, TRUE);
 }

@@ -12,8 +12,8 @@ LinkColor LinkTextColor(const LinkState& state, unsigned style, const LinkColors
     return state.visited ? colors.visited : colors.normal;
 }
 
-LinkRect FitLinkToText(LinkRect rect, int textWidth, int textHeight, LinkAlign align,
-                       bool centreVertically) {
+Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
+                   bool centreVertically) {
     if (centreVertically) {
         const int shrink = (rect.bottom - rect.top - textHeight) / 2;
         rect.top += shrink;

@@ -2,6 +2,8 @@
 // takes, and the rectangle that fits the control to its text.
 #pragma once
 
+#include "framework/geometry.h"
+
 #include <cstdint>
 
 namespace blenker {
@@ -36,21 +38,13 @@ struct LinkState {
 // before visited before normal.
 LinkColor LinkTextColor(const LinkState& state, unsigned style, const LinkColors& colors);
 
-// A rectangle in the parent's client coordinates.
-struct LinkRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
 enum class LinkAlign { Left, Center, Right };
 
 // The control's client-sized rectangle fitted to a text of the given size. Vertically it keeps
 // its top, or, when centred, shrinks evenly at top and bottom; horizontally it keeps its left
 // side, its right side, or shrinks evenly at both, after its alignment. The even shrinks divide
 // by two truncating, as the control always has.
-LinkRect FitLinkToText(LinkRect rect, int textWidth, int textHeight, LinkAlign align,
-                       bool centreVertically);
+Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
+                   bool centreVertically);
 
 }  // namespace blenker

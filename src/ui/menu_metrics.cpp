@@ -13,11 +13,11 @@ constexpr int kTextTopMargin = 2;
 
 }  // namespace
 
-MenuSize MenuItemSize(int textWidth, int textHeight) {
+Size MenuItemSize(int textWidth, int textHeight) {
     return {textWidth + kItemExtraWidth, textHeight + kItemExtraHeight};
 }
 
-MenuRect CheckDotRect(const MenuRect& item, int checkWidth, int checkHeight) {
+Rect CheckDotRect(const Rect& item, int checkWidth, int checkHeight) {
     // C++ division truncates toward zero, also when the check box is taller than the item.
     const int left = item.left + kCheckLeftMargin;
     const int top = item.top + (item.bottom - item.top - checkHeight + 1) / 2;
@@ -25,7 +25,7 @@ MenuRect CheckDotRect(const MenuRect& item, int checkWidth, int checkHeight) {
             top + checkHeight - kDotInset};
 }
 
-MenuRect MenuTextRect(const MenuRect& item, int checkWidth) {
+Rect MenuTextRect(const Rect& item, int checkWidth) {
     return {item.left + checkWidth + kTextGap, item.top + kTextTopMargin, item.right, item.bottom};
 }
 

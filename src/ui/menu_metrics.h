@@ -3,29 +3,19 @@
 // coordinates; right and bottom are exclusive, as in a Win32 RECT.
 #pragma once
 
+#include "framework/geometry.h"
+
 namespace blenker {
-
-struct MenuRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
-struct MenuSize {
-    int width;
-    int height;
-};
 
 // The item's size from its text extent: room for the check column and a small margin around
 // the text.
-MenuSize MenuItemSize(int textWidth, int textHeight);
+Size MenuItemSize(int textWidth, int textHeight);
 
 // The bounding box of the check dot: the check-mark box, 4 pixels from the item's left edge and
 // vertically centred in the item, shrunk by 4 pixels on every side.
-MenuRect CheckDotRect(const MenuRect& item, int checkWidth, int checkHeight);
+Rect CheckDotRect(const Rect& item, int checkWidth, int checkHeight);
 
 // The item with its left edge moved past the check column and its top edge 2 pixels down.
-MenuRect MenuTextRect(const MenuRect& item, int checkWidth);
+Rect MenuTextRect(const Rect& item, int checkWidth);
 
 }  // namespace blenker

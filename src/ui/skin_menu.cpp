@@ -22,11 +22,11 @@ const char* ItemText(ULONG_PTR itemData) {
     return text != nullptr ? text : "";
 }
 
-MenuRect ToMenuRect(const RECT& rect) {
+Rect ToMenuRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-RECT ToRect(const MenuRect& rect) {
+RECT ToRect(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -85,7 +85,7 @@ void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
     const char* text = ItemText(item.itemData);
     SIZE extent{};
     ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &extent);
-    const MenuSize size = MenuItemSize(extent.cx, extent.cy);
+    const Size size = MenuItemSize(extent.cx, extent.cy);
     item.itemWidth = static_cast<UINT>(size.width);
     item.itemHeight = static_cast<UINT>(size.height);
 }

@@ -50,9 +50,9 @@ TEST(ColorPaletteTest, RecencyDecidesWhichEntryACustomColourReplaces) {
 }
 
 TEST(ColorPaletteTest, ThePaletteGoesUnderItsButtonAboveItNearTheBottomFlushRightAtTheEdge) {
-    const PaletteRect button{100, 200, 148, 223};
+    const Rect button{100, 200, 148, 223};
     const auto at = [&](int screenWidth, int screenHeight) {
-        const PalettePoint point = PlacePalette(button, 74, 119, screenWidth, screenHeight);
+        const Point point = PlacePalette(button, 74, 119, screenWidth, screenHeight);
         return std::pair(point.x, point.y);
     };
     EXPECT_EQ(at(1280, 342), std::pair(100, 223));  // the bottom on the screen's edge fits

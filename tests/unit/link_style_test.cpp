@@ -35,7 +35,7 @@ TEST(LinkStyleTest, TheTextColourFollowsHoverThenActiveThenVisited) {
     }
 }
 
-void ExpectRect(const LinkRect& rect, int left, int top, int right, int bottom) {
+void ExpectRect(const Rect& rect, int left, int top, int right, int bottom) {
     EXPECT_EQ(rect.left, left);
     EXPECT_EQ(rect.top, top);
     EXPECT_EQ(rect.right, right);
@@ -43,7 +43,7 @@ void ExpectRect(const LinkRect& rect, int left, int top, int right, int bottom) 
 }
 
 TEST(LinkStyleTest, FittingKeepsTheSideOrTheCentreOfTheAlignment) {
-    const LinkRect box{10, 20, 110, 40};  // 100 x 20
+    const Rect box{10, 20, 110, 40};  // 100 x 20
     ExpectRect(FitLinkToText(box, 30, 8, LinkAlign::Left, false), 10, 20, 40, 28);
     ExpectRect(FitLinkToText(box, 30, 8, LinkAlign::Right, false), 80, 20, 110, 28);
     ExpectRect(FitLinkToText(box, 30, 8, LinkAlign::Center, false), 45, 20, 75, 28);
@@ -56,7 +56,7 @@ TEST(LinkStyleTest, FittingKeepsTheSideOrTheCentreOfTheAlignment) {
 }
 
 TEST(LinkStyleTest, RefittingACentredLinkKeepsItsCentre) {
-    LinkRect box{0, 0, 200, 16};
+    Rect box{0, 0, 200, 16};
     for (const int width : {150, 40, 90, 91, 12}) {
         box = FitLinkToText(box, width, 16, LinkAlign::Center, false);
         EXPECT_NEAR((box.left + box.right) / 2.0, 100.0, 0.5) << width;

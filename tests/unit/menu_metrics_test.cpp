@@ -6,7 +6,7 @@
 namespace blenker {
 namespace {
 
-void ExpectRect(const MenuRect& actual, int left, int top, int right, int bottom) {
+void ExpectRect(const Rect& actual, int left, int top, int right, int bottom) {
     EXPECT_EQ(actual.left, left);
     EXPECT_EQ(actual.top, top);
     EXPECT_EQ(actual.right, right);
@@ -19,7 +19,7 @@ TEST(MenuMetricsTest, ItemIsTheTextPlus23By4) {
     } texts[] = {{0, 0}, {38, 13}, {41, 16}, {1000, 13}, {7, 40}};
     for (const auto& text : texts) {
         SCOPED_TRACE(text.textWidth);
-        const MenuSize size = MenuItemSize(text.textWidth, text.textHeight);
+        const Size size = MenuItemSize(text.textWidth, text.textHeight);
         EXPECT_EQ(size.width, text.textWidth + 23);
         EXPECT_EQ(size.height, text.textHeight + 4);
     }

@@ -8,8 +8,8 @@ namespace {
 // The settings pages at 96 dpi in "MS Sans Serif" 8 (6 x 13 dialog base units): 195 wide and
 // 170, 161 and 203 dialog units high.
 TEST(SheetFitTest, TheSheetFollowsEachPageWithTheButtonsUnderTheTabs) {
-    const SheetPoint tab{7, 7};
-    const SheetSize button{75, 23};
+    const Point tab{7, 7};
+    const Size button{75, 23};
     const SheetFit misc = FitSheetToPage({293, 276}, tab, button);
     const SheetFit about = FitSheetToPage({293, 262}, tab, button);
     const SheetFit titles = FitSheetToPage({293, 330}, tab, button);

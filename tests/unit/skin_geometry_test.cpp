@@ -7,7 +7,7 @@
 namespace blenker {
 namespace {
 
-std::array<int, 4> Sides(const ShapeRect& rect) {
+std::array<int, 4> Sides(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 

@@ -16,12 +16,12 @@ RECT RectIn(HWND window, HWND parent) {
     return rect;
 }
 
-void Resize(HWND window, SheetSize size) {
+void Resize(HWND window, Size size) {
     ::SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Move(HWND window, SheetPoint at) {
+void Move(HWND window, Point at) {
     ::SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -59,7 +59,7 @@ void CResizeablePropertySheet::FitToActivePage() {
     const RECT& own = page->PageRect();
     const RECT tabRect = RectIn(tab, Hwnd());
     const RECT button = RectIn(cancel, Hwnd());
-    const SheetSize pageSize{own.right - own.left, own.bottom - own.top};
+    const Size pageSize{own.right - own.left, own.bottom - own.top};
     const SheetFit fit = FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
                                         {button.right - button.left, button.bottom - button.top});
     Resize(tab, fit.tab);

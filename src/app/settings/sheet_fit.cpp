@@ -2,7 +2,7 @@
 
 namespace blenker {
 
-SheetFit FitSheetToPage(SheetSize page, SheetPoint tab, SheetSize button) {
+SheetFit FitSheetToPage(Size page, Point tab, Size button) {
     SheetFit fit{};
     fit.tab = {page.width + 9, page.height + 27};
     fit.sheet = {fit.tab.width + 17, fit.tab.height + 68};

@@ -3,27 +3,19 @@
 // control, Cancel right-aligned with it and OK 15 pixels to its left. Pixels throughout.
 #pragma once
 
+#include "framework/geometry.h"
+
 namespace blenker {
 
-struct SheetSize {
-    int width;
-    int height;
-};
-
-struct SheetPoint {
-    int x;
-    int y;
-};
-
 struct SheetFit {
-    SheetSize tab;      // the tab control's new size (it keeps its place)
-    SheetSize sheet;    // the sheet window's new size (it keeps its place)
-    SheetPoint cancel;  // Cancel's new top-left in the sheet's client area
-    SheetPoint ok;      // OK's new top-left in the sheet's client area
+    Size tab;      // the tab control's new size (it keeps its place)
+    Size sheet;    // the sheet window's new size (it keeps its place)
+    Point cancel;  // Cancel's new top-left in the sheet's client area
+    Point ok;      // OK's new top-left in the sheet's client area
 };
 
 // page: the page's own size; tab: the tab control's top-left in the sheet's client area;
 // button: the size of Cancel (OK has the same).
-SheetFit FitSheetToPage(SheetSize page, SheetPoint tab, SheetSize button);
+SheetFit FitSheetToPage(Size page, Point tab, Size button);
 
 }  // namespace blenker
