@@ -45,10 +45,9 @@ INT_PTR PropertySheet::DoModal() {
         ::UnhookWindowsHookEx(std::exchange(t_hook, nullptr));
     }
     t_creating = nullptr;
-    if (result < 0) {
-        return -1;
-    }
-    return result > 0 ? IDOK : IDCANCEL;
+    const INT_PTR end = result < 0 ? -1 : result > 0 ? IDOK : IDCANCEL;
+    OnEnded(end);
+    return end;
 }
 
 LRESULT CALLBACK PropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam) {

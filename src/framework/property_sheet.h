@@ -25,7 +25,7 @@ class PropertySheet {
     void AddFlags(DWORD flags) { m_flags |= flags; }
 
     // Runs the sheet modally: IDOK when it ended with OK, IDCANCEL otherwise, -1 when it could
-    // not be made.
+    // not be made. OnEnded hears the same result first.
     INT_PTR DoModal();
 
     HWND Hwnd() const { return m_hwnd; }
@@ -37,6 +37,8 @@ class PropertySheet {
   protected:
     // The sheet's own initialisation has run: the tab control and the first page exist.
     virtual void OnInitDialog() {}
+    // The sheet's window is gone; `result` is what DoModal returns.
+    virtual void OnEnded(INT_PTR /*result*/) {}
     // Every message of the sheet. The default is the system's handling, followed by
     // OnInitDialog for WM_INITDIALOG.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

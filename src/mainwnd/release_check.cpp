@@ -1,5 +1,6 @@
 #include "mainwnd/release_check.h"
 
+#include <memory>
 #include <string>
 
 #include "app/win_app.h"
@@ -11,30 +12,26 @@ namespace blenker {
 
 void CReleaseCheck::Start(HWND window) {
     m_window = window;
-    m_pUpdate.reset();
-    m_pUpdate = std::make_unique<CWebDownload>(m_window);
-    m_pUpdate->SetUrl(LoadResString(IDS_UPDATE_URL));
-    m_pUpdate->Start();
+    m_request.Start(m_window, LoadResString(IDS_UPDATE_URL));
 }
 
 void CReleaseCheck::OnDownloadDone() {
-    if (m_pUpdate != nullptr && m_pUpdate->Done()) {
-        OnReleaseReply();
+    // The request is done with whatever happens to its reply.
+    if (const std::unique_ptr<CWebDownload> reply = m_request.TakeReply()) {
+        OnReleaseReply(*reply);
     }
 }
 
-void CReleaseCheck::OnReleaseReply() {
-    // The request is done with whatever happens below.
-    const std::unique_ptr<CWebDownload> reply = std::move(m_pUpdate);
-    if (!reply->Succeeded()) {
+void CReleaseCheck::OnReleaseReply(const CWebDownload& reply) {
+    if (!reply.Succeeded()) {
         return;  // no connection: the user is not bothered
     }
-    if (!IsNewerRelease(reply->GetValue("VersionNumber"), m_app.m_nRelease)) {
+    if (!IsNewerRelease(reply.GetValue("VersionNumber"), m_app.m_nRelease)) {
         return;
     }
     CNewVersionDlg newVersion(m_window);
-    newVersion.m_strDownload = reply->GetValue("Download");
-    newVersion.m_strNotes = reply->GetValue(m_app.GetLanguage() != 0 ? "Infos_FRA" : "Infos_ENG");
+    newVersion.m_strDownload = reply.GetValue("Download");
+    newVersion.m_strNotes = reply.GetValue(m_app.GetLanguage() != 0 ? "Infos_FRA" : "Infos_ENG");
     newVersion.DoModal();
 }
 

@@ -3,10 +3,8 @@
 // the program's language and the download link. A failed request bothers nobody.
 #pragma once
 
-#include <memory>
-
 #include "framework/win32.h"
-#include "net/web_download.h"
+#include "net/download_request.h"
 
 namespace blenker {
 
@@ -26,14 +24,14 @@ class CReleaseCheck {
     // request dropped since is stale.
     void OnDownloadDone();
     // Drops the pending request: its reply never comes (the window is going).
-    void Cancel() { m_pUpdate.reset(); }
+    void Cancel() { m_request.Drop(); }
 
   private:
-    void OnReleaseReply();
+    void OnReleaseReply(const CWebDownload& reply);
 
     const VWinApp& m_app;
     HWND m_window = nullptr;
-    std::unique_ptr<CWebDownload> m_pUpdate;  // the request while it is pending
+    DownloadRequest m_request;
 };
 
 }  // namespace blenker

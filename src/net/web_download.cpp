@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #include "framework/unique_handle.h"
@@ -99,11 +101,10 @@ struct CWebDownload::Request {
         }
     }
 
-    static DWORD WINAPI Run(void* parameter) {
-        // The thread's share of the request; the request lives until both sides let it go.
-        const std::unique_ptr<std::shared_ptr<Request>> owned(
-            static_cast<std::shared_ptr<Request>*>(parameter));
-        Request& request = **owned;
+    // The transfer's thread. It holds its own share of the request, which lives until both
+    // sides let it go.
+    static void Run(const std::shared_ptr<Request>& shared) {
+        Request& request = *shared;
         Records result;
         Outcome outcome{0, kDownloadFileError};
         try {
@@ -113,7 +114,6 @@ struct CWebDownload::Request {
             result = Records();
         }
         request.Finish(outcome, std::move(result));
-        return 0;
     }
 };
 
@@ -134,12 +134,10 @@ void CWebDownload::Start() {
     if (std::exchange(m_started, true)) {
         return;
     }
-    auto share = std::make_unique<std::shared_ptr<Request>>(m_request);
-    const UniqueKernelHandle thread(
-        ::CreateThread(nullptr, 0, &Request::Run, share.get(), 0, nullptr));
-    if (thread) {
-        share.release();  // the thread owns it now
-    } else {
+    try {
+        // Detached: the transfer may outlive this object, which abandons it then.
+        std::thread(&Request::Run, m_request).detach();
+    } catch (const std::system_error&) {
         m_request->Finish({0, kDownloadInternetError}, Records());
     }
 }

@@ -23,15 +23,16 @@ struct FolderNames {
     int csidl;
 };
 
-FolderNames NamesOf(int folder) {
-    switch (folder) {
-        case kShortcutDesktop:
+FolderNames NamesOf(ShortcutKind kind) {
+    switch (kind) {
+        case ShortcutKind::Desktop:
             return {"Desktop", CSIDL_DESKTOPDIRECTORY};
-        case kShortcutStartMenu:
+        case ShortcutKind::StartMenu:
             return {"Start Menu", CSIDL_STARTMENU};
-        default:
-            return {"Startup", CSIDL_STARTUP};
+        case ShortcutKind::Startup:
+            break;
     }
+    return {"Startup", CSIDL_STARTUP};
 }
 
 // The user's "Shell Folders" value of that name; nothing when it is missing, not a text, or cut
@@ -72,8 +73,8 @@ std::wstring Utf16FromAnsi(const std::string& text) {
 
 }  // namespace
 
-std::optional<std::string> ShortcutFolder(int folder) {
-    const FolderNames names = NamesOf(folder);
+std::optional<std::string> ShortcutFolder(ShortcutKind kind) {
+    const FolderNames names = NamesOf(kind);
     if (auto path = ShellFoldersValue(names.value)) {
         return path;
     }
@@ -114,8 +115,8 @@ HRESULT CreateLink(HWND owner, const std::string& target, const std::string& lin
     return hr;
 }
 
-void MakeShortcut(HWND owner, int folder, const std::string& exePath) {
-    const auto path = ShortcutFolder(folder);
+void MakeShortcut(HWND owner, ShortcutKind kind, const std::string& exePath) {
+    const auto path = ShortcutFolder(kind);
     if (!path) {
         AppMessageBox(owner, "Cannot find the folder for the shortcut !");
         return;

@@ -9,15 +9,13 @@
 
 namespace blenker {
 
-// The folders a shortcut can go to (any value other than the first two means Startup).
-inline constexpr int kShortcutDesktop = 0;
-inline constexpr int kShortcutStartMenu = 1;
-inline constexpr int kShortcutStartup = 2;
+// The folders a shortcut can go to.
+enum class ShortcutKind { Desktop, StartMenu, Startup };
 
 // The path of the folder: the user's "Shell Folders" value of that name when it is a text that
 // fits in 100 bytes with its terminator, otherwise the shell's own folder; nothing when neither
 // is known.
-std::optional<std::string> ShortcutFolder(int folder);
+std::optional<std::string> ShortcutFolder(ShortcutKind kind);
 
 // Makes (or replaces) the shell link file linkPath pointing at target with this description.
 // Each failing step says so in a message box; returns the result of the last step.
@@ -25,6 +23,6 @@ HRESULT CreateLink(HWND owner, const std::string& target, const std::string& lin
                    const std::string& description);
 
 // The shortcut "The Blenker.lnk" to exePath in that folder.
-void MakeShortcut(HWND owner, int folder, const std::string& exePath);
+void MakeShortcut(HWND owner, ShortcutKind kind, const std::string& exePath);
 
 }  // namespace blenker

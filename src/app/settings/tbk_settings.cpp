@@ -11,11 +11,11 @@
 
 namespace blenker {
 
-CTBKSettings::CTBKSettings(HWND parent, MainWindow& mainWindow, ProfileStore& store, int startPage)
-    : CResizeablePropertySheet(parent, startPage),
+CTBKSettings::CTBKSettings(HWND parent, MainWindow& mainWindow, ProfileStore& store)
+    : CResizeablePropertySheet(parent, 0),
       m_main(mainWindow),
       m_store(store),
-      m_about(*this),
+      m_values(SettingsValues::Load(store)),
       m_misc(*this),
       m_startup(*this),
       m_title(*this) {
@@ -25,44 +25,18 @@ CTBKSettings::CTBKSettings(HWND parent, MainWindow& mainWindow, ProfileStore& st
     AddPage(m_title);
 }
 
-std::array<SettingBinding, 12> CTBKSettings::Bindings() {
-    return {{
-        {Setting::ColorText, &m_misc.m_btnTextColor.m_crColor},
-        {Setting::ColorBg, &m_misc.m_btnBgColor.m_crColor},
-        {Setting::SoundOn, &m_misc.m_bSoundOn},
-        {Setting::SoundFile, &m_misc.m_strSoundFile},
-        {Setting::RemoveAppName, &m_title.m_bRemoveAppName},
-        {Setting::SmartBlenk, &m_title.m_bSmartBlenk},
-        {Setting::Strict, &m_title.m_bStrict},
-        {Setting::NeedBrowser, &m_title.m_bNeedBrowser},
-        {Setting::CaseSensitive, &m_title.m_bCaseSensitive},
-        {Setting::MinimizeAtStartup, &m_startup.m_bMinimizeAtStartup},
-        {Setting::UpdateExe, &m_startup.m_bUpdateExe},
-        {Setting::InitialState, &m_startup.m_nInitialState},
-    }};
-}
-
-INT_PTR CTBKSettings::DoModal() {
-    const INT_PTR result = CResizeablePropertySheet::DoModal();
-    // The sheet's window is gone: OK saves what the pages hold, any other end undoes the
-    // colours the Misc page may have shown.
-    if (m_bAccepted) {
-        const auto bindings = Bindings();
-        WriteBound(m_store, bindings);
-    } else {
-        SetDialogColors(static_cast<COLORREF>(ReadInt(m_store, Setting::ColorBg)),
-                        static_cast<COLORREF>(ReadInt(m_store, Setting::ColorText)));
+void CTBKSettings::OnEnded(INT_PTR result) {
+    // The sheet's window is gone and the pages that existed have handed their controls' values
+    // over: OK saves them, any other end undoes the colours the Misc page may have shown.
+    if (const auto stored = EndSettings(m_store, m_values, result == IDOK)) {
+        SetDialogColors(static_cast<COLORREF>(stored->background),
+                        static_cast<COLORREF>(stored->text));
     }
-    return result;
 }
 
 void CTBKSettings::OnInitDialog() {
     CResizeablePropertySheet::OnInitDialog();
-    m_bAccepted = FALSE;
     SetTexts();
-    // Pages made later show these values when they are first displayed.
-    const auto bindings = Bindings();
-    ReadBound(m_store, bindings);
 }
 
 void CTBKSettings::SetTexts() {
@@ -117,7 +91,7 @@ void CTBKSettings::OnPaint() {
     const PaintDc dc(Hwnd());
     RECT body{};
     ::GetClientRect(Hwnd(), &body);
-    const SolidBrush brush(m_misc.m_btnBgColor.m_crColor);
+    const SolidBrush brush(static_cast<COLORREF>(m_values.backgroundColour));
     ::FillRect(dc.Get(), &body, brush.Get());
 }
 

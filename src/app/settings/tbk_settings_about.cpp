@@ -1,13 +1,11 @@
 #include "app/settings/tbk_settings_about.h"
 
-#include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
 #include "resource.h"
 
 namespace blenker {
 
-CTBKSettingsAbout::CTBKSettingsAbout(CTBKSettings& sheet)
-    : CResizeablePropertyPage(IDD_SETTINGS_ABOUT), m_sheet(sheet) {}
+CTBKSettingsAbout::CTBKSettingsAbout() : CResizeablePropertyPage(IDD_SETTINGS_ABOUT) {}
 
 BOOL CTBKSettingsAbout::OnInitDialog() {
     CResizeablePropertyPage::OnInitDialog();
@@ -30,10 +28,6 @@ void CTBKSettingsAbout::SetTexts() {
     constexpr ControlText kTexts[] = {{IDC_ABOUT_CREDIT, IDS_ABOUT_CREDIT},
                                       {IDC_ABOUT_REQUEST, IDS_ABOUT_REQUEST}};
     SetLangTexts(kTexts);
-}
-
-void CTBKSettingsAbout::OnOK() {
-    m_sheet.m_bAccepted = TRUE;
 }
 
 }  // namespace blenker

@@ -7,11 +7,9 @@
 
 namespace blenker {
 
-class CTBKSettings;
-
 class CTBKSettingsAbout : public CResizeablePropertyPage {
   public:
-    explicit CTBKSettingsAbout(CTBKSettings& sheet);
+    CTBKSettingsAbout();
 
     void SetTexts();
 
@@ -20,10 +18,8 @@ class CTBKSettingsAbout : public CResizeablePropertyPage {
 
   protected:
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
   private:
-    CTBKSettings& m_sheet;
     CHyperLink m_linkWeb;
     CHyperLink m_linkMail;
 };

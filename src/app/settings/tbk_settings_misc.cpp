@@ -30,6 +30,9 @@ CTBKSettingsMisc::CTBKSettingsMisc(CTBKSettings& sheet)
 
 BOOL CTBKSettingsMisc::OnInitDialog() {
     CResizeablePropertyPage::OnInitDialog();
+    // The buttons draw the sheet's colours from their first paint on.
+    m_btnTextColor.m_crColor = static_cast<COLORREF>(m_sheet.Values().textColour);
+    m_btnBgColor.m_crColor = static_cast<COLORREF>(m_sheet.Values().backgroundColour);
     UpdateData(false);
     ShowCounters();
     SetTexts();
@@ -37,15 +40,14 @@ BOOL CTBKSettingsMisc::OnInitDialog() {
 }
 
 void CTBKSettingsMisc::UpdateData(bool fromControls) {
+    SettingsValues& values = m_sheet.Values();
     if (fromControls) {
-        m_strSoundFile = ItemText(IDC_MISC_SOUND_FILE);
-        m_strLanguage = ItemText(IDC_MISC_LANGUAGE_NAME);
-        m_bSoundOn = ::IsDlgButtonChecked(Hwnd(), IDC_MISC_SOUND_ON) == BST_CHECKED;
+        values.soundFile = ItemText(IDC_MISC_SOUND_FILE);
+        values.soundOn = ::IsDlgButtonChecked(Hwnd(), IDC_MISC_SOUND_ON) == BST_CHECKED;
         return;
     }
-    SetItemText(IDC_MISC_SOUND_FILE, m_strSoundFile);
-    SetItemText(IDC_MISC_LANGUAGE_NAME, m_strLanguage);
-    ::CheckDlgButton(Hwnd(), IDC_MISC_SOUND_ON, m_bSoundOn ? BST_CHECKED : BST_UNCHECKED);
+    SetItemText(IDC_MISC_SOUND_FILE, values.soundFile);
+    ::CheckDlgButton(Hwnd(), IDC_MISC_SOUND_ON, values.soundOn ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CTBKSettingsMisc::ShowCounters() {
@@ -96,7 +98,7 @@ void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
             // The file as typed, before OK; the system plays its default sound for a file it
             // cannot play.
             UpdateData(true);
-            ::PlaySoundA(m_strSoundFile.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+            ::PlaySoundA(m_sheet.Values().soundFile.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
             break;
         case IDC_MISC_BROWSE:
             BrowseSoundFile();
@@ -122,7 +124,7 @@ void CTBKSettingsMisc::BrowseSoundFile() {
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                    OFN_FILEMUSTEXIST;
     if (::GetOpenFileNameA(&dialog)) {
-        m_strSoundFile = file;
+        m_sheet.Values().soundFile = file;
         UpdateData(false);
     }
 }
@@ -133,12 +135,11 @@ std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM wParam, 
     } else if (message == WM_COLOR_CHANGED) {
         // A preview for every dialog of the program: the sheet stores the colours on OK and
         // puts the stored ones back otherwise.
+        SettingsValues& values = m_sheet.Values();
         const auto picked = static_cast<COLORREF>(lParam);
-        if (wParam == IDC_MISC_TEXT_COLOR) {
-            SetDialogColors(m_btnBgColor.m_crColor, picked);
-        } else {
-            SetDialogColors(picked, m_btnTextColor.m_crColor);
-        }
+        (wParam == IDC_MISC_TEXT_COLOR ? values.textColour : values.backgroundColour) = picked;
+        SetDialogColors(static_cast<COLORREF>(values.backgroundColour),
+                        static_cast<COLORREF>(values.textColour));
         ::InvalidateRect(Hwnd(), nullptr, TRUE);
         ::InvalidateRect(m_sheet.Hwnd(), nullptr, TRUE);
         return 0;
@@ -148,7 +149,6 @@ std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM wParam, 
 
 void CTBKSettingsMisc::OnOK() {
     UpdateData(true);
-    m_sheet.m_bAccepted = TRUE;
 }
 
 }  // namespace blenker

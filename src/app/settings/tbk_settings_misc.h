@@ -1,9 +1,7 @@
 // The second page of the settings sheet: the language, the two dialog colours, the sound of a
-// closed window, and the two close counters with their reset button. The sheet loads and saves
-// its values; the page never touches the settings store itself.
+// closed window, and the two close counters with their reset button. It shows and edits the
+// sheet's values; the page never touches the settings store itself.
 #pragma once
-
-#include <string>
 
 #include "app/settings/resizeable_property_page.h"
 #include "framework/bitmap_button.h"
@@ -18,14 +16,8 @@ class CTBKSettingsMisc : public CResizeablePropertyPage {
     explicit CTBKSettingsMisc(CTBKSettings& sheet);
 
     void SetTexts();
-    // Page data into the controls (false) or back (true).
+    // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
-
-    std::string m_strSoundFile;
-    std::string m_strLanguage;
-    int m_bSoundOn = FALSE;
-    CColorButton m_btnTextColor;
-    CColorButton m_btnBgColor;
 
   protected:
     BOOL OnInitDialog() override;
@@ -37,6 +29,8 @@ class CTBKSettingsMisc : public CResizeablePropertyPage {
     void ShowCounters();
     void BrowseSoundFile();
 
+    CColorButton m_btnTextColor;
+    CColorButton m_btnBgColor;
     CTBKSettings& m_sheet;
     BitmapButton m_btnBrowse;
     BitmapButton m_btnTestSound;

@@ -9,7 +9,19 @@ namespace blenker {
 
 namespace {
 
+// The radio buttons of the start-up states 0, 1 and 2.
 constexpr int kStateRadios[] = {IDC_STARTUP_DISABLED, IDC_STARTUP_ENABLED, IDC_STARTUP_PREVIOUS};
+
+// The shortcut buttons and the folders they put a shortcut into.
+struct ShortcutButton {
+    int control;
+    ShortcutKind kind;
+};
+constexpr ShortcutButton kShortcutButtons[] = {
+    {IDC_STARTUP_TO_DESKTOP, ShortcutKind::Desktop},
+    {IDC_STARTUP_TO_START_MENU, ShortcutKind::StartMenu},
+    {IDC_STARTUP_TO_STARTUP, ShortcutKind::Startup},
+};
 
 }  // namespace
 
@@ -32,24 +44,26 @@ BOOL CTBKSettingsStartup::OnInitDialog() {
 }
 
 void CTBKSettingsStartup::UpdateData(bool fromControls) {
+    SettingsValues& values = m_sheet.Values();
     if (fromControls) {
         // No radio button checked (a stored state outside 0..2): the value stays as it was.
         for (int index = 0; index < 3; ++index) {
             if (::IsDlgButtonChecked(Hwnd(), kStateRadios[index]) == BST_CHECKED) {
-                m_nInitialState = index;
+                values.initialState = index;
             }
         }
-        m_bUpdateExe = ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_UPDATE) == BST_CHECKED;
-        m_bMinimizeAtStartup = ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_MINIMIZE) == BST_CHECKED;
+        values.updateExe = ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_UPDATE) == BST_CHECKED;
+        values.minimizeAtStartup =
+            ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_MINIMIZE) == BST_CHECKED;
         return;
     }
     for (int index = 0; index < 3; ++index) {
         ::CheckDlgButton(Hwnd(), kStateRadios[index],
-                         index == m_nInitialState ? BST_CHECKED : BST_UNCHECKED);
+                         index == values.initialState ? BST_CHECKED : BST_UNCHECKED);
     }
-    ::CheckDlgButton(Hwnd(), IDC_STARTUP_UPDATE, m_bUpdateExe ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(Hwnd(), IDC_STARTUP_UPDATE, values.updateExe ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(Hwnd(), IDC_STARTUP_MINIMIZE,
-                     m_bMinimizeAtStartup ? BST_CHECKED : BST_UNCHECKED);
+                     values.minimizeAtStartup ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CTBKSettingsStartup::SetTexts() {
@@ -77,28 +91,15 @@ void CTBKSettingsStartup::OnCommand(int id, int notifyCode, HWND) {
     if (notifyCode != BN_CLICKED) {
         return;
     }
-    switch (id) {
-        case IDC_STARTUP_TO_DESKTOP:
-            MakeShortcut(0);
-            break;
-        case IDC_STARTUP_TO_START_MENU:
-            MakeShortcut(1);
-            break;
-        case IDC_STARTUP_TO_STARTUP:
-            MakeShortcut(2);
-            break;
-        default:
-            break;
+    for (const ShortcutButton& button : kShortcutButtons) {
+        if (button.control == id) {
+            MakeShortcut(Hwnd(), button.kind, TheApp().m_strExePath);
+        }
     }
-}
-
-void CTBKSettingsStartup::MakeShortcut(int folder) {
-    blenker::MakeShortcut(Hwnd(), folder, TheApp().m_strExePath);
 }
 
 void CTBKSettingsStartup::OnOK() {
     UpdateData(true);
-    m_sheet.m_bAccepted = TRUE;
 }
 
 }  // namespace blenker

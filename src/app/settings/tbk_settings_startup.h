@@ -3,8 +3,6 @@
 // whatever becomes of the sheet.
 #pragma once
 
-#include <string>
-
 #include "app/settings/resizeable_property_page.h"
 #include "framework/bitmap_button.h"
 
@@ -17,14 +15,8 @@ class CTBKSettingsStartup : public CResizeablePropertyPage {
     explicit CTBKSettingsStartup(CTBKSettings& sheet);
 
     void SetTexts();
+    // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
-
-    // 0 the Desktop, 1 the Start Menu, any other value the Startup folder.
-    void MakeShortcut(int folder);
-
-    int m_nInitialState = 1;
-    int m_bUpdateExe = TRUE;
-    int m_bMinimizeAtStartup = FALSE;
 
   protected:
     BOOL OnInitDialog() override;

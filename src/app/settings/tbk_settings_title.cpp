@@ -10,17 +10,17 @@ namespace blenker {
 
 namespace {
 
-// The option check boxes and the members they show.
+// The option check boxes and the values they show.
 struct Option {
     int control;
-    int CTBKSettingsTitle::*member;
+    int SettingsValues::*value;
 };
 constexpr Option kOptions[] = {
-    {IDC_TITLES_REMOVE_APP, &CTBKSettingsTitle::m_bRemoveAppName},
-    {IDC_TITLES_SMART, &CTBKSettingsTitle::m_bSmartBlenk},
-    {IDC_TITLES_NEED_BROWSER, &CTBKSettingsTitle::m_bNeedBrowser},
-    {IDC_TITLES_STRICT, &CTBKSettingsTitle::m_bStrict},
-    {IDC_TITLES_CASE, &CTBKSettingsTitle::m_bCaseSensitive},
+    {IDC_TITLES_REMOVE_APP, &SettingsValues::removeAppName},
+    {IDC_TITLES_SMART, &SettingsValues::smartBlenk},
+    {IDC_TITLES_NEED_BROWSER, &SettingsValues::needBrowser},
+    {IDC_TITLES_STRICT, &SettingsValues::strict},
+    {IDC_TITLES_CASE, &SettingsValues::caseSensitive},
 };
 
 // Shown when the maker's file is of a later format; one text for both languages.
@@ -45,12 +45,13 @@ BOOL CTBKSettingsTitle::OnInitDialog() {
 }
 
 void CTBKSettingsTitle::UpdateData(bool fromControls) {
+    SettingsValues& values = m_sheet.Values();
     for (const Option& option : kOptions) {
         if (fromControls) {
-            this->*option.member = ::IsDlgButtonChecked(Hwnd(), option.control) == BST_CHECKED;
+            values.*option.value = ::IsDlgButtonChecked(Hwnd(), option.control) == BST_CHECKED;
         } else {
             ::CheckDlgButton(Hwnd(), option.control,
-                             this->*option.member ? BST_CHECKED : BST_UNCHECKED);
+                             values.*option.value ? BST_CHECKED : BST_UNCHECKED);
         }
     }
 }
@@ -67,7 +68,7 @@ void CTBKSettingsTitle::SetTexts() {
         {IDC_TITLES_SCANNING_GROUP, IDS_SCANNING_GROUP},
     };
     SetLangTexts(kTexts);
-    SetStatus(m_nStatus);
+    ShowStatus();
     constexpr ControlText kTips[] = {
         {IDC_TITLES_UPDATE, IDS_UPDATE_TIP},
         {IDC_TITLES_REMOVE_APP, IDS_REMOVE_APP_TIP},
@@ -94,14 +95,15 @@ void CTBKSettingsTitle::OnCommand(int id, int notifyCode, HWND) {
 std::optional<LRESULT> CTBKSettingsTitle::OnMessage(UINT message, WPARAM, LPARAM) {
     if (message == WM_DOWNLOAD_DONE) {
         // Only the reply of the request still pending: one that a later click replaced is
-        // dropped with its request.
-        if (m_pRequest != nullptr && m_pRequest->Done()) {
-            OnThemesReply();
+        // dropped with its request. The request is done with whatever happens to its reply.
+        if (const std::unique_ptr<CWebDownload> reply = m_request.TakeReply()) {
+            m_status.OnReply(ReadThemes(*reply));
+            ShowStatus();
         }
         return 0;
     }
     if (message == WM_DESTROY) {
-        m_pRequest.reset();  // a transfer still running ends unheard
+        m_request.Drop();  // a transfer still running ends unheard
         FreeThemes();
     }
     return std::nullopt;
@@ -109,40 +111,35 @@ std::optional<LRESULT> CTBKSettingsTitle::OnMessage(UINT message, WPARAM, LPARAM
 
 void CTBKSettingsTitle::StartUpdate() {
     FreeThemes();
-    SetStatus(1);
+    m_status.Start();
+    ShowStatus();
     // The button stays enabled: a second click replaces the request.
-    m_pRequest.reset();
-    m_pRequest = std::make_unique<CWebDownload>(Hwnd());
-    m_pRequest->SetUrl(LoadResString(IDS_TITLES_URL));
-    m_pRequest->Start();
+    m_request.Start(Hwnd(), LoadResString(IDS_TITLES_URL));
 }
 
-void CTBKSettingsTitle::OnThemesReply() {
-    // The request is done with whatever happens below.
-    const std::unique_ptr<CWebDownload> reply = std::move(m_pRequest);
-    if (!reply->Succeeded()) {
-        SetStatus(3);
-        return;
+ThemesReply CTBKSettingsTitle::ReadThemes(const CWebDownload& reply) {
+    if (!reply.Succeeded()) {
+        return ThemesReply::TransferFailed;
     }
-    if (!IsReadableThemesFile(reply->GetValue("Doc"), reply->GetValue("File"))) {
-        AppMessageBox(Hwnd(), kTooOld);  // the status stays at "Retrieving infos..."
-        return;
+    if (!IsReadableThemesFile(reply.GetValue("Doc"), reply.GetValue("File"))) {
+        AppMessageBox(Hwnd(), kTooOld);
+        return ThemesReply::LaterFormat;
     }
     const bool french = TheApp().GetLanguage() != 0;
     bool anyTheme = false;
-    for (const std::string_view line : BlockLines(reply->GetValue("Themes"))) {
+    for (const std::string_view line : BlockLines(reply.GetValue("Themes"))) {
         if (line.empty()) {
             continue;
         }
         anyTheme = true;
         const ThemeLine parsed = ParseThemeLine(line);
         auto theme = std::make_unique<Theme>(BuildTheme(
-            parsed, reply->GetValue(parsed.key), french,
+            parsed, reply.GetValue(parsed.key), french,
             [this](const std::string& title) { return m_sheet.Main().TitleExists(title); }));
         ListTheme(*theme);
         m_themes.push_back(std::move(theme));
     }
-    SetStatus(anyTheme ? 2 : 3);
+    return anyTheme ? ThemesReply::Themes : ThemesReply::NoTheme;
 }
 
 int CTBKSettingsTitle::ListTheme(Theme& theme) {
@@ -182,12 +179,8 @@ void CTBKSettingsTitle::OnThemeDoubleClick() {
     message.DoModal();
 }
 
-void CTBKSettingsTitle::SetStatus(int status) {
-    // 0 waiting for a click, 1 retrieving, 2 themes shown, 3 failed.
-    constexpr int kTexts[] = {IDS_THEMES_IDLE, IDS_THEMES_RETRIEVING, IDS_THEMES_READY,
-                              IDS_THEMES_FAILED};
-    m_nStatus = status;
-    SetItemText(IDC_TITLES_STATUS, TheApp().LoadLangString(kTexts[m_nStatus]));
+void CTBKSettingsTitle::ShowStatus() {
+    SetItemText(IDC_TITLES_STATUS, TheApp().LoadLangString(m_status.TextId()));
 }
 
 void CTBKSettingsTitle::FreeThemes() {

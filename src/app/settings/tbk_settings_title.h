@@ -10,8 +10,9 @@
 
 #include "app/settings/resizeable_property_page.h"
 #include "framework/bitmap_button.h"
+#include "net/download_request.h"
+#include "net/theme_status.h"
 #include "net/themes.h"
-#include "net/web_download.h"
 
 namespace blenker {
 
@@ -22,13 +23,8 @@ class CTBKSettingsTitle : public CResizeablePropertyPage {
     explicit CTBKSettingsTitle(CTBKSettings& sheet);
 
     void SetTexts();
+    // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
-
-    int m_bRemoveAppName = 0;
-    int m_bSmartBlenk = 0;
-    int m_bNeedBrowser = 0;
-    int m_bStrict = 0;
-    int m_bCaseSensitive = 0;
 
   protected:
     BOOL OnInitDialog() override;
@@ -38,17 +34,18 @@ class CTBKSettingsTitle : public CResizeablePropertyPage {
 
   private:
     void StartUpdate();
-    void OnThemesReply();
+    // Lists the themes of the pending request's reply and tells what it brought.
+    ThemesReply ReadThemes(const CWebDownload& reply);
     // Adds the theme's entry to the sorted list, carrying its record; returns its index.
     int ListTheme(Theme& theme);
     void OnThemeDoubleClick();
-    void SetStatus(int status);
+    void ShowStatus();
     void FreeThemes();
 
     CTBKSettings& m_sheet;
     BitmapButton m_btnUpdate;
-    std::unique_ptr<CWebDownload> m_pRequest;
-    int m_nStatus = 0;
+    DownloadRequest m_request;
+    ThemeUpdateStatus m_status;
     // The records of the themes list's entries (each entry's item data points to its own).
     std::vector<std::unique_ptr<Theme>> m_themes;
 };
