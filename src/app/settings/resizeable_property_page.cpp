@@ -1,10 +1,11 @@
 #include "app/settings/resizeable_property_page.h"
 
+#include "framework/window.h"
+
 namespace blenker {
 
 BOOL CResizeablePropertyPage::OnInitDialog() {
-    ::GetWindowRect(Hwnd(), &m_rectPage);
-    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&m_rectPage), 2);
+    m_rectPage = WindowRectIn(Hwnd(), Hwnd());
     return TRUE;
 }
 

@@ -4,17 +4,11 @@
 
 #include "app/settings/resizeable_property_page.h"
 #include "app/settings/sheet_fit.h"
+#include "framework/window.h"
 
 namespace blenker {
 
 namespace {
-
-RECT RectIn(HWND window, HWND parent) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 void Resize(HWND window, Size size) {
     ::SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
@@ -57,8 +51,8 @@ void CResizeablePropertySheet::FitToActivePage() {
         return;
     }
     const RECT& own = page->PageRect();
-    const RECT tabRect = RectIn(tab, Hwnd());
-    const RECT button = RectIn(cancel, Hwnd());
+    const RECT tabRect = WindowRectIn(tab, Hwnd());
+    const RECT button = WindowRectIn(cancel, Hwnd());
     const Size pageSize{own.right - own.left, own.bottom - own.top};
     const SheetFit fit = FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
                                         {button.right - button.left, button.bottom - button.top});

@@ -7,6 +7,7 @@
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
 #include "framework/gdi.h"
+#include "framework/window.h"
 #include "resource.h"
 
 namespace blenker {
@@ -48,7 +49,7 @@ void CTBKSettings::SetTexts() {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
-        ::SendMessageA(TabControl(), TCM_SETITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        TabCtrl_SetItem(TabControl(), tab, &item);
     }
 }
 
@@ -74,11 +75,9 @@ LRESULT CTBKSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             OnPaint();
             return 0;
-        case WM_NCHITTEST: {
+        case WM_NCHITTEST:
             // Dragged by any point of its body that no control covers.
-            const LRESULT hit = Default(message, wParam, lParam);
-            return hit == HTCLIENT ? HTCAPTION : hit;
-        }
+            return HitTestAsCaption(Default(message, wParam, lParam), lParam);
         default:
             // No WM_CTLCOLOR... answer of its own: the tab control, OK and Cancel keep the
             // system's colours.

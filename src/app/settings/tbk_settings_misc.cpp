@@ -43,11 +43,11 @@ void CTBKSettingsMisc::UpdateData(bool fromControls) {
     SettingsValues& values = m_sheet.Values();
     if (fromControls) {
         values.soundFile = ItemText(IDC_MISC_SOUND_FILE);
-        values.soundOn = ::IsDlgButtonChecked(Hwnd(), IDC_MISC_SOUND_ON) == BST_CHECKED;
+        values.soundOn = IsItemChecked(IDC_MISC_SOUND_ON);
         return;
     }
     SetItemText(IDC_MISC_SOUND_FILE, values.soundFile);
-    ::CheckDlgButton(Hwnd(), IDC_MISC_SOUND_ON, values.soundOn ? BST_CHECKED : BST_UNCHECKED);
+    CheckItem(IDC_MISC_SOUND_ON, values.soundOn != 0);
 }
 
 void CTBKSettingsMisc::ShowCounters() {

@@ -48,22 +48,19 @@ void CTBKSettingsStartup::UpdateData(bool fromControls) {
     if (fromControls) {
         // No radio button checked (a stored state outside 0..2): the value stays as it was.
         for (int index = 0; index < 3; ++index) {
-            if (::IsDlgButtonChecked(Hwnd(), kStateRadios[index]) == BST_CHECKED) {
+            if (IsItemChecked(kStateRadios[index])) {
                 values.initialState = index;
             }
         }
-        values.updateExe = ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_UPDATE) == BST_CHECKED;
-        values.minimizeAtStartup =
-            ::IsDlgButtonChecked(Hwnd(), IDC_STARTUP_MINIMIZE) == BST_CHECKED;
+        values.updateExe = IsItemChecked(IDC_STARTUP_UPDATE);
+        values.minimizeAtStartup = IsItemChecked(IDC_STARTUP_MINIMIZE);
         return;
     }
     for (int index = 0; index < 3; ++index) {
-        ::CheckDlgButton(Hwnd(), kStateRadios[index],
-                         index == values.initialState ? BST_CHECKED : BST_UNCHECKED);
+        CheckItem(kStateRadios[index], index == values.initialState);
     }
-    ::CheckDlgButton(Hwnd(), IDC_STARTUP_UPDATE, values.updateExe ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(Hwnd(), IDC_STARTUP_MINIMIZE,
-                     values.minimizeAtStartup ? BST_CHECKED : BST_UNCHECKED);
+    CheckItem(IDC_STARTUP_UPDATE, values.updateExe != 0);
+    CheckItem(IDC_STARTUP_MINIMIZE, values.minimizeAtStartup != 0);
 }
 
 void CTBKSettingsStartup::SetTexts() {

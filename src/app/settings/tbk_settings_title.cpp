@@ -3,6 +3,7 @@
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
 #include "app/text_format.h"
+#include "framework/controls.h"
 #include "resource.h"
 #include "ui/message_dlg.h"
 
@@ -48,10 +49,9 @@ void CTBKSettingsTitle::UpdateData(bool fromControls) {
     SettingsValues& values = m_sheet.Values();
     for (const Option& option : kOptions) {
         if (fromControls) {
-            values.*option.value = ::IsDlgButtonChecked(Hwnd(), option.control) == BST_CHECKED;
+            values.*option.value = IsItemChecked(option.control);
         } else {
-            ::CheckDlgButton(Hwnd(), option.control,
-                             values.*option.value ? BST_CHECKED : BST_UNCHECKED);
+            CheckItem(option.control, values.*option.value != 0);
         }
     }
 }
@@ -146,30 +146,29 @@ int CTBKSettingsTitle::ListTheme(Theme& theme) {
     const VWinApp& app = TheApp();
     const std::string label =
         ThemeLabel(theme, app.LoadLangString(IDS_NEW_TITLES), app.LoadLangString(IDS_NO_NEW_TITLE));
-    const auto index = static_cast<int>(::SendDlgItemMessageA(
-        Hwnd(), IDC_TITLES_THEMES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str())));
+    const ListBox list = List(IDC_TITLES_THEMES);
+    const int index = list.AddString(label);
     if (index >= 0) {
-        ::SendDlgItemMessageA(Hwnd(), IDC_TITLES_THEMES, LB_SETITEMDATA, index,
-                              reinterpret_cast<LPARAM>(&theme));
+        list.SetItemData(index, reinterpret_cast<LPARAM>(&theme));
     }
     return index;
 }
 
 void CTBKSettingsTitle::OnThemeDoubleClick() {
-    const HWND list = Item(IDC_TITLES_THEMES);
-    const auto index = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+    const ListBox list = List(IDC_TITLES_THEMES);
+    const int index = list.GetCurSel();
     if (index < 0) {
         return;
     }
-    auto* theme = reinterpret_cast<Theme*>(::SendMessageA(list, LB_GETITEMDATA, index, 0));
+    auto* theme = reinterpret_cast<Theme*>(list.GetItemData(index));
     if (theme == nullptr || !theme->offered) {
         return;
     }
     const int added = AddThemeTitles(
         *theme, [this](const std::string& title) { return m_sheet.Main().AddTitle(title); });
     // The new label may sort elsewhere; the entry keeps its record.
-    ::SendMessageA(list, LB_DELETESTRING, index, 0);
-    ::SendMessageA(list, LB_SETCURSEL, ListTheme(*theme), 0);
+    list.DeleteString(index);
+    list.SetCurSel(ListTheme(*theme));
 
     CMessageDlg message(Hwnd());
     message.m_strMessage =
@@ -185,7 +184,7 @@ void CTBKSettingsTitle::ShowStatus() {
 
 void CTBKSettingsTitle::FreeThemes() {
     if (Hwnd() != nullptr) {
-        ::SendDlgItemMessageA(Hwnd(), IDC_TITLES_THEMES, LB_RESETCONTENT, 0, 0);
+        List(IDC_TITLES_THEMES).ResetContent();
     }
     m_themes.clear();
 }
