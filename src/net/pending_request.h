@@ -32,7 +32,6 @@ class PendingRequest {
     }
     // The window goes, or its owner waits no longer: the reply never counts.
     void Drop() { m_request.reset(); }
-    bool Pending() const { return m_request != nullptr; }
 
   private:
     std::unique_ptr<Request> m_request;

@@ -9,7 +9,6 @@ namespace {
 
 TEST(ThemeStatusTest, AClickRetrievesAndTheReplyEndsInReadyOrFailed) {
     ThemeUpdateStatus status;
-    EXPECT_EQ(status.Current(), ThemeStatus::Idle);
     EXPECT_EQ(status.TextId(), IDS_THEMES_IDLE);
     status.Start();
     EXPECT_EQ(status.TextId(), IDS_THEMES_RETRIEVING);
