@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwnd/tray_icon.h"
 #include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
 #include "resource.h"
@@ -21,6 +22,7 @@ struct Found {
     DWORD process;
     int control;
     HWND dialog;
+    bool hiddenToo = false;
 };
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM data) {
@@ -29,7 +31,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM data) {
     ::GetWindowThreadProcessId(window, &owner);
     char name[16] = {};
     ::GetClassNameA(window, name, sizeof name);
-    if (owner == found.process && ::IsWindowVisible(window) && std::string(name) == "#32770" &&
+    if (owner == found.process && (found.hiddenToo || ::IsWindowVisible(window)) &&
+        std::string(name) == "#32770" &&
         (found.control == 0 || ::GetDlgItem(window, found.control) != nullptr)) {
         found.dialog = window;
         return FALSE;
@@ -37,16 +40,18 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM data) {
     return TRUE;
 }
 
-// A visible dialog of the process that holds this control (any dialog for 0), or null.
-HWND DialogOf(DWORD process, int control) {
-    Found found{process, control, nullptr};
+// A visible dialog of the process that holds this control (any dialog for 0), or null; with
+// hiddenToo, a hidden one too.
+HWND DialogOf(DWORD process, int control, bool hiddenToo = false) {
+    Found found{process, control, nullptr, hiddenToo};
     ::EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&found));
     return found.dialog;
 }
 
-HWND WaitForDialog(DWORD process, int control) {
+HWND WaitForDialog(DWORD process, int control, bool hiddenToo = false) {
     HWND dialog = nullptr;
-    test::PumpUntil([&] { return (dialog = DialogOf(process, control)) != nullptr; }, 15000);
+    test::PumpUntil([&] { return (dialog = DialogOf(process, control, hiddenToo)) != nullptr; },
+                    15000);
     return dialog;
 }
 
@@ -206,6 +211,15 @@ TEST(BlenkerE2eTest, MinimizedAtStartupItShowsNoWindowAndASecondStartKeepsItHidd
     test::PumpMessages(500);
     EXPECT_FALSE(WaitForExit(first, 0));
     EXPECT_EQ(DialogOf(pid, 0), nullptr) << "the second start showed the first";
+
+    // The same wait sees the window that a press on the notification icon shows.
+    const HWND main = DialogOf(pid, IDC_TITLE_LIST, true);
+    ASSERT_NE(main, nullptr) << "no main window at all";
+    ::PostMessageA(main, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
+    test::PumpMessages(500);
+    EXPECT_EQ(DialogOf(pid, 0), main) << "the icon's press showed nothing";
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(first, 10000));
 }
 
 TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
@@ -285,10 +299,12 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
 }
 
 TEST(BlenkerE2eTest, NoNewerReleaseOrABrokenConnectionShowsNothing) {
-    // The file's version; null: the connection closes without an answer.
+    // The file's version; null: the connection closes without an answer. A newer one first:
+    // the same wait sees its window, so the wait is long enough for the others'.
     for (const char* version :
-         {"2005", "2004", "two thousand six", static_cast<const char*>(nullptr)}) {
+         {"2006", "2005", "2004", "two thousand six", static_cast<const char*>(nullptr)}) {
         const std::string name = version ? version : "broken";
+        const bool newer = name == "2006";
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, version ? 200 : 0, ReleaseFile(version ? version : "2006"));
         ProgramCopy program;
@@ -296,33 +312,50 @@ TEST(BlenkerE2eTest, NoNewerReleaseOrABrokenConnectionShowsNothing) {
         const HANDLE process = program.Start(server.Address());
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
-        const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+        // Shown or not yet: a quick reply opens the new-release window before it is shown.
+        const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);
         ASSERT_NE(main, nullptr) << name;
         ASSERT_TRUE(server.WaitForAnswers(1, 10000)) << name << ": no request";
         EXPECT_EQ(server.Requests(), std::vector<std::string>({kReleasePath})) << name;
         // Time for the reply to reach the main window and be handled.
         test::PumpMessages(1500);
-        EXPECT_EQ(DialogOf(pid, IDC_RELEASE_NOTES), nullptr) << name;
+        const HWND window = DialogOf(pid, IDC_RELEASE_NOTES);
+        EXPECT_EQ(window != nullptr, newer) << name;
+        if (window != nullptr) {
+            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(window); })) << name;
+        }
+        EXPECT_EQ(WaitForDialog(pid, IDC_TITLE_LIST), main) << name;
         ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_TRUE(WaitForExit(process, 10000)) << name;
     }
 }
 
 TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
-    test::LoopbackHttpServer server;
-    server.Serve(kReleasePath, 200, ReleaseFile("2006"));
-    ProgramCopy program;
-    program.MakeReturningUser("Some title\r\n");
-    program.Store().WriteProfileInt("Settings", "UpdateExe", 0);
-    const HANDLE process = program.Start(server.Address());
-    ASSERT_NE(process, nullptr);
-    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
-    ASSERT_NE(main, nullptr);
-    test::PumpMessages(2000);
-    EXPECT_TRUE(server.Requests().empty());
-    EXPECT_EQ(DialogOf(::GetProcessId(process), IDC_RELEASE_NOTES), nullptr);
-    ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
+    // Switched on first: the same wait sees its request and its window.
+    for (const int on : {1, 0}) {
+        test::LoopbackHttpServer server;
+        server.Serve(kReleasePath, 200, ReleaseFile("2006"));
+        ProgramCopy program;
+        program.MakeReturningUser("Some title\r\n");
+        program.Store().WriteProfileInt("Settings", "UpdateExe", on);
+        const HANDLE process = program.Start(server.Address());
+        ASSERT_NE(process, nullptr);
+        const DWORD pid = ::GetProcessId(process);
+        const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);  // shown or not yet
+        ASSERT_NE(main, nullptr) << on;
+        test::PumpMessages(2000);
+        EXPECT_EQ(server.Requests().size(), on ? 1u : 0u);
+        const HWND window = DialogOf(pid, IDC_RELEASE_NOTES);
+        EXPECT_EQ(window != nullptr, on == 1);
+        if (window != nullptr) {
+            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(window); }));
+        }
+        EXPECT_EQ(WaitForDialog(pid, IDC_TITLE_LIST), main) << on;
+        ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(WaitForExit(process, 10000)) << on;
+    }
 }
 
 // The theme update as a user runs it, against the maker's themes file as published.

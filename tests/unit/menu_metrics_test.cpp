@@ -13,15 +13,17 @@ void ExpectRect(const Rect& actual, int left, int top, int right, int bottom) {
     EXPECT_EQ(actual.bottom, bottom);
 }
 
+// Sizes worked out by hand from the menu's rule: 23 pixels wider and 4 higher than the text.
 TEST(MenuMetricsTest, ItemIsTheTextPlus23By4) {
     const struct {
-        int textWidth, textHeight;
-    } texts[] = {{0, 0}, {38, 13}, {41, 16}, {1000, 13}, {7, 40}};
-    for (const auto& text : texts) {
-        SCOPED_TRACE(text.textWidth);
-        const Size size = MenuItemSize(text.textWidth, text.textHeight);
-        EXPECT_EQ(size.width, text.textWidth + 23);
-        EXPECT_EQ(size.height, text.textHeight + 4);
+        int textWidth, textHeight, width, height;
+    } cases[] = {
+        {0, 0, 23, 4}, {38, 13, 61, 17}, {41, 16, 64, 20}, {1000, 13, 1023, 17}, {7, 40, 30, 44}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.textWidth);
+        const Size size = MenuItemSize(c.textWidth, c.textHeight);
+        EXPECT_EQ(size.width, c.width);
+        EXPECT_EQ(size.height, c.height);
     }
 }
 
@@ -35,13 +37,14 @@ TEST(MenuMetricsTest, DotIsTheCheckBoxFourFromTheLeftCentredAndShrunkByFour) {
 }
 
 TEST(MenuMetricsTest, DotCentringTruncatesTowardZero) {
-    // (17 - 12 + 1) / 2 = 3 and (16 - 12 + 1) / 2 = 2: an odd difference rounds down.
-    EXPECT_EQ(CheckDotRect({0, 0, 50, 17}, 12, 12).top, 3 + 4);
-    EXPECT_EQ(CheckDotRect({0, 0, 50, 16}, 12, 12).top, 2 + 4);
+    // (17 - 12 + 1) / 2 = 3 and (16 - 12 + 1) / 2 = 2: an odd difference rounds down; the dot
+    // is 4 further down.
+    EXPECT_EQ(CheckDotRect({0, 0, 50, 17}, 12, 12).top, 7);
+    EXPECT_EQ(CheckDotRect({0, 0, 50, 16}, 12, 12).top, 6);
     // A check box taller than the item: (10 - 14 + 1) / 2 = -3 / 2 = -1, not -2.
     ExpectRect(CheckDotRect({0, 100, 50, 110}, 14, 14), 8, 103, 14, 109);
-    // (10 - 13 + 1) / 2 = -1 exactly.
-    EXPECT_EQ(CheckDotRect({0, 100, 50, 110}, 13, 13).top, 99 + 4);
+    // (10 - 13 + 1) / 2 = -1 exactly: the box at 99, the dot at 103.
+    EXPECT_EQ(CheckDotRect({0, 100, 50, 110}, 13, 13).top, 103);
 }
 
 TEST(MenuMetricsTest, TextStartsPastTheCheckColumnAndTwoDown) {

@@ -2,36 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace blenker {
 namespace {
 
 // The settings pages at 96 dpi in "MS Sans Serif" 8 (6 x 13 dialog base units): 195 wide and
-// 170, 161 and 203 dialog units high.
+// 170, 161 and 203 dialog units high, that is 293 x 276, 262 and 330 pixels. The tab control at
+// (7, 7) and buttons of 75 x 23. Each place worked out by hand from the sheet's fitting rule:
+// tabs = page + (9, 27), sheet = tabs + (17, 68), Cancel right-aligned with the tabs and 7
+// below them, OK 15 to the left of Cancel.
 TEST(SheetFitTest, TheSheetFollowsEachPageWithTheButtonsUnderTheTabs) {
-    const Point tab{7, 7};
-    const Size button{75, 23};
-    const SheetFit misc = FitSheetToPage({293, 276}, tab, button);
-    const SheetFit about = FitSheetToPage({293, 262}, tab, button);
-    const SheetFit titles = FitSheetToPage({293, 330}, tab, button);
-
-    for (const SheetFit& fit : {misc, about, titles}) {
-        const int tabRight = tab.x + fit.tab.width;
-        const int tabBottom = tab.y + fit.tab.height;
-        EXPECT_EQ(fit.cancel.x + button.width, tabRight);  // right-aligned with the tabs
-        EXPECT_EQ(fit.cancel.y, tabBottom + 7);
-        EXPECT_EQ(fit.ok.y, fit.cancel.y);
-        EXPECT_EQ(fit.ok.x + button.width + 15, fit.cancel.x);
-        EXPECT_EQ(fit.sheet.width, fit.tab.width + 17);
-        EXPECT_EQ(fit.sheet.height, fit.tab.height + 68);
+    const struct {
+        int pageHeight;
+        Size tab, sheet;
+        Point cancel, ok;
+    } pages[] = {
+        {276, {302, 303}, {319, 371}, {234, 317}, {144, 317}},  // Misc: tabs end at 309, 310
+        {262, {302, 289}, {319, 357}, {234, 303}, {144, 303}},  // About: tabs end at 309, 296
+        {330, {302, 357}, {319, 425}, {234, 371}, {144, 371}},  // Titles: tabs end at 309, 364
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.pageHeight);
+        const SheetFit fit = FitSheetToPage({293, page.pageHeight}, {7, 7}, {75, 23});
+        EXPECT_EQ(
+            (std::array{fit.tab.width, fit.tab.height, fit.sheet.width, fit.sheet.height}),
+            (std::array{page.tab.width, page.tab.height, page.sheet.width, page.sheet.height}));
+        EXPECT_EQ((std::array{fit.cancel.x, fit.cancel.y, fit.ok.x, fit.ok.y}),
+                  (std::array{page.cancel.x, page.cancel.y, page.ok.x, page.ok.y}));
     }
-    EXPECT_EQ(misc.tab.width, 302);
-    EXPECT_EQ(misc.tab.height, 303);
-    EXPECT_EQ(misc.cancel.x, 234);
-    EXPECT_EQ(misc.ok.x, 144);
-    // Only the height changes from page to page, by the pages' difference.
-    EXPECT_EQ(titles.sheet.height - about.sheet.height, 330 - 262);
-    EXPECT_EQ(titles.sheet.width, about.sheet.width);
-    EXPECT_EQ(titles.cancel.y - misc.cancel.y, 330 - 276);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/win_app.h"
 #include "mainwnd/blenker_dlg.h"
 #include "resource.h"
+#include "loopback_http_server.h"
 #include "main_dialog_fixture.h"
 
 namespace blenker {
@@ -298,15 +299,33 @@ TEST_F(BlenkerDlgTest, TheFirstRunAsksForTheLanguageAndEscKeepsTheChoice) {
     EXPECT_EQ(Stored("", "Version"), 2005u);
 }
 
-TEST_F(BlenkerDlgTest, ADownloadReplyWithoutAPendingRequestIsIgnored) {
-    // The check is off, so no request is pending: a reply, stale or forged, opens nothing.
+// While the release check's request is pending (its answer held back), a reply that is not its
+// own, stale or forged, opens nothing; its own reply opens the new-release window once, and a
+// reply after it, with no request pending any more, opens nothing either.
+TEST_F(BlenkerDlgTest, OnlyThePendingRequestsOwnReplyOpensTheNewReleaseWindow) {
+    test::LoopbackHttpServer server;
+    server.Serve("/blenker/tbk_update.txt", 200, "@VersionNumber\r\n2006\r\n");
+    server.Hold("/blenker/tbk_update.txt");
+    const test::ScopedProxy proxy(server.Address());
     ModalCloser closer;
+    releaseCheck = true;
     Open(kTenTitles);
     closer.Ignore(dialog->Hwnd());
-    ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 1, 0);
-    ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 0, kDownloadInternetError);
-    test::PumpMessages(300);
+    ASSERT_TRUE(server.WaitForRequests(1, 10000));
+    const auto forge = [&] {
+        ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 1, 0);
+        ::PostMessageA(dialog->Hwnd(), WM_DOWNLOAD_DONE, 0, kDownloadInternetError);
+        test::PumpMessages(300);
+    };
+    forge();
     EXPECT_TRUE(closer.Seen().empty());
+
+    server.Release();
+    ASSERT_TRUE(test::PumpUntil([&] { return !closer.Seen().empty(); }, 10000));
+    EXPECT_NE(closer.Seen()[0].find("New version of The Blenker !"), std::string::npos)
+        << closer.Seen()[0];
+    forge();
+    EXPECT_EQ(closer.Seen().size(), 1u);
     EXPECT_TRUE(::IsWindow(dialog->Hwnd()));
 }
 

@@ -49,13 +49,13 @@ class MainDialogFixture : public ::testing::Test {
 
     // Starts the application object and creates the main dialog, shown, over this title file
     // (none: no file). "Version" is stored first unless this is to be a first run. The release
-    // check is off: these tests stay off the network (the end-to-end tests check it).
+    // check is off unless a test sets releaseCheck: these tests stay off the network.
     void Open(const char* titleFile, bool firstRun = false, bool show = true) {
         if (titleFile) {
             WriteFileBytes(dir.File("Blenked.txt"), titleFile);
         }
         RegistryProfileStore store(kRegistryKeyName, "blenker_win_tests");
-        store.WriteProfileInt("Settings", "UpdateExe", 0);
+        store.WriteProfileInt("Settings", "UpdateExe", releaseCheck ? 1 : 0);
         if (!firstRun) {
             store.WriteProfileInt("", "Version", 2005);
         }
@@ -82,6 +82,7 @@ class MainDialogFixture : public ::testing::Test {
     }
 
     ScopedWorkDir dir;
+    bool releaseCheck = false;  // Open starts the release check as a user's setting would
     OpenBytesFn openTitleFile = &OpenFileBytes;  // how the dialog reads "Blenked.txt"
     VWinApp app;
     std::unique_ptr<CBlenkerDlg> dialog;

@@ -22,11 +22,12 @@ TEST(PictureTest, LoadsAResourcePictureAndReportsWhatFails) {
     EXPECT_EQ(picture.m_Weight, static_cast<long>(::SizeofResource(nullptr, resource)));
 
     // Each load releases the picture before: a hundred leave no GDI object behind.
-    const std::size_t before = test::FreeGdiObjects();
+    const test::GdiObjectCount gdi;
+    ASSERT_TRUE(gdi.Usable());
     for (int i = 0; i < 100; ++i) {
         picture.LoadFromResource(i % 2 ? IDG_LAMP_ON : IDG_LAMP_OFF, "GIF");
     }
-    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+    EXPECT_LT(gdi.Added(), 5u);
 
     test::ModalCloser closer;
     EXPECT_FALSE(picture.LoadFromResource(4242, "GIF"));
@@ -94,11 +95,12 @@ TEST_F(SkinTest, TheBodyIsRoundedDraggedColouredAndShowsTheLamp) {
     EXPECT_EQ(Lamp(), on);
 
     // 1 000 switches of the lamp leave no GDI object behind.
-    const std::size_t before = test::FreeGdiObjects();
+    const test::GdiObjectCount gdi;
+    ASSERT_TRUE(gdi.Usable());
     for (int i = 0; i < 1000; ++i) {
         Click(IDC_ENABLE);
     }
-    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+    EXPECT_LT(gdi.Added(), 5u);
 }
 
 // The colours stored at start-up, or picked in the settings, paint the body.
@@ -151,11 +153,12 @@ TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
     };
     open();
     const std::size_t windows = test::ThreadWindowCount();
-    const std::size_t before = test::FreeGdiObjects();
+    const test::GdiObjectCount gdi;
+    ASSERT_TRUE(gdi.Usable());
     for (int i = 0; i < 50; ++i) {
         open();
     }
-    EXPECT_LT(before - std::min(before, test::FreeGdiObjects()), 5u);
+    EXPECT_LT(gdi.Added(), 5u);
     EXPECT_EQ(test::ThreadWindowCount(), windows);
 }
 

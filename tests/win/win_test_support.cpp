@@ -251,10 +251,9 @@ RawValue ReadRawValue(const std::string& keyPath, const char* name) {
 }
 
 std::size_t FreeGdiObjects() {
-    constexpr std::size_t kMost = 1'000'000;
     std::vector<UniqueGdiObject> brushes;
     brushes.reserve(70'000);
-    while (brushes.size() < kMost) {
+    while (brushes.size() < kGdiCountCap) {
         UniqueGdiObject brush(::CreateSolidBrush(0x123456));
         if (!brush) {
             break;
@@ -262,6 +261,40 @@ std::size_t FreeGdiObjects() {
         brushes.push_back(std::move(brush));
     }
     return brushes.size();
+}
+
+namespace {
+constexpr char kInternetSettings[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+}  // namespace
+
+ScopedProxy::ScopedProxy(const std::string& address) {
+    const DWORD on = 1;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyEnable", REG_DWORD, &on,
+                      sizeof on);
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyServer", REG_SZ, address.c_str(),
+                      static_cast<DWORD>(address.size() + 1));
+}
+
+ScopedProxy::~ScopedProxy() {
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyEnable");
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyServer");
+}
+
+::testing::AssertionResult GdiObjectCount::Usable() const {
+    if (m_before >= kGdiCountCap) {
+        return ::testing::AssertionFailure()
+               << m_before << " free GDI objects: no limit of GDI objects to count against";
+    }
+    if (m_before <= 1000) {
+        return ::testing::AssertionFailure() << "only " << m_before << " free GDI objects";
+    }
+    return ::testing::AssertionSuccess() << m_before << " free GDI objects";
+}
+
+std::size_t GdiObjectCount::Added() const {
+    const std::size_t after = FreeGdiObjects();
+    return m_before > after ? m_before - after : 0;
 }
 
 namespace {

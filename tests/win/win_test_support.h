@@ -4,6 +4,8 @@
 
 #include "framework/win32.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -84,6 +86,16 @@ class ModalCloser {
     std::vector<std::string> m_seen;
 };
 
+// The user's system proxy setting names this address ("host:port") while it lives, so that the
+// program's downloads go to a loopback server; the setting is removed afterwards.
+class ScopedProxy {
+  public:
+    explicit ScopedProxy(const std::string& address);
+    ~ScopedProxy();
+    ScopedProxy(const ScopedProxy&) = delete;
+    ScopedProxy& operator=(const ScopedProxy&) = delete;
+};
+
 // The text of a window (its caption, or a control's text).
 std::string WindowText(HWND window);
 
@@ -111,6 +123,22 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // one, then all deleted again. The process's limit less this number is the number of GDI
 // objects alive, which GetGuiResources does not report under Wine (it answers 0).
 std::size_t FreeGdiObjects();
+// The most that FreeGdiObjects counts: a system without a lower limit answers this.
+inline constexpr std::size_t kGdiCountCap = 1'000'000;
+
+// The GDI objects that a stretch of a test leaves alive: free objects counted at construction
+// and again by Added. The first count must be usable: at the cap both counts come out equal and
+// every leak would pass unseen, and almost no room left means the count measures nothing.
+class GdiObjectCount {
+  public:
+    GdiObjectCount() : m_before(FreeGdiObjects()) {}
+    ::testing::AssertionResult Usable() const;
+    // Objects alive now that were not at construction (0 where some were freed meanwhile).
+    std::size_t Added() const;
+
+  private:
+    std::size_t m_before;
+};
 
 // The colour a window shows at this point of its client area, as it was last painted.
 COLORREF WindowPixel(HWND window, int x, int y);
