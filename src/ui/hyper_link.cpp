@@ -7,7 +7,6 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/window.h"
-#include "net/url_check.h"
 
 namespace blenker {
 
@@ -75,30 +74,27 @@ bool CHyperLink::Attach(HWND control) {
         return false;
     }
     m_hwnd = control;
-    if (m_target.empty()) {
-        m_target = WholeWindowText(control);
-    }
-    if (::GetWindowTextLengthA(control) == 0) {
-        ::SetWindowTextA(control, m_target.c_str());
+    if (const auto shown = m_link.Attach(WholeWindowText(control))) {
+        ::SetWindowTextA(control, shown->c_str());
     }
     m_controlFont = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
     LOGFONTA description{};
     if (m_controlFont != nullptr &&
         ::GetObjectA(m_controlFont, sizeof description, &description) == sizeof description) {
-        description.lfUnderline = (m_style & kLinkUnderline) != 0 ? TRUE : FALSE;
+        description.lfUnderline = m_link.Underlined() ? TRUE : FALSE;
         m_font.Reset(::CreateFontIndirectA(&description));
         if (m_font) {
             ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
         }
         ResizeToText();
     } else {
-        m_style &= ~kLinkAutoSize;
+        m_link.NoFont();
     }
-    if ((m_style & kLinkNoHandCursor) == 0) {
+    if (m_link.WantsHandCursor()) {
         HandCursor();
     }
     if (m_toolTip.Create(control, kTipDelayMs, false)) {
-        m_toolTip.AddTool(control, m_target);
+        m_toolTip.AddTool(control, m_link.Target());
     }
     ::SetWindowSubclass(control, &CHyperLink::SubclassProc, kSubclassId,
                         reinterpret_cast<DWORD_PTR>(this));
@@ -106,13 +102,13 @@ bool CHyperLink::Attach(HWND control) {
 }
 
 void CHyperLink::SetLinkUrl(const std::string& target) {
-    m_target = target;
+    m_link.SetTarget(target);
     if (m_hwnd == nullptr) {
         return;
     }
     ::ShowWindow(m_hwnd, SW_HIDE);
     ResizeToText();
-    m_toolTip.UpdateTipText(m_hwnd, m_target);
+    m_toolTip.UpdateTipText(m_hwnd, m_link.Target());
     ::ShowWindow(m_hwnd, SW_SHOW);
 }
 
@@ -146,21 +142,15 @@ HCURSOR CHyperLink::HandCursor() {
 }
 
 bool CHyperLink::OpenTarget() {
-    const bool allowed = !m_webOnly || IsWebAddress(m_target);
-    const auto result = allowed ? reinterpret_cast<INT_PTR>(::ShellExecuteA(
-                                      nullptr, "open", m_target.c_str(), nullptr, "", SW_SHOW))
-                                : 0;
-    if (result <= 32) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        return false;
-    }
-    m_state.visited = true;
-    Repaint();
-    return true;
+    const bool opened = m_link.MayOpen() &&
+                        reinterpret_cast<INT_PTR>(::ShellExecuteA(
+                            nullptr, "open", m_link.Target().c_str(), nullptr, "", SW_SHOW)) > 32;
+    Apply(m_link.Followed(opened));
+    return opened;
 }
 
 void CHyperLink::ResizeToText() {
-    if (m_hwnd == nullptr || (m_style & kLinkAutoSize) == 0) {
+    if (m_hwnd == nullptr || !m_link.AutoSize()) {
         return;
     }
     const HWND parent = ::GetParent(m_hwnd);
@@ -217,12 +207,38 @@ LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     }
 }
 
+void CHyperLink::Apply(const LinkReaction& reaction) {
+    if (reaction.takeFocus) {
+        ::SetFocus(m_hwnd);
+    }
+    if (reaction.follow) {
+        OpenTarget();
+    }
+    if (reaction.release) {
+        ::ReleaseCapture();
+    }
+    if (reaction.beep) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+    }
+    if (reaction.repaint) {
+        Repaint();
+    }
+    if (reaction.capture) {
+        ::SetCapture(m_hwnd);
+    }
+}
+
+bool CHyperLink::IsInside(LPARAM point) const {
+    RECT client{};
+    ::GetClientRect(m_hwnd, &client);
+    return ::PtInRect(&client, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
+}
+
 LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = m_hwnd;
     switch (message) {
         case WM_REFLECTED_CTLCOLORSTATIC: {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            ::SetTextColor(dc, LinkTextColor(m_state, m_style, ClassColors()));
+            ::SetTextColor(dc, m_link.TextColor(ClassColors()));
             ::SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(::GetStockObject(HOLLOW_BRUSH));
         }
@@ -233,54 +249,26 @@ LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_MOUSEMOVE:
-            if (!m_state.hover) {
-                m_state.hover = true;
-                Repaint();
-                ::SetCapture(hwnd);
-            } else {
-                RECT client{};
-                ::GetClientRect(hwnd, &client);
-                const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (!::PtInRect(&client, at)) {
-                    m_state.hover = false;
-                    ::ReleaseCapture();
-                    Repaint();
-                }
-            }
+            Apply(m_link.MouseMove(IsInside(lParam)));
             break;
         case WM_CAPTURECHANGED:
-            // Another window took the mouse: the pointer is no longer known to be over the link.
-            if (m_state.hover && reinterpret_cast<HWND>(lParam) != hwnd) {
-                m_state.hover = false;
-                Repaint();
-            }
+            Apply(m_link.CaptureChanged(reinterpret_cast<HWND>(lParam) == m_hwnd));
             break;
         case WM_LBUTTONDOWN:
-            if ((m_style & kLinkGetFocusOnClick) != 0) {
-                ::SetFocus(hwnd);
-            }
-            if ((m_style & kLinkDownClick) != 0) {
-                OpenTarget();
-            }
-            m_state.active = true;
+            Apply(m_link.ButtonDown());
             break;
         case WM_LBUTTONUP:
-            if (m_state.active && (m_style & kLinkDownClick) == 0) {
-                OpenTarget();
-            }
+            Apply(m_link.ButtonUp());
             break;
         case WM_SETFOCUS:
-            m_state.active = true;
-            Repaint();
+            Apply(m_link.FocusGained());
             break;
         case WM_KILLFOCUS:
-            m_state.hover = false;
-            m_state.active = false;
-            Repaint();
+            Apply(m_link.FocusLost());
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
-                OpenTarget();
+                Apply(m_link.SpaceBar());
                 return 0;
             }
             break;
@@ -290,7 +278,7 @@ LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
 }
 
 }  // namespace blenker
