@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/subclassed_window.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
@@ -12,19 +13,17 @@
 
 namespace blenker {
 
-class CHyperLink {
+class CHyperLink : private SubclassedWindow {
   public:
     CHyperLink() = default;
-    CHyperLink(const CHyperLink&) = delete;
-    CHyperLink& operator=(const CHyperLink&) = delete;
     // Gives the control back its own font and messages when it outlives the link.
-    ~CHyperLink();
+    ~CHyperLink() override;
 
     // Turns the static control into this link, once: a missing target is taken from the text,
     // a missing text from the target; the link font, the hand cursor and the tip are made and
     // the control is fitted to its text. False when it is no window or already a link.
     bool Attach(HWND control);
-    HWND Hwnd() const { return m_hwnd; }
+    using SubclassedWindow::Hwnd;
 
     // Sets the target and, once the window exists, its tip, refitting the control.
     void SetLinkUrl(const std::string& target);
@@ -48,24 +47,20 @@ class CHyperLink {
 
     const std::string& Target() const { return m_link.Target(); }
     const LinkState& State() const { return m_link.State(); }
-    std::string TipText() const { return m_toolTip.TipText(m_hwnd); }
+    std::string TipText() const { return m_toolTip.TipText(Hwnd()); }
     // The cursor the links show; loaded on first need, null when none could be loaded.
     static HCURSOR HandCursor();
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Makes the platform calls that the state machine asked for.
     void Apply(const LinkReaction& reaction);
     bool IsInside(LPARAM point) const;
     void Repaint() const;
-    void Detach();
 
-    HWND m_hwnd = nullptr;
     LinkStateMachine m_link;
     HFONT m_controlFont = nullptr;  // the control's own font, given back at the end
-    UniqueGdiObject m_font;
+    UniqueFont m_font;
     ToolTip m_toolTip;
 };
 

@@ -78,7 +78,7 @@ void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
     metrics.cbSize = kClassicNonClientMetricsSize;
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
     // Declared in this order, they go in reverse: font deselected, DC released, font deleted.
-    const UniqueGdiObject font(::CreateFontIndirectA(&metrics.lfMenuFont));
+    const UniqueFont font(::CreateFontIndirectA(&metrics.lfMenuFont));
     const WindowDc dc(window);
     const SelectedObject selectedFont(dc.Get(), font.Get());
 
