@@ -83,8 +83,7 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
             if (message == WM_LBUTTONDOWN) {
                 POINT screen = point;
                 ::ClientToScreen(Hwnd(), &screen);
-                RECT window{};
-                ::GetWindowRect(Hwnd(), &window);
+                const RECT window = WindowRectIn(Hwnd(), nullptr);
                 if (!::PtInRect(&window, screen)) {
                     End(IDCANCEL);
                     return 0;
