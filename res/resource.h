@@ -233,9 +233,29 @@
 #define IDC_PALETTE_FIRST_CELL 5101
 #define IDC_PALETTE_OTHER 5121
 
-// The help window: its title, text, group of button pictures and close button. The pictures are
-// 1006..1014, 1032 and 1033, their labels 1035..1042, 1046 and 1048.
+// The help window: its title, text, group of button pictures and close button, each picture of a
+// main-window button and the label beside it.
 #define IDC_HELP_TEXT 1034
 #define IDC_HELP_GROUP 1043
 #define IDC_HELP_CLOSE 1044
 #define IDC_HELP_TITLE 1045
+#define IDC_HELP_PICTURE_HELP 1006
+#define IDC_HELP_PICTURE_SETTINGS 1007
+#define IDC_HELP_PICTURE_REMOVE 1008
+#define IDC_HELP_PICTURE_ADD 1009
+#define IDC_HELP_PICTURE_CLOSE 1010
+#define IDC_HELP_PICTURE_MINIMIZE 1011
+#define IDC_HELP_PICTURE_LANGUAGE 1012
+#define IDC_HELP_PICTURE_RESET 1014
+#define IDC_HELP_PICTURE_DELAY_UP 1032
+#define IDC_HELP_PICTURE_DELAY_DOWN 1033
+#define IDC_HELP_LABEL_CLOSE 1035
+#define IDC_HELP_LABEL_SETTINGS 1036
+#define IDC_HELP_LABEL_HELP 1037
+#define IDC_HELP_LABEL_ADD 1038
+#define IDC_HELP_LABEL_REMOVE 1039
+#define IDC_HELP_LABEL_MINIMIZE 1040
+#define IDC_HELP_LABEL_DELAY_UP 1041
+#define IDC_HELP_LABEL_DELAY_DOWN 1042
+#define IDC_HELP_LABEL_RESET 1046
+#define IDC_HELP_LABEL_LANGUAGE 1048

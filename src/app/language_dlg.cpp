@@ -8,13 +8,13 @@ namespace blenker {
 CLanguageDlg::CLanguageDlg(HWND parent) : Dialog(IDD_LANGUAGE, parent) {}
 
 BOOL CLanguageDlg::OnInitDialog() {
-    ::CheckRadioButton(Hwnd(), IDC_ENGLISH, IDC_FRENCH, IDC_ENGLISH);
+    CheckRadio(IDC_ENGLISH, IDC_FRENCH, IDC_ENGLISH);
     return TRUE;
 }
 
 std::optional<LRESULT> CLanguageDlg::OnMessage(UINT message, WPARAM, LPARAM) {
     // OK, Esc and the close box all end here: the radio choice applies whichever it was.
-    if (message == WM_DESTROY && ::IsDlgButtonChecked(Hwnd(), IDC_FRENCH) == BST_CHECKED) {
+    if (message == WM_DESTROY && IsItemChecked(IDC_FRENCH)) {
         TheApp().ToggleLanguage();
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "framework/dialog_control.h"
 #include "framework/gdi.h"
 #include "framework/win32.h"
+#include "ui/color_button_face.h"
 #include "ui/color_palette_dlg.h"
 
 namespace blenker {
@@ -24,6 +25,8 @@ class CColorButton : public DialogControl {
     COLORREF m_crColor = RGB(255, 255, 255);
 
   private:
+    HGDIOBJ PenOf(Ink ink) const;
+
     Pen m_greyPen{PS_SOLID, 1, RGB(128, 128, 128)};
     SolidBrush m_faceBrush{::GetSysColor(COLOR_BTNFACE)};
     CColorPaletteDlg m_palette{*this};

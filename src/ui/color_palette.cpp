@@ -1,5 +1,7 @@
 #include "ui/color_palette.h"
 
+#include "resource.h"
+
 namespace blenker {
 
 ColorPalette::ColorPalette()
@@ -54,6 +56,11 @@ Point PlacePalette(const Rect& button, int width, int height, int screenWidth, i
         at.x = screenWidth - width;
     }
     return at;
+}
+
+int PaletteCellIndex(int controlId) {
+    const int index = controlId - IDC_PALETTE_FIRST_CELL;
+    return index >= 0 && index < ColorPalette::kSize ? index : -1;
 }
 
 }  // namespace blenker

@@ -39,4 +39,8 @@ class ColorPalette {
 // screen's right edge when it would reach beyond it.
 Point PlacePalette(const Rect& button, int width, int height, int screenWidth, int screenHeight);
 
+// The palette entry that a control of the palette window shows: its cell's index, or -1 for any
+// control that is no colour cell ("Other...", OK, Cancel).
+int PaletteCellIndex(int controlId);
+
 }  // namespace blenker

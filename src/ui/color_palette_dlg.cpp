@@ -4,17 +4,12 @@
 #include <windowsx.h>
 
 #include "framework/gdi.h"
+#include "framework/window.h"
 #include "resource.h"
 
 namespace blenker {
 
 namespace {
-
-constexpr int kLastCell = IDC_PALETTE_FIRST_CELL + ColorPalette::kSize - 1;
-
-bool IsCell(int id) {
-    return id >= IDC_PALETTE_FIRST_CELL && id <= kLastCell;
-}
 
 // The custom colours of the system colour dialog, kept for the whole run.
 COLORREF g_customColors[16] = {};
@@ -36,12 +31,9 @@ bool CColorPaletteDlg::Run() {
 }
 
 BOOL CColorPaletteDlg::OnInitDialog() {
-    RECT button{};
-    ::GetWindowRect(m_button.Hwnd(), &button);
-    RECT window{};
-    ::GetWindowRect(Hwnd(), &window);
-    const Point at = PlacePalette({button.left, button.top, button.right, button.bottom},
-                                  window.right - window.left, window.bottom - window.top,
+    const Rect button = ToRect(WindowRectIn(m_button.Hwnd(), nullptr));
+    const Rect window = ToRect(WindowRectIn(Hwnd(), nullptr));
+    const Point at = PlacePalette(button, window.Width(), window.Height(),
                                   ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SetCapture(Hwnd());
@@ -54,8 +46,8 @@ void CColorPaletteDlg::End(INT_PTR code) {
 }
 
 void CColorPaletteDlg::OnCommand(int id, int notifyCode, HWND) {
-    if (IsCell(id) && notifyCode == BN_CLICKED) {
-        m_nChosen = id - IDC_PALETTE_FIRST_CELL;
+    if (const int cell = PaletteCellIndex(id); cell >= 0 && notifyCode == BN_CLICKED) {
+        m_nChosen = cell;
         SharedColorPalette().Choose(m_nChosen);
         End(IDOK);
     } else if (id == IDC_PALETTE_OTHER && notifyCode == BN_CLICKED) {
@@ -91,8 +83,7 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
             if (message == WM_LBUTTONDOWN) {
                 POINT screen = point;
                 ::ClientToScreen(Hwnd(), &screen);
-                RECT window{};
-                ::GetWindowRect(Hwnd(), &window);
+                const RECT window = WindowRectIn(Hwnd(), nullptr);
                 if (!::PtInRect(&window, screen)) {
                     End(IDCANCEL);
                     return 0;
@@ -106,8 +97,8 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
         }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (IsCell(static_cast<int>(item.CtlID))) {
-                DrawCell(item);
+            if (const int cell = PaletteCellIndex(static_cast<int>(item.CtlID)); cell >= 0) {
+                DrawCell(item, cell);
             }
             return std::nullopt;
         }
@@ -116,10 +107,9 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
     }
 }
 
-void CColorPaletteDlg::DrawCell(const DRAWITEMSTRUCT& item) const {
+void CColorPaletteDlg::DrawCell(const DRAWITEMSTRUCT& item, int cell) const {
     // A plain colour; the sunken edge around it is the control's own.
-    const SolidBrush brush(
-        SharedColorPalette().ColorAt(static_cast<int>(item.CtlID) - IDC_PALETTE_FIRST_CELL));
+    const SolidBrush brush(SharedColorPalette().ColorAt(cell));
     ::FillRect(item.hDC, &item.rcItem, brush.Get());
 }
 

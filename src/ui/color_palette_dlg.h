@@ -30,7 +30,7 @@ class CColorPaletteDlg : public Dialog {
   private:
     void End(INT_PTR code);
     void OnOther();
-    void DrawCell(const DRAWITEMSTRUCT& item) const;
+    void DrawCell(const DRAWITEMSTRUCT& item, int cell) const;
 
     const DialogControl& m_button;
 };

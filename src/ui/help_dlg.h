@@ -7,6 +7,7 @@
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
+#include "ui/help_content.h"
 
 namespace blenker {
 
@@ -21,8 +22,8 @@ class CHelpDlg : public Dialog {
     void OnCommand(int id, int notifyCode, HWND control) override;
 
   private:
-    // The ten button pictures, then the close button.
-    std::array<BitmapButton, 11> m_buttons;
+    std::array<BitmapButton, kHelpPictures.size()> m_pictures;
+    BitmapButton m_close;
     ToolTip m_toolTip;
 };
 

@@ -1,19 +1,17 @@
 #include "ui/hyper_link.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/window.h"
-#include "net/url_check.h"
+#include "ui/hand_cursor.h"
 
 namespace blenker {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 constexpr int kTipDelayMs = 300;
 
 LinkColors& ClassColors() {
@@ -21,109 +19,63 @@ LinkColors& ClassColors() {
     return colors;
 }
 
-// The help program's hand cursor where it still exists, else the system's own.
-HCURSOR LoadHandCursor(UniqueIcon& copy) {
-    char path[MAX_PATH + 1] = {};
-    const UINT length = ::GetWindowsDirectoryA(path, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        const std::string helper = std::string(path, length) + "\\winhlp32.exe";
-        // Only its resources are wanted: the module is mapped as data and never run.
-        const UniqueModule module(
-            ::LoadLibraryExA(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-        if (module) {
-            if (const HCURSOR cursor = ::LoadCursorA(module.Get(), MAKEINTRESOURCEA(106))) {
-                copy.Reset(::CopyIcon(cursor));
-            }
-        }
-    }
-    if (copy) {
-        return copy.Get();
-    }
-    return ::LoadCursorA(nullptr, IDC_HAND);
-}
-
-// The hand cursor of all links, once one of them has loaded it.
-struct HandCursorSlot {
-    UniqueIcon copy;
-    HCURSOR cursor = nullptr;
-};
-
-HandCursorSlot& SharedHandCursor() {
-    static HandCursorSlot slot;
-    return slot;
-}
-
 }  // namespace
 
 CHyperLink::~CHyperLink() {
-    Detach();
-}
-
-void CHyperLink::Detach() {
-    if (m_hwnd == nullptr) {
-        return;
+    // The window goes on as a plain static: its own font back before the link font goes.
+    if (Hwnd() != nullptr && m_font) {
+        SetFont(Hwnd(), m_controlFont, false);
     }
-    ::RemoveWindowSubclass(m_hwnd, &CHyperLink::SubclassProc, kSubclassId);
-    if (m_font) {
-        ::SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_controlFont), FALSE);
-    }
-    m_hwnd = nullptr;
 }
 
 bool CHyperLink::Attach(HWND control) {
-    if (m_hwnd != nullptr || !::IsWindow(control)) {
+    if (Hwnd() != nullptr || !::IsWindow(control) || !Subclass(control)) {
         return false;
     }
-    m_hwnd = control;
-    if (m_target.empty()) {
-        m_target = WholeWindowText(control);
+    if (const auto shown = m_link.Attach(WholeWindowText(control))) {
+        ::SetWindowTextA(control, shown->c_str());
     }
-    if (::GetWindowTextLengthA(control) == 0) {
-        ::SetWindowTextA(control, m_target.c_str());
-    }
-    m_controlFont = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
+    m_controlFont = GetFont(control);
     LOGFONTA description{};
     if (m_controlFont != nullptr &&
         ::GetObjectA(m_controlFont, sizeof description, &description) == sizeof description) {
-        description.lfUnderline = (m_style & kLinkUnderline) != 0 ? TRUE : FALSE;
+        description.lfUnderline = m_link.Underlined() ? TRUE : FALSE;
         m_font.Reset(::CreateFontIndirectA(&description));
         if (m_font) {
-            ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+            SetFont(control, m_font.Get(), true);
         }
         ResizeToText();
     } else {
-        m_style &= ~kLinkAutoSize;
+        m_link.NoFont();
     }
-    if ((m_style & kLinkNoHandCursor) == 0) {
-        HandCursor();
+    if (m_link.WantsHandCursor()) {
+        LoadLinkHandCursor();
     }
     if (m_toolTip.Create(control, kTipDelayMs, false)) {
-        m_toolTip.AddTool(control, m_target);
+        m_toolTip.AddTool(control, m_link.Target());
     }
-    ::SetWindowSubclass(control, &CHyperLink::SubclassProc, kSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
 
 void CHyperLink::SetLinkUrl(const std::string& target) {
-    m_target = target;
-    if (m_hwnd == nullptr) {
+    m_link.SetTarget(target);
+    if (Hwnd() == nullptr) {
         return;
     }
-    ::ShowWindow(m_hwnd, SW_HIDE);
+    ::ShowWindow(Hwnd(), SW_HIDE);
     ResizeToText();
-    m_toolTip.UpdateTipText(m_hwnd, m_target);
-    ::ShowWindow(m_hwnd, SW_SHOW);
+    m_toolTip.UpdateTipText(Hwnd(), m_link.Target());
+    ::ShowWindow(Hwnd(), SW_SHOW);
 }
 
 void CHyperLink::SetLinkText(const std::string& text) {
-    if (m_hwnd == nullptr) {
+    if (Hwnd() == nullptr) {
         return;
     }
-    ::ShowWindow(m_hwnd, SW_HIDE);
-    ::SetWindowTextA(m_hwnd, text.c_str());
+    ::ShowWindow(Hwnd(), SW_HIDE);
+    ::SetWindowTextA(Hwnd(), text.c_str());
     ResizeToText();
-    ::ShowWindow(m_hwnd, SW_SHOW);
+    ::ShowWindow(Hwnd(), SW_SHOW);
 }
 
 void CHyperLink::SetLinkColors(COLORREF normal, COLORREF active, COLORREF visited, COLORREF hover) {
@@ -138,149 +90,117 @@ LinkColors CHyperLink::Colors() {
 }
 
 HCURSOR CHyperLink::HandCursor() {
-    HandCursorSlot& slot = SharedHandCursor();
-    if (slot.cursor == nullptr) {
-        slot.cursor = LoadHandCursor(slot.copy);
-    }
-    return slot.cursor;
+    return LoadLinkHandCursor();
 }
 
 bool CHyperLink::OpenTarget() {
-    const bool allowed = !m_webOnly || IsWebAddress(m_target);
-    const auto result = allowed ? reinterpret_cast<INT_PTR>(::ShellExecuteA(
-                                      nullptr, "open", m_target.c_str(), nullptr, "", SW_SHOW))
-                                : 0;
-    if (result <= 32) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        return false;
-    }
-    m_state.visited = true;
-    Repaint();
-    return true;
+    const bool opened = m_link.MayOpen() &&
+                        reinterpret_cast<INT_PTR>(::ShellExecuteA(
+                            nullptr, "open", m_link.Target().c_str(), nullptr, "", SW_SHOW)) > 32;
+    Apply(m_link.Followed(opened));
+    return opened;
 }
 
 void CHyperLink::ResizeToText() {
-    if (m_hwnd == nullptr || (m_style & kLinkAutoSize) == 0) {
+    if (Hwnd() == nullptr || !m_link.AutoSize()) {
         return;
     }
-    const HWND parent = ::GetParent(m_hwnd);
-    RECT window{};
-    ::GetWindowRect(m_hwnd, &window);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+    const RECT window = WindowRectIn(Hwnd(), ::GetParent(Hwnd()));
     RECT client{};
-    ::GetClientRect(m_hwnd, &client);
+    ::GetClientRect(Hwnd(), &client);
     const int borderWidth = (window.right - window.left) - client.right;
     const int borderHeight = (window.bottom - window.top) - client.bottom;
 
-    const std::string text = WholeWindowText(m_hwnd);
+    const std::string text = WholeWindowText(Hwnd());
     SIZE extent{};
-    if (const WindowDc dc(m_hwnd); dc.Get() != nullptr) {
+    if (const WindowDc dc(Hwnd()); dc.Get() != nullptr) {
         const SelectedObject font(dc.Get(), m_font.Get());
         ::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
 
-    const auto style = static_cast<DWORD>(::GetWindowLongA(m_hwnd, GWL_STYLE));
+    const auto style = static_cast<DWORD>(::GetWindowLongA(Hwnd(), GWL_STYLE));
     const DWORD kind = style & SS_TYPEMASK;
     const LinkAlign align = kind == SS_CENTER  ? LinkAlign::Center
                             : kind == SS_RIGHT ? LinkAlign::Right
                                                : LinkAlign::Left;
-    const Rect fitted = FitLinkToText({window.left, window.top, window.right, window.bottom},
-                                      extent.cx, extent.cy, align, (style & SS_CENTERIMAGE) != 0);
-    ::MoveWindow(m_hwnd, fitted.left, fitted.top, fitted.right - fitted.left + borderWidth,
+    const Rect fitted =
+        FitLinkToText(ToRect(window), extent.cx, extent.cy, align, (style & SS_CENTERIMAGE) != 0);
+    ::MoveWindow(Hwnd(), fitted.left, fitted.top, fitted.right - fitted.left + borderWidth,
                  fitted.bottom - fitted.top + borderHeight, TRUE);
 }
 
 void CHyperLink::Repaint() const {
-    if (m_hwnd == nullptr) {
+    if (Hwnd() == nullptr) {
         return;
     }
     // The text is drawn on a hollow background: the parent repaints what lies beneath first.
-    const HWND parent = ::GetParent(m_hwnd);
-    RECT area{};
-    ::GetWindowRect(m_hwnd, &area);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    const HWND parent = ::GetParent(Hwnd());
+    const RECT area = WindowRectIn(Hwnd(), parent);
     ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK CHyperLink::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto& link = *reinterpret_cast<CHyperLink*>(self);
-    if (message == WM_NCDESTROY) {
-        link.Detach();
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+void CHyperLink::Apply(const LinkReaction& reaction) {
+    if (reaction.takeFocus) {
+        ::SetFocus(Hwnd());
     }
-    try {
-        return link.OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // No exception crosses the system's code: the control handles the message itself.
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    if (reaction.follow) {
+        OpenTarget();
+    }
+    if (reaction.release) {
+        ::ReleaseCapture();
+    }
+    if (reaction.beep) {
+        ::MessageBeep(MB_ICONEXCLAMATION);
+    }
+    if (reaction.repaint) {
+        Repaint();
+    }
+    if (reaction.capture) {
+        ::SetCapture(Hwnd());
     }
 }
 
+bool CHyperLink::IsInside(LPARAM point) const {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    return ::PtInRect(&client, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
+}
+
 LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = m_hwnd;
     switch (message) {
         case WM_REFLECTED_CTLCOLORSTATIC: {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            ::SetTextColor(dc, LinkTextColor(m_state, m_style, ClassColors()));
+            ::SetTextColor(dc, m_link.TextColor(ClassColors()));
             ::SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(::GetStockObject(HOLLOW_BRUSH));
         }
         case WM_SETCURSOR:
-            if (const HCURSOR hand = SharedHandCursor().cursor) {
+            if (const HCURSOR hand = LoadedLinkHandCursor()) {
                 ::SetCursor(hand);
                 return TRUE;
             }
             break;
         case WM_MOUSEMOVE:
-            if (!m_state.hover) {
-                m_state.hover = true;
-                Repaint();
-                ::SetCapture(hwnd);
-            } else {
-                RECT client{};
-                ::GetClientRect(hwnd, &client);
-                const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (!::PtInRect(&client, at)) {
-                    m_state.hover = false;
-                    ::ReleaseCapture();
-                    Repaint();
-                }
-            }
+            Apply(m_link.MouseMove(IsInside(lParam)));
             break;
         case WM_CAPTURECHANGED:
-            // Another window took the mouse: the pointer is no longer known to be over the link.
-            if (m_state.hover && reinterpret_cast<HWND>(lParam) != hwnd) {
-                m_state.hover = false;
-                Repaint();
-            }
+            Apply(m_link.CaptureChanged(reinterpret_cast<HWND>(lParam) == Hwnd()));
             break;
         case WM_LBUTTONDOWN:
-            if ((m_style & kLinkGetFocusOnClick) != 0) {
-                ::SetFocus(hwnd);
-            }
-            if ((m_style & kLinkDownClick) != 0) {
-                OpenTarget();
-            }
-            m_state.active = true;
+            Apply(m_link.ButtonDown());
             break;
         case WM_LBUTTONUP:
-            if (m_state.active && (m_style & kLinkDownClick) == 0) {
-                OpenTarget();
-            }
+            Apply(m_link.ButtonUp());
             break;
         case WM_SETFOCUS:
-            m_state.active = true;
-            Repaint();
+            Apply(m_link.FocusGained());
             break;
         case WM_KILLFOCUS:
-            m_state.hover = false;
-            m_state.active = false;
-            Repaint();
+            Apply(m_link.FocusLost());
             break;
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
-                OpenTarget();
+                Apply(m_link.SpaceBar());
                 return 0;
             }
             break;
@@ -290,7 +210,7 @@ LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
 }  // namespace blenker

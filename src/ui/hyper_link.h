@@ -5,26 +5,25 @@
 
 #include <string>
 
+#include "framework/subclassed_window.h"
 #include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
-#include "ui/link_style.h"
+#include "ui/link_state_machine.h"
 
 namespace blenker {
 
-class CHyperLink {
+class CHyperLink : private SubclassedWindow {
   public:
     CHyperLink() = default;
-    CHyperLink(const CHyperLink&) = delete;
-    CHyperLink& operator=(const CHyperLink&) = delete;
     // Gives the control back its own font and messages when it outlives the link.
-    ~CHyperLink();
+    ~CHyperLink() override;
 
     // Turns the static control into this link, once: a missing target is taken from the text,
     // a missing text from the target; the link font, the hand cursor and the tip are made and
     // the control is fitted to its text. False when it is no window or already a link.
     bool Attach(HWND control);
-    HWND Hwnd() const { return m_hwnd; }
+    using SubclassedWindow::Hwnd;
 
     // Sets the target and, once the window exists, its tip, refitting the control.
     void SetLinkUrl(const std::string& target);
@@ -35,10 +34,10 @@ class CHyperLink {
     static void SetLinkColors(COLORREF normal, COLORREF active, COLORREF visited, COLORREF hover);
     static LinkColors Colors();
     // style = (style without "clear") with "set"; no repaint.
-    void ChangeStyleBits(unsigned clear, unsigned set) { m_style = (m_style & ~clear) | set; }
+    void ChangeStyleBits(unsigned clear, unsigned set) { m_link.ChangeStyleBits(clear, set); }
     // Only addresses starting with "http://" or "https://" are opened; others fail. For targets
     // that come from the network.
-    void OpenWebAddressesOnly() { m_webOnly = true; }
+    void OpenWebAddressesOnly() { m_link.OpenWebAddressesOnly(); }
 
     // Opens the target with the shell; on failure beeps and returns false, and the link stays
     // unvisited.
@@ -46,26 +45,22 @@ class CHyperLink {
     // Fits the control to its text when the style asks for it.
     void ResizeToText();
 
-    const std::string& Target() const { return m_target; }
-    const LinkState& State() const { return m_state; }
-    std::string TipText() const { return m_toolTip.TipText(m_hwnd); }
+    const std::string& Target() const { return m_link.Target(); }
+    const LinkState& State() const { return m_link.State(); }
+    std::string TipText() const { return m_toolTip.TipText(Hwnd()); }
     // The cursor the links show; loaded on first need, null when none could be loaded.
     static HCURSOR HandCursor();
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Makes the platform calls that the state machine asked for.
+    void Apply(const LinkReaction& reaction);
+    bool IsInside(LPARAM point) const;
     void Repaint() const;
-    void Detach();
 
-    HWND m_hwnd = nullptr;
-    LinkState m_state;
-    unsigned m_style = kLinkDefaultStyle;
-    bool m_webOnly = false;
-    std::string m_target;
+    LinkStateMachine m_link;
     HFONT m_controlFont = nullptr;  // the control's own font, given back at the end
-    UniqueGdiObject m_font;
+    UniqueFont m_font;
     ToolTip m_toolTip;
 };
 

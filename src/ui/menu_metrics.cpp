@@ -29,4 +29,9 @@ Rect MenuTextRect(const Rect& item, int checkWidth) {
     return {item.left + checkWidth + kTextGap, item.top + kTextTopMargin, item.right, item.bottom};
 }
 
+MenuItemLook MenuItemLookOf(const MenuColors& colors, bool selected, bool checked) {
+    return {selected ? colors.selectedBackground : colors.background,
+            selected ? colors.selectedText : colors.text, checked};
+}
+
 }  // namespace blenker

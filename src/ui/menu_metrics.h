@@ -1,7 +1,9 @@
-// The geometry of one item of the owner-drawn popup menu: its size from the measured text, the
-// box of the check dot and the rectangle the text is drawn in. Pixels, in the item's device
-// coordinates; right and bottom are exclusive, as in a Win32 RECT.
+// One item of the owner-drawn popup menu: its size from the measured text, the box of the check
+// dot, the rectangle the text is drawn in, and the colours it is painted in. Pixels, in the
+// item's device coordinates; right and bottom are exclusive, as in a Win32 RECT.
 #pragma once
+
+#include <cstdint>
 
 #include "framework/geometry.h"
 
@@ -17,5 +19,23 @@ Rect CheckDotRect(const Rect& item, int checkWidth, int checkHeight);
 
 // The item with its left edge moved past the check column and its top edge 2 pixels down.
 Rect MenuTextRect(const Rect& item, int checkWidth);
+
+// Colours as 0x00BBGGRR, the layout of a Windows COLORREF.
+struct MenuColors {
+    std::uint32_t text;
+    std::uint32_t selectedText;
+    std::uint32_t background;
+    std::uint32_t selectedBackground;
+};
+
+// How an item is painted: its bar, the ink of its text and check dot, and whether the dot shows.
+struct MenuItemLook {
+    std::uint32_t bar;
+    std::uint32_t ink;
+    bool dot;
+};
+
+// A selected item takes the selected pair of colours; a checked one shows the dot.
+MenuItemLook MenuItemLookOf(const MenuColors& colors, bool selected, bool checked);
 
 }  // namespace blenker

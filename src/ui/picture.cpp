@@ -65,22 +65,20 @@ bool CPicture::LoadFromResource(int id, const char* typeName) {
 
 bool CPicture::LoadFromMemory(const void* bytes, std::size_t size) {
     Free();
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    void* copy = block != nullptr ? ::GlobalLock(block) : nullptr;
+    UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, size));
+    void* copy = block ? ::GlobalLock(block.Get()) : nullptr;
     if (copy == nullptr) {
-        ::GlobalFree(block);
         Error("Can not allocate enough memory");
         return false;
     }
     std::memcpy(copy, bytes, size);
-    ::GlobalUnlock(block);
-    // The stream frees the block when it goes.
+    ::GlobalUnlock(block.Get());
     ComPtr<IStream> stream;
-    if (FAILED(
-            ::CreateStreamOnHGlobal(block, TRUE, reinterpret_cast<IStream**>(stream.PutVoid())))) {
-        ::GlobalFree(block);
+    if (FAILED(::CreateStreamOnHGlobal(block.Get(), TRUE,
+                                       reinterpret_cast<IStream**>(stream.PutVoid())))) {
         return false;
     }
+    block.Release();  // the stream frees it when it goes
     const HRESULT loaded = ::OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE,
                                             IID_IPicture, m_IPicture.PutVoid());
     if (loaded == E_NOINTERFACE) {

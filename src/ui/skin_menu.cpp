@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "framework/gdi.h"
-#include "ui/menu_metrics.h"
+#include "framework/window.h"
 
 namespace blenker {
 
@@ -22,21 +22,11 @@ const char* ItemText(ULONG_PTR itemData) {
     return text != nullptr ? text : "";
 }
 
-Rect ToMenuRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-RECT ToRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 }  // namespace
 
 CSkinMenu::CSkinMenu()
-    : m_text(::GetSysColor(COLOR_MENUTEXT)),
-      m_selectedText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
-      m_background(::GetSysColor(COLOR_MENU)),
-      m_selectedBackground(::GetSysColor(COLOR_HIGHLIGHT)) {}
+    : m_colors{::GetSysColor(COLOR_MENUTEXT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
+               ::GetSysColor(COLOR_MENU), ::GetSysColor(COLOR_HIGHLIGHT)} {}
 
 CSkinMenu::~CSkinMenu() {
     if (m_menu != nullptr) {
@@ -46,10 +36,7 @@ CSkinMenu::~CSkinMenu() {
 
 void CSkinMenu::SetColors(COLORREF text, COLORREF selectedText, COLORREF background,
                           COLORREF selectedBackground) {
-    m_text = text;
-    m_selectedText = selectedText;
-    m_background = background;
-    m_selectedBackground = selectedBackground;
+    m_colors = {text, selectedText, background, selectedBackground};
 }
 
 bool CSkinMenu::CreatePopupMenu() {
@@ -78,7 +65,7 @@ void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
     metrics.cbSize = kClassicNonClientMetricsSize;
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
     // Declared in this order, they go in reverse: font deselected, DC released, font deleted.
-    const UniqueGdiObject font(::CreateFontIndirectA(&metrics.lfMenuFont));
+    const UniqueFont font(::CreateFontIndirectA(&metrics.lfMenuFont));
     const WindowDc dc(window);
     const SelectedObject selectedFont(dc.Get(), font.Get());
 
@@ -92,17 +79,17 @@ void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
 
 void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const COLORREF color = selected ? m_selectedText : m_text;
-
+    const MenuItemLook look = MenuItemLookOf(m_colors, (item.itemState & ODS_SELECTED) != 0,
+                                             (item.itemState & ODS_CHECKED) != 0);
+    const COLORREF color = look.ink;
     {
-        const SolidBrush bar(selected ? m_selectedBackground : m_background);
+        const SolidBrush bar(look.bar);
         ::FillRect(dc, &item.rcItem, bar.Get());
     }
 
-    if ((item.itemState & ODS_CHECKED) != 0) {
+    if (look.dot) {
         const RECT dot =
-            ToRect(CheckDotRect(ToMenuRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK),
+            ToRECT(CheckDotRect(ToRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK),
                                 ::GetSystemMetrics(SM_CYMENUCHECK)));
         const Pen pen(PS_SOLID, 1, color);
         const SolidBrush brush(color);
@@ -113,8 +100,7 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
 
     const COLORREF previousColor = ::SetTextColor(dc, color);
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
-    RECT textRect =
-        ToRect(MenuTextRect(ToMenuRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK)));
+    RECT textRect = ToRECT(MenuTextRect(ToRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK)));
     ::DrawTextA(dc, ItemText(item.itemData), -1, &textRect, 0);
     ::SetBkMode(dc, previousMode);
     ::SetTextColor(dc, previousColor);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/win32.h"
+#include "ui/menu_metrics.h"
 
 namespace blenker {
 
@@ -41,10 +42,7 @@ class CSkinMenu {
 
   private:
     HMENU m_menu = nullptr;
-    COLORREF m_text;
-    COLORREF m_selectedText;
-    COLORREF m_background;
-    COLORREF m_selectedBackground;
+    MenuColors m_colors;
 };
 
 }  // namespace blenker

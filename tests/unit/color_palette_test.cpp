@@ -1,5 +1,7 @@
 #include "ui/color_palette.h"
 
+#include "resource.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,6 +61,13 @@ TEST(ColorPaletteTest, ThePaletteGoesUnderItsButtonAboveItNearTheBottomFlushRigh
     EXPECT_EQ(at(1280, 341), std::pair(100, 81));   // one pixel less: above the button
     EXPECT_EQ(at(174, 1024), std::pair(100, 223));
     EXPECT_EQ(at(160, 300), std::pair(86, 81));
+}
+
+TEST(ColorPaletteTest, OnlyTheTwentyCellsAreEntries) {
+    EXPECT_EQ(PaletteCellIndex(IDC_PALETTE_FIRST_CELL), 0);
+    EXPECT_EQ(PaletteCellIndex(IDC_PALETTE_FIRST_CELL + 19), 19);
+    EXPECT_EQ(PaletteCellIndex(IDC_PALETTE_OTHER), -1);
+    EXPECT_EQ(PaletteCellIndex(IDC_PALETTE_FIRST_CELL - 1), -1);
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+#include "ui/hand_cursor.h"
+
+#include <string>
+
+#include "framework/unique_handle.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr int kHelpProgramHandCursor = 106;
+
+HCURSOR LoadHandCursor(UniqueIcon& copy) {
+    char path[MAX_PATH + 1] = {};
+    const UINT length = ::GetWindowsDirectoryA(path, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        const std::string helper = std::string(path, length) + "\\winhlp32.exe";
+        // Only its resources are wanted: the module is mapped as data and never run.
+        const UniqueModule module(
+            ::LoadLibraryExA(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        if (module) {
+            if (const HCURSOR cursor =
+                    ::LoadCursorA(module.Get(), MAKEINTRESOURCEA(kHelpProgramHandCursor))) {
+                copy.Reset(::CopyIcon(cursor));
+            }
+        }
+    }
+    if (copy) {
+        return copy.Get();
+    }
+    return ::LoadCursorA(nullptr, IDC_HAND);
+}
+
+struct HandCursorSlot {
+    UniqueIcon copy;
+    HCURSOR cursor = nullptr;
+};
+
+HandCursorSlot& SharedHandCursor() {
+    static HandCursorSlot slot;
+    return slot;
+}
+
+}  // namespace
+
+HCURSOR LoadLinkHandCursor() {
+    HandCursorSlot& slot = SharedHandCursor();
+    if (slot.cursor == nullptr) {
+        slot.cursor = LoadHandCursor(slot.copy);
+    }
+    return slot.cursor;
+}
+
+HCURSOR LoadedLinkHandCursor() {
+    return SharedHandCursor().cursor;
+}
+
+}  // namespace blenker

@@ -1,0 +1,49 @@
+#include "ui/help_content.h"
+
+namespace blenker {
+
+namespace {
+
+constexpr const char* kEnglishText =
+    "The mission of The Blenker (TBK) is to automatically close any kind of windows on your "
+    "desktop, and especially the popup ad banners which never stop from opening while surfing the "
+    "Net.\n"
+    "\n"
+    "To close a window, TBK reads opened windows title bar texts and compare them to its list of "
+    "titles (or beginning of titles) of windows to kill.\n"
+    "\n"
+    "At regular intervals, which you can set between 0.1 and 2 seconds, TBK scans opened windows "
+    "and closes those whose titles match one of the list titles.\n"
+    "\n"
+    "To add a title to the list, there are 2 possible ways :\n"
+    "- Fill in the text field and hit the button '+'\n"
+    "- Drag the target cursor and drop it over the title bar of the window you want to close";
+
+constexpr const char* kFrenchText =
+    "The Blenker (TBK) sert \xE0 fermer automatiquement n'importe quelle fen\xEAtre de Windows, et "
+    "en particulier les fen\xEAtres de publicit\xE9s qui apparaissent sans arr\xEAt quand vous "
+    "surfez sur Internet.\n"
+    "\n"
+    "Pour fermer une fen\xEAtre, TBK regarde les textes des barres de titres des fen\xEAtres "
+    "ouvertes qu'il compare \xE0 sa liste de titres (ou des d\xE9"
+    "buts de titre) des fen\xEAtres  \xE0 exterminer.\n"
+    "\n"
+    "A intervalle r\xE9gulier, que vous pouvez changer entre 0.1 et 2 secondes, TBK scanne les "
+    "fen\xEAtres actuellement ouvertes et ferme celle qui font partie de sa liste.\n"
+    "\n"
+    "Pour ajouter un titre, vous avez deux fa\xE7ons :\n"
+    "- Taper son texte dans le champ pr\xE9vu et appuyer sur le bouton '+'\n"
+    "- Glisser le curseur en forme de cible sur la barre de titre de la fen\xEAtre que vous "
+    "souhaitez fermer.";
+
+constexpr HelpTexts kEnglish{"How to use The Blenker", "Buttons signification", kEnglishText};
+constexpr HelpTexts kFrench{"Comment utiliser The Blenker", "Signification des bouttons",
+                            kFrenchText};
+
+}  // namespace
+
+const HelpTexts& HelpTextsIn(int language) {
+    return language != 0 ? kFrench : kEnglish;
+}
+
+}  // namespace blenker
