@@ -1,5 +1,7 @@
 #include "mainwnd/target_drag.h"
 
+#include <windowsx.h>
+
 #include "framework/window.h"
 #include "mainwnd/icon_resource.h"
 #include "mainwnd/target_title.h"
@@ -21,6 +23,17 @@ void CTargetDrag::Init(HWND dialog) {
     m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
     m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
     ShowTarget(m_dialog, m_targetIcon.Get());
+}
+
+void CTargetDrag::OnMessage(UINT message, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message == WM_LBUTTONDOWN) {
+        OnLButtonDown(at);
+    } else if (message == WM_LBUTTONUP) {
+        OnLButtonUp(at);
+    } else if (message == WM_CAPTURECHANGED) {
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    }
 }
 
 void CTargetDrag::OnLButtonDown(POINT at) {
