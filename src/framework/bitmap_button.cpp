@@ -8,9 +8,9 @@ namespace blenker {
 
 namespace {
 
-UniqueGdiObject LoadBitmapResource(int id) {
-    return UniqueGdiObject(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+UniqueBitmap LoadBitmapResource(int id) {
+    return UniqueBitmap(static_cast<HBITMAP>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ void BitmapButton::Attach(HWND control) {
 
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0 && m_pressed;
-    const HGDIOBJ picture = pressed ? m_pressed.Get() : m_up.Get();
+    const HBITMAP picture = pressed ? m_pressed.Get() : m_up.Get();
     if (picture == nullptr) {
         return;
     }

@@ -23,8 +23,8 @@ class BitmapButton : public DialogControl {
   private:
     int m_upId;
     int m_pressedId;
-    UniqueGdiObject m_up;
-    UniqueGdiObject m_pressed;
+    UniqueBitmap m_up;
+    UniqueBitmap m_pressed;
 };
 
 }  // namespace blenker

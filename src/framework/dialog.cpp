@@ -1,16 +1,14 @@
 #include "framework/dialog.h"
 
-#include <windowsx.h>
-
 #include "framework/dialog_colors.h"
 #include "framework/window.h"
 
 namespace blenker {
 
 Dialog::~Dialog() {
-    if (m_hwnd != nullptr) {
-        ::SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
-        ::DestroyWindow(m_hwnd);
+    // Detach first: the destruction's messages must not reach a half-destroyed object.
+    if (m_window) {
+        ::SetWindowLongPtrA(m_window.Get(), DWLP_USER, 0);
     }
 }
 
@@ -31,10 +29,10 @@ INT_PTR Dialog::RunModalLoop(bool showOnIdle) {
     m_inLoop = true;
     bool shown = !showOnIdle;
     MSG msg;
-    while (m_inLoop && m_hwnd != nullptr) {
+    while (m_inLoop && m_window) {
         if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            ::ShowWindow(m_hwnd, SW_SHOWNORMAL);
-            ::UpdateWindow(m_hwnd);
+            ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
+            ::UpdateWindow(Hwnd());
             shown = true;
         }
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -44,7 +42,7 @@ INT_PTR Dialog::RunModalLoop(bool showOnIdle) {
             }
             break;
         }
-        if (!::IsDialogMessageA(m_hwnd, &msg)) {
+        if (!::IsDialogMessageA(Hwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
@@ -56,13 +54,22 @@ INT_PTR Dialog::RunModalLoop(bool showOnIdle) {
 void Dialog::EndDialog(INT_PTR code) {
     m_result = code;
     if (!m_modeless) {
-        ::EndDialog(m_hwnd, code);
+        ::EndDialog(Hwnd(), code);
         return;
     }
     if (m_inLoop) {
         m_inLoop = false;
-        ::PostMessageA(m_hwnd, WM_NULL, 0, 0);  // wakes the loop up
+        ::PostMessageA(Hwnd(), WM_NULL, 0, 0);  // wakes the loop up
     }
+}
+
+int Dialog::CheckedRadio(int first, int last) const {
+    for (int id = first; id <= last; ++id) {
+        if (IsItemChecked(id)) {
+            return id;
+        }
+    }
+    return 0;
 }
 
 std::string Dialog::ItemText(int id) const {
@@ -70,7 +77,7 @@ std::string Dialog::ItemText(int id) const {
 }
 
 void Dialog::SetItemText(int id, const std::string& text) const {
-    ::SetDlgItemTextA(m_hwnd, id, text.c_str());
+    ::SetDlgItemTextA(Hwnd(), id, text.c_str());
 }
 
 void Dialog::OnCommand(int id, int, HWND) {
@@ -84,33 +91,28 @@ std::optional<LRESULT> Dialog::OnMessage(UINT, WPARAM, LPARAM) {
 }
 
 void Dialog::CenterWindow() const {
-    if ((::GetWindowLongA(m_hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+    if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
         return;
     }
     RECT area{};
-    const HWND owner = ::GetWindow(m_hwnd, GW_OWNER);
+    const HWND owner = ::GetWindow(Hwnd(), GW_OWNER);
     if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
         ::GetWindowRect(owner, &area);
     } else {
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT window{};
-    ::GetWindowRect(m_hwnd, &window);
+    ::GetWindowRect(Hwnd(), &window);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    ::SetWindowPos(m_hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
+    ::SetWindowPos(Hwnd(), nullptr, area.left + (area.right - area.left - width) / 2,
                    area.top + (area.bottom - area.top - height) / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Dialog::HitTestAsCaption(LPARAM lParam, HWND except) const {
-    const LRESULT hit = ::DefWindowProcA(m_hwnd, WM_NCHITTEST, 0, lParam);
-    RECT excluded{};
-    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (except != nullptr && ::GetWindowRect(except, &excluded) && ::PtInRect(&excluded, at)) {
-        return hit;
-    }
-    return hit == HTCLIENT ? HTCAPTION : hit;
+    return blenker::HitTestAsCaption(::DefWindowProcA(Hwnd(), WM_NCHITTEST, 0, lParam), lParam,
+                                     except);
 }
 
 std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,10 +122,10 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
                 control->Attach(Item(id));
             }
             RECT before{};
-            ::GetWindowRect(m_hwnd, &before);
+            ::GetWindowRect(Hwnd(), &before);
             const BOOL result = OnInitDialog();
             RECT after{};
-            ::GetWindowRect(m_hwnd, &after);
+            ::GetWindowRect(Hwnd(), &after);
             if (::EqualRect(&before, &after)) {
                 CenterWindow();
             }
@@ -159,11 +161,11 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
         case WM_ERASEBKGND:
             // A dialog inside another window (a property page) would show its parent's themed
             // background: it paints the dialog colour itself.
-            if ((::GetWindowLongA(m_hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+            if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
                 RECT client{};
-                ::GetClientRect(m_hwnd, &client);
-                ::FillRect(dc, &client, DialogColorBrush(WM_CTLCOLORDLG, dc, m_hwnd));
+                ::GetClientRect(Hwnd(), &client);
+                ::FillRect(dc, &client, DialogColorBrush(WM_CTLCOLORDLG, dc, Hwnd()));
                 return TRUE;
             }
             break;
@@ -198,7 +200,7 @@ DialogControl* Dialog::Control(int id) const {
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* created = reinterpret_cast<Dialog*>(lParam);
-        created->m_hwnd = hwnd;
+        created->m_window.Reset(hwnd);
         ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     }
     auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -213,7 +215,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        self->m_hwnd = nullptr;
+        self->m_window.Release();
     }
     if (!result) {
         return FALSE;

@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "framework/controls.h"
 #include "framework/dialog_control.h"
+#include "framework/unique_handle.h"
 #include "framework/win32.h"
 
 namespace blenker {
@@ -36,11 +38,24 @@ class Dialog {
     // Ends the dialog (either kind) with this code.
     void EndDialog(INT_PTR code);
 
-    HWND Hwnd() const { return m_hwnd; }
+    HWND Hwnd() const { return m_window.Get(); }
     int TemplateId() const { return m_templateId; }
-    HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    HWND Item(int id) const { return ::GetDlgItem(Hwnd(), id); }
     std::string ItemText(int id) const;
     void SetItemText(int id, const std::string& text) const;
+    ListBox List(int id) const { return ListBox(Item(id)); }
+
+    // Check boxes and radio buttons of the dialog.
+    bool IsItemChecked(int id) const { return ::IsDlgButtonChecked(Hwnd(), id) == BST_CHECKED; }
+    void CheckItem(int id, bool checked) const {
+        ::CheckDlgButton(Hwnd(), id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    // Checks the radio button `id` of the group first..last and clears the others.
+    void CheckRadio(int first, int last, int id) const {
+        ::CheckRadioButton(Hwnd(), first, last, id);
+    }
+    // The checked radio button of the group first..last, 0 when none is.
+    int CheckedRadio(int first, int last) const;
 
   protected:
     // Called once the controls exist. The default returns TRUE (focus to the first control).
@@ -77,7 +92,7 @@ class Dialog {
 
     int m_templateId;
     HWND m_parent;
-    HWND m_hwnd = nullptr;
+    UniqueWindow m_window;
     bool m_modeless = false;
     bool m_inLoop = false;
     INT_PTR m_result = 0;

@@ -11,7 +11,7 @@ namespace {
 struct Colors {
     COLORREF background = RGB(0, 0, 0);
     COLORREF text = RGB(255, 255, 255);
-    UniqueGdiObject brush{::CreateSolidBrush(RGB(0, 0, 0))};
+    UniqueBrush brush{::CreateSolidBrush(RGB(0, 0, 0))};
 };
 
 Colors& Current() {
@@ -51,7 +51,7 @@ HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control) {
     Colors& colors = Current();
     ::SetTextColor(dc, colors.text);
     ::SetBkColor(dc, colors.background);
-    return colors.brush.As<HBRUSH>();
+    return colors.brush.Get();
 }
 
 }  // namespace blenker

@@ -67,19 +67,19 @@ class SelectedObject {
 class SolidBrush {
   public:
     explicit SolidBrush(COLORREF color) : m_brush(::CreateSolidBrush(color)) {}
-    HBRUSH Get() const { return m_brush.As<HBRUSH>(); }
+    HBRUSH Get() const { return m_brush.Get(); }
 
   private:
-    UniqueGdiObject m_brush;
+    UniqueBrush m_brush;
 };
 
 class Pen {
   public:
     Pen(int style, int width, COLORREF color) : m_pen(::CreatePen(style, width, color)) {}
-    HPEN Get() const { return m_pen.As<HPEN>(); }
+    HPEN Get() const { return m_pen.Get(); }
 
   private:
-    UniqueGdiObject m_pen;
+    UniquePen m_pen;
 };
 
 }  // namespace blenker

@@ -9,8 +9,6 @@ namespace blenker {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 // The sheet being made on this thread, until its window is created and subclassed.
 thread_local PropertySheet* t_creating = nullptr;
 thread_local HHOOK t_hook = nullptr;
@@ -53,21 +51,17 @@ INT_PTR PropertySheet::DoModal() {
 
 LRESULT CALLBACK PropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && t_creating != nullptr) {
-        PropertySheet* sheet = std::exchange(t_creating, nullptr);
-        const auto hwnd = reinterpret_cast<HWND>(wParam);
-        sheet->m_hwnd = hwnd;
-        ::SetWindowSubclass(hwnd, &PropertySheet::SubclassProc, kSubclassId,
-                            reinterpret_cast<DWORD_PTR>(sheet));
+        std::exchange(t_creating, nullptr)->Subclass(reinterpret_cast<HWND>(wParam));
     }
     return ::CallNextHookEx(t_hook, code, wParam, lParam);
 }
 
 HWND PropertySheet::TabControl() const {
-    return reinterpret_cast<HWND>(::SendMessageA(m_hwnd, PSM_GETTABCONTROL, 0, 0));
+    return reinterpret_cast<HWND>(::SendMessageA(Hwnd(), PSM_GETTABCONTROL, 0, 0));
 }
 
 PropertyPage* PropertySheet::ActivePage() const {
-    const auto page = reinterpret_cast<HWND>(::SendMessageA(m_hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+    const auto page = reinterpret_cast<HWND>(::SendMessageA(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
     for (PropertyPage* candidate : m_pages) {
         if (page != nullptr && candidate->Hwnd() == page) {
             return candidate;
@@ -82,26 +76,6 @@ LRESULT PropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnInitDialog();
     }
     return result;
-}
-
-LRESULT PropertySheet::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK PropertySheet::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR, DWORD_PTR self) {
-    auto& sheet = *reinterpret_cast<PropertySheet*>(self);
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &PropertySheet::SubclassProc, kSubclassId);
-        sheet.m_hwnd = nullptr;
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
-    }
-    try {
-        return sheet.OnMessage(message, wParam, lParam);
-    } catch (...) {
-        // No exception crosses the system's code: the sheet handles the message itself.
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
-    }
 }
 
 }  // namespace blenker

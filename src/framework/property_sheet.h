@@ -1,23 +1,24 @@
-// A modal property sheet of the system (comctl32) over pages of the program. The sheet window
-// is subclassed as it is created, so that its messages, WM_INITDIALOG included, reach the C++
-// object first; what the object leaves goes to the system's own handling (Default).
+// A modal property sheet of the system (comctl32) over pages of the program. The system makes
+// the sheet window inside PropertySheet(), so a hook catches it as it is created and subclasses
+// it there: its messages, WM_INITDIALOG included, reach the C++ object first; what the object
+// leaves goes to the system's own handling (Default).
 #pragma once
 
 #include <vector>
 
 #include "framework/property_page.h"
+#include "framework/subclassed_window.h"
 #include "framework/win32.h"
 
 #include <prsht.h>
 
 namespace blenker {
 
-class PropertySheet {
+class PropertySheet : public SubclassedWindow {
   public:
     PropertySheet(HWND parent, int startPage);
     PropertySheet(const PropertySheet&) = delete;
     PropertySheet& operator=(const PropertySheet&) = delete;
-    virtual ~PropertySheet() = default;
 
     // Pages go in tab order, before the sheet runs.
     void AddPage(PropertyPage& page) { m_pages.push_back(&page); }
@@ -28,8 +29,7 @@ class PropertySheet {
     // not be made.
     INT_PTR DoModal();
 
-    HWND Hwnd() const { return m_hwnd; }
-    HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    HWND Item(int id) const { return ::GetDlgItem(Hwnd(), id); }
     HWND TabControl() const;
     // The page shown, null before the first page exists.
     PropertyPage* ActivePage() const;
@@ -39,19 +39,15 @@ class PropertySheet {
     virtual void OnInitDialog() {}
     // Every message of the sheet. The default is the system's handling, followed by
     // OnInitDialog for WM_INITDIALOG.
-    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
 
     HWND m_parent;
     int m_startPage;
     DWORD m_flags = 0;
     std::vector<PropertyPage*> m_pages;
-    HWND m_hwnd = nullptr;
 };
 
 }  // namespace blenker

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "framework/window.h"
+
 namespace blenker {
 
 namespace {
@@ -26,8 +28,7 @@ TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
     if (PassesTheMouse(control)) {
         info.uFlags = TTF_SUBCLASS;
         info.uId = static_cast<UINT_PTR>(::GetDlgCtrlID(control));
-        ::GetWindowRect(control, &info.rect);
-        ::MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&info.rect), 2);
+        info.rect = WindowRectIn(control, owner);
     } else {
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.uId = reinterpret_cast<UINT_PTR>(control);
@@ -38,12 +39,6 @@ TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
 
 }  // namespace
 
-ToolTip::~ToolTip() {
-    if (m_hwnd != nullptr && ::IsWindow(m_hwnd)) {
-        ::DestroyWindow(m_hwnd);
-    }
-}
-
 bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
     static const bool initialised = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
@@ -51,28 +46,28 @@ bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
     }();
     (void)initialised;
     m_owner = owner;
-    m_hwnd = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                               ::GetModuleHandleA(nullptr), nullptr);
-    if (m_hwnd == nullptr) {
+    m_window.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr));
+    if (!m_window) {
         return false;
     }
-    ::SendMessageA(m_hwnd, TTM_SETDELAYTIME, TTDT_AUTOMATIC, delayMs);
+    Send(TTM_SETDELAYTIME, TTDT_AUTOMATIC, delayMs);
     if (programColors) {
-        ::SendMessageA(m_hwnd, TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
+        Send(TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
     }
-    ::SendMessageA(m_hwnd, TTM_ACTIVATE, TRUE, 0);
+    Send(TTM_ACTIVATE, TRUE, 0);
     return true;
 }
 
 void ToolTip::AddTool(HWND control, const std::string& text) {
     TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
-    ::SendMessageA(m_hwnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    Send(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void ToolTip::UpdateTipText(HWND control, const std::string& text) {
     TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
-    ::SendMessageA(m_hwnd, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    Send(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 std::string ToolTip::TipText(HWND control) const {
@@ -80,7 +75,7 @@ std::string ToolTip::TipText(HWND control) const {
     std::vector<char> text(1024);
     TTTOOLINFOA info = ToolInfo(m_owner, control, nullptr);
     info.lpszText = text.data();
-    ::SendMessageA(m_hwnd, TTM_GETTEXTA, text.size(), reinterpret_cast<LPARAM>(&info));
+    Send(TTM_GETTEXTA, text.size(), reinterpret_cast<LPARAM>(&info));
     return text.data();
 }
 

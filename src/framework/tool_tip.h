@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/unique_handle.h"
 #include "framework/win32.h"
 
 namespace blenker {
@@ -15,9 +16,8 @@ class ToolTip {
     ToolTip() = default;
     ToolTip(const ToolTip&) = delete;
     ToolTip& operator=(const ToolTip&) = delete;
-    ~ToolTip();
 
-    bool Exists() const { return m_hwnd != nullptr; }
+    bool Exists() const { return static_cast<bool>(m_window); }
     bool Create(HWND owner, int delayMs = 750, bool programColors = true);
     void AddTool(HWND control, const std::string& text);
     void UpdateTipText(HWND control, const std::string& text);
@@ -25,7 +25,11 @@ class ToolTip {
     std::string TipText(HWND control) const;
 
   private:
-    HWND m_hwnd = nullptr;
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+        return ::SendMessageA(m_window.Get(), message, wParam, lParam);
+    }
+
+    UniqueWindow m_window;
     HWND m_owner = nullptr;
 };
 

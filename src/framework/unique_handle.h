@@ -24,10 +24,6 @@ class UniqueHandle {
     ~UniqueHandle() { Reset(); }
 
     Handle Get() const { return m_handle; }
-    template <typename T>
-    T As() const {
-        return static_cast<T>(m_handle);
-    }
     explicit operator bool() const { return m_handle != Traits::Invalid(); }
 
     Handle Release() { return std::exchange(m_handle, Traits::Invalid()); }
@@ -69,10 +65,19 @@ struct WindowTraits {
     }
 };
 
+// A GDI object of one kind (HBRUSH, HPEN, HRGN, HFONT, HBITMAP...), so that its owner hands out
+// the typed handle.
+template <typename GdiHandle>
 struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
+    using Handle = GdiHandle;
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { ::DeleteObject(h); }
+};
+
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::GlobalFree(h); }
 };
 
 struct IconTraits {
@@ -94,7 +99,13 @@ struct ModuleTraits {
 };
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueGlobal = UniqueHandle<GlobalMemoryTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;

@@ -1,5 +1,7 @@
 #include "framework/window.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 namespace blenker {
@@ -14,11 +16,26 @@ std::string WholeWindowText(HWND window) {
     return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+RECT WindowRectIn(HWND window, HWND parent) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except) {
+    RECT excluded{};
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (except != nullptr && ::GetWindowRect(except, &excluded) && ::PtInRect(&excluded, at)) {
+        return hit;
+    }
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
 Window::~Window() {
-    if (m_hwnd != nullptr) {
-        // Detach first: the destruction's messages must not reach a half-destroyed object.
-        ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
-        ::DestroyWindow(m_hwnd);
+    // Detach first: the destruction's messages must not reach a half-destroyed object.
+    if (m_window) {
+        ::SetWindowLongPtrA(m_window.Get(), GWLP_USERDATA, 0);
     }
 }
 
@@ -34,7 +51,7 @@ bool Window::Create(const char* title, DWORD style, int x, int y, int width, int
         wc.lpszClassName = kClassName;
         return ::RegisterClassExA(&wc) != 0;
     }();
-    if (!registered || m_hwnd != nullptr) {
+    if (!registered || m_window) {
         return false;
     }
     // The object travels in the creation data and is attached at WM_NCCREATE, so that the
@@ -44,14 +61,14 @@ bool Window::Create(const char* title, DWORD style, int x, int y, int width, int
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(m_hwnd, message, wParam, lParam);
+    return ::DefWindowProcA(Hwnd(), message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<Window*>(created->lpCreateParams);
-        self->m_hwnd = hwnd;
+        self->m_window.Reset(hwnd);
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -67,7 +84,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
+        self->m_window.Release();
     }
     return result;
 }

@@ -3,12 +3,50 @@
 
 #include <string>
 
+#include "framework/geometry.h"
+#include "framework/unique_handle.h"
 #include "framework/win32.h"
 
 namespace blenker {
 
 // The whole text of a window: its caption, or a control's text.
 std::string WholeWindowText(HWND window);
+
+// A window's rectangle in the client coordinates of another window (the screen's with null).
+RECT WindowRectIn(HWND window, HWND parent);
+
+inline Rect ToRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+inline RECT ToRECT(const Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+inline HFONT GetFont(HWND window) {
+    return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+}
+inline void SetFont(HWND window, HFONT font, bool redraw) {
+    ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+}
+// The window's pictures on its caption, the task switcher and the taskbar.
+inline void SetIcons(HWND window, HICON big, HICON small) {
+    ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+// For the drag-by-body rule: the system's hit test `hit` with the client area turned into the
+// caption, except over the window `except`, which keeps its own button-down.
+LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except = nullptr);
+
+// How the program's C++ objects are tied to their windows. The Win32 classes leave three ways,
+// and each is used where it alone works:
+// - Window: a window of the program's own class, tied at WM_NCCREATE through the creation data,
+//   so that the messages sent before CreateWindowEx returns reach the object;
+// - Dialog (and PropertyPage): a dialog made from a template, tied at WM_INITDIALOG by the
+//   dialog procedure, which must answer through DWLP_MSGRESULT;
+// - SubclassedWindow (framework/subclassed_window.h): a window another party makes (a control of
+//   a template, the system's property sheet, caught by a hook as it is created).
+// Each detaches the object at WM_NCDESTROY and lets no exception cross the system's code.
 
 class Window {
   public:
@@ -22,7 +60,7 @@ class Window {
     bool Create(const char* title, DWORD style, int x, int y, int width, int height,
                 DWORD exStyle = 0, HWND parent = nullptr);
 
-    HWND Hwnd() const { return m_hwnd; }
+    HWND Hwnd() const { return m_window.Get(); }
 
   protected:
     // One handler for every message; the default is the system's handling.
@@ -31,7 +69,7 @@ class Window {
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND m_hwnd = nullptr;
+    UniqueWindow m_window;
 };
 
 }  // namespace blenker

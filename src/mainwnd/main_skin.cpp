@@ -12,10 +12,9 @@ namespace {
 constexpr POINT kLampAt{169, 2};
 constexpr SIZE kLampSize{30, 25};
 
-UniqueGdiObject Region(const Rect& rect, bool ellipse) {
-    return UniqueGdiObject(ellipse
-                               ? ::CreateEllipticRgn(rect.left, rect.top, rect.right, rect.bottom)
-                               : ::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));
+UniqueRegion Region(const Rect& rect, bool ellipse) {
+    return UniqueRegion(ellipse ? ::CreateEllipticRgn(rect.left, rect.top, rect.right, rect.bottom)
+                                : ::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));
 }
 
 }  // namespace
@@ -27,15 +26,15 @@ void CMainSkin::Init(HWND window) {
     const WindowShape shape =
         SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
                            ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));
-    UniqueGdiObject outline = Region(shape.body, false);
+    UniqueRegion outline = Region(shape.body, false);
     for (std::size_t corner = 0; corner < shape.squares.size(); ++corner) {
-        const UniqueGdiObject square = Region(shape.squares[corner], false);
-        const UniqueGdiObject round = Region(shape.ellipses[corner], true);
-        ::CombineRgn(outline.As<HRGN>(), outline.As<HRGN>(), square.As<HRGN>(), RGN_DIFF);
-        ::CombineRgn(outline.As<HRGN>(), outline.As<HRGN>(), round.As<HRGN>(), RGN_OR);
+        const UniqueRegion square = Region(shape.squares[corner], false);
+        const UniqueRegion round = Region(shape.ellipses[corner], true);
+        ::CombineRgn(outline.Get(), outline.Get(), square.Get(), RGN_DIFF);
+        ::CombineRgn(outline.Get(), outline.Get(), round.Get(), RGN_OR);
     }
     // The window owns the region from here on.
-    if (::SetWindowRgn(window, outline.As<HRGN>(), TRUE) != 0) {
+    if (::SetWindowRgn(window, outline.Get(), TRUE) != 0) {
         outline.Release();
     }
 

@@ -37,9 +37,9 @@ class Canvas {
     COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
 
     void Fill(COLORREF color) {
-        const UniqueGdiObject brush(::CreateSolidBrush(color));
+        const UniqueBrush brush(::CreateSolidBrush(color));
         const RECT all{0, 0, m_width, m_height};
-        ::FillRect(m_dc.Get(), &all, brush.As<HBRUSH>());
+        ::FillRect(m_dc.Get(), &all, brush.Get());
     }
 
     // Pixels of one colour inside a rectangle.
@@ -74,7 +74,7 @@ class Canvas {
     int m_width;
     int m_height;
     UniqueMemoryDc m_dc;
-    UniqueGdiObject m_bitmap;
+    UniqueBitmap m_bitmap;
     HGDIOBJ m_previous = nullptr;
 };
 

@@ -57,17 +57,17 @@ TEST_F(SkinTest, TheBodyIsRoundedDraggedColouredAndShowsTheLamp) {
     ::GetWindowRect(main, &frame);
     const int w = frame.right - frame.left, h = frame.bottom - frame.top;
     const int c = ::GetSystemMetrics(SM_CYCAPTION), e = ::GetSystemMetrics(SM_CYEDGE);
-    const UniqueGdiObject region(::CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(::GetWindowRgn(main, region.As<HRGN>()), COMPLEXREGION);
+    const UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(::GetWindowRgn(main, region.Get()), COMPLEXREGION);
     RECT box{};
-    ::GetRgnBox(region.As<HRGN>(), &box);
+    ::GetRgnBox(region.Get(), &box);
     EXPECT_EQ((std::array{box.left, box.top, box.right, box.bottom}),
               (std::array<LONG, 4>{e, c + e, w - e, h - e}));
     for (const POINT corner : {POINT{e, c + e}, POINT{w - e - 1, c + e}, POINT{e, h - e - 1},
                                POINT{w - e - 1, h - e - 1}}) {
-        EXPECT_FALSE(::PtInRegion(region.As<HRGN>(), corner.x, corner.y));
+        EXPECT_FALSE(::PtInRegion(region.Get(), corner.x, corner.y));
     }
-    EXPECT_TRUE(::PtInRegion(region.As<HRGN>(), w / 2, h / 2));
+    EXPECT_TRUE(::PtInRegion(region.Get(), w / 2, h / 2));
 
     // The body between the banner and the lamp drags; the target does not.
     POINT body{166, 25};
