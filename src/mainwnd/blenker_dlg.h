@@ -1,32 +1,27 @@
-// The main window: a composition of the title list view, the scan engine and its schedule, the
-// notification icon, the target drag, the release check and the skin, with the buttons to the
-// program's other windows. It routes its messages to them; every way out ends in End, which
-// reads the controls and stores the scan state and the title file, once.
+// The main window: a composition of the title list view, the scan switch, the notification
+// icon, the target drag, the release check and the skin, with the buttons to the program's
+// other windows. It routes its messages to them; every way out ends in End, which reads the
+// controls and stores the scan state and the title file, once.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "app/main_window.h"
-#include "framework/bitmap_button.h"
 #include "framework/dialog.h"
-#include "framework/tool_tip.h"
 #include "framework/unique_handle.h"
+#include "mainwnd/main_buttons.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
+#include "mainwnd/scan_switch.h"
 #include "mainwnd/target_drag.h"
 #include "mainwnd/title_list_view.h"
 #include "mainwnd/tray_icon.h"
-#include "scan/scan_engine.h"
-#include "scan/scan_schedule.h"
-#include "scan/win32_desktop.h"
-#include "scan/window_scan_host.h"
 
 namespace blenker {
 
 class VWinApp;
 
-class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
+class CBlenkerDlg : public Dialog, public MainWindow, private ScanSwitchOwner {
   public:
     // The title file is read through "openTitleFile" (the file on disk unless a test says
     // otherwise).
@@ -37,12 +32,12 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     bool TitleExists(const std::string& title) const override {
         return m_titleView.List().TitleExists(title);
     }
-    void UpdateTexts() override;
-    void LoadOptions() override { m_engine.LoadOptions(); }
+    void UpdateTexts() override { m_controls.SetTexts(Hwnd()); }
+    void LoadOptions() override { m_scan.Engine().LoadOptions(); }
 
     const TitleList& Titles() const { return m_titleView.List(); }
-    const ScanSchedule& Schedule() const { return m_schedule; }
-    const ToolTip& ToolTips() const { return m_toolTip; }
+    const ScanSchedule& Schedule() const { return m_scan.Schedule(); }
+    const ToolTip& ToolTips() const { return m_controls.ToolTips(); }
 
     void SetTrayIcon(TrayAction action, const std::string& tip) { m_tray.Set(action, tip); }
     CTrayIcon& Tray() { return m_tray; }
@@ -55,7 +50,6 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    bool OnScanCommand(int id, int notifyCode);
     void OnOK();
     void End();
     void OpenSettings();
@@ -63,18 +57,17 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     // Members into the controls (false) or back (true).
     void UpdateData(bool fromControls);
 
-    // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
-    void SetCaption(const std::string& caption) override;
-    void RefreshControls() override { UpdateData(false); }
+    // The scan switch's owner.
+    void CaptionShown(const std::string& caption) override {
+        SetTrayIcon(TrayAction::ChangeTip, caption);
+    }
     void DrawLamp(bool scanning) override { m_skin.DrawLamp(scanning); }
+    void RefreshControls() override { UpdateData(false); }
 
     VWinApp& m_app;
     CTitleListView m_titleView;
-    Win32Desktop m_desktop;
-    ScanEngine m_engine;
-    ScanSchedule m_schedule;
-    std::array<BitmapButton, 8> m_buttons;
-    ToolTip m_toolTip;
+    CScanSwitch m_scan;
+    CMainButtons m_controls;
     UniqueIcon m_hIcon;
     UniqueIcon m_smallIcon;
     CTrayIcon m_tray;

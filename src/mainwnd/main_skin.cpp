@@ -2,6 +2,7 @@
 
 #include "framework/gdi.h"
 #include "framework/unique_handle.h"
+#include "framework/window.h"
 #include "mainwnd/window_shape.h"
 #include "resource.h"
 
@@ -21,8 +22,7 @@ UniqueRegion Region(const Rect& rect, bool ellipse) {
 
 void CMainSkin::Init(HWND window) {
     m_window = window;
-    RECT frame{};
-    ::GetWindowRect(window, &frame);
+    const RECT frame = WindowRectIn(window, nullptr);
     const WindowShape shape =
         SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
                            ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));

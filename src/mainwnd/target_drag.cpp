@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "framework/controls.h"
 #include "framework/window.h"
 #include "mainwnd/icon_resource.h"
 #include "mainwnd/target_title.h"
@@ -12,7 +13,7 @@ namespace blenker {
 namespace {
 
 void ShowTarget(HWND dialog, HICON picture) {
-    ::SendDlgItemMessageA(dialog, IDC_TARGET, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+    SetStaticIcon(::GetDlgItem(dialog, IDC_TARGET), picture);
 }
 
 }  // namespace

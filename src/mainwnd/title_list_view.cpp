@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/controls.h"
 #include "framework/window.h"
 #include "resource.h"
 
 namespace blenker {
 
-void CTitleListView::Load(HWND dialog) {
-    m_dialog = dialog;
-    m_file.Load(m_titles, dialog);
+void CTitleListView::Load() {
+    m_file.Load(m_titles, m_dialog);
     FillListBox();
 }
 
@@ -19,8 +19,7 @@ bool CTitleListView::Add(std::string title) {
     if (!index) {
         return false;
     }
-    ::SendMessageA(ListBox(), LB_INSERTSTRING, *index,
-                   reinterpret_cast<LPARAM>(m_titles[*index].c_str()));
+    Box().InsertString(static_cast<int>(*index), m_titles[*index]);
     if (!m_savesHeld) {
         Save();
     }
@@ -62,23 +61,17 @@ void CTitleListView::OnAdd() {
 }
 
 void CTitleListView::RemoveSelected() {
-    const auto count = ::SendMessageA(ListBox(), LB_GETSELCOUNT, 0, 0);
-    if (count <= 0) {
-        return;
-    }
-    std::vector<int> selected(static_cast<std::size_t>(count));
-    ::SendMessageA(ListBox(), LB_GETSELITEMS, selected.size(),
-                   reinterpret_cast<LPARAM>(selected.data()));
+    std::vector<int> selected = Box().GetSelItems();
     // From the highest index down, so that each index still names the entry it was read for.
     std::sort(selected.rbegin(), selected.rend());
     for (int index : selected) {
-        ::SendMessageA(ListBox(), LB_DELETESTRING, index, 0);
+        Box().DeleteString(index);
     }
     m_titles.RemoveSelected(std::vector<std::size_t>(selected.begin(), selected.end()));
 }
 
 void CTitleListView::OnSelChange() {
-    const auto index = ::SendMessageA(ListBox(), LB_GETCURSEL, 0, 0);
+    const int index = Box().GetCurSel();
     if (index == LB_ERR || static_cast<std::size_t>(index) >= m_titles.Size()) {
         return;
     }
@@ -88,23 +81,21 @@ void CTitleListView::OnSelChange() {
 
 void CTitleListView::FillListBox() {
     // In one go: the room for every entry taken at once, and no drawing until the end.
-    const HWND list = ListBox();
+    const ListBox box = Box();
+    const NoRedraw frozen(box.Hwnd());
     std::size_t bytes = 0;
     for (const std::string& title : m_titles.Titles()) {
         bytes += title.size() + 1;
     }
-    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    ::SendMessageA(list, LB_INITSTORAGE, m_titles.Size(), static_cast<LPARAM>(bytes));
+    box.ResetContent();
+    box.InitStorage(m_titles.Size(), bytes);
     for (const std::string& title : m_titles.Titles()) {
-        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+        box.AddString(title);
     }
-    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list, nullptr, TRUE);
 }
 
-HWND CTitleListView::ListBox() const {
-    return ::GetDlgItem(m_dialog, IDC_TITLE_LIST);
+ListBox CTitleListView::Box() const {
+    return ListBox(::GetDlgItem(m_dialog, IDC_TITLE_LIST));
 }
 
 }  // namespace blenker

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/controls.h"
 #include "framework/win32.h"
 #include "mainwnd/title_file_keeper.h"
 #include "titles/system_order.h"
@@ -19,8 +20,10 @@ class CTitleListView {
     CTitleListView(const CTitleListView&) = delete;
     CTitleListView& operator=(const CTitleListView&) = delete;
 
-    // Loads the title file into the list and the list box of the dialog.
-    void Load(HWND dialog);
+    // The dialog whose list box, field and buttons these are, once they exist.
+    void Attach(HWND dialog) { m_dialog = dialog; }
+    // Loads the title file into the list and the list box.
+    void Load();
     // Saves the title file.
     void Save() const { m_file.Save(m_titles, m_dialog); }
     // While held, an accepted title is not saved at once: the holder saves at the end.
@@ -41,7 +44,7 @@ class CTitleListView {
     void RemoveSelected();
     void OnSelChange();
     void FillListBox();
-    HWND ListBox() const;
+    ListBox Box() const;
 
     // In the order of a sorted list box, which the list box shows and the file keeps.
     TitleList m_titles{{&CompareSystemNoCase, &SystemSortKey}};
