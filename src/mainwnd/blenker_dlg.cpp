@@ -5,8 +5,6 @@
 #include "app/language_dlg.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
-#include "framework/window.h"
-#include "mainwnd/icon_resource.h"
 #include "resource.h"
 #include "store/settings.h"
 #include "ui/help_dlg.h"
@@ -33,6 +31,7 @@ CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile)
 
 BOOL CBlenkerDlg::OnInitDialog() {
     m_titleView.Attach(Hwnd());
+    WindowScanHost::Attach(Hwnd());
     m_scan.Attach(*this);
     m_skin.Init(Hwnd());
     if (m_app.m_nPrevRelease == 0) {
@@ -40,15 +39,8 @@ BOOL CBlenkerDlg::OnInitDialog() {
     }
     UpdateData(false);
 
-    m_hIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON));
-    m_smallIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON));
-    SetIcons(Hwnd(), m_hIcon.Get(), m_smallIcon.Get());
-
     m_drag.Init(Hwnd());
-    // The delay field is narrow: no margins, so that "10.0" fits.
-    SetEditMargins(Item(IDC_DELAY), 0, 0);
-
-    m_tray.Attach(Hwnd(), m_smallIcon.Get());
+    m_tray.Attach(Hwnd(), m_skin.SmallIcon());
     SetTrayIcon(TrayAction::Add, LoadResString(IDS_TRAY_TIP));
 
     LoadOptions();
@@ -122,19 +114,17 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
     if (const auto handled = m_tray.OnMessage(message, wParam, lParam)) {
         return handled;
     }
+    if (const auto handled = m_skin.OnMessage(message, m_scan.Scanning())) {
+        return handled;
+    }
     m_drag.OnMessage(message, lParam);
     switch (message) {
         case WM_TIMER:
             m_scan.OnTimer(static_cast<unsigned>(wParam));
             return 0;
-        case WM_QUERYDRAGICON:
-            return reinterpret_cast<LRESULT>(m_hIcon.Get());
         case WM_NCHITTEST:
             // The body moves the window; a press on the target must start the target drag.
             return HitTestAsCaption(lParam, Item(IDC_TARGET));
-        case WM_PAINT:
-            m_skin.Paint(m_scan.Scanning(), m_hIcon.Get());
-            return 0;
         case WM_DOWNLOAD_DONE:
             m_releaseCheck.OnDownloadDone();
             return 0;
@@ -158,6 +148,11 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
 void CBlenkerDlg::Show(bool shown) {
     ::ShowWindow(Hwnd(), shown ? SW_SHOW : SW_HIDE);
     m_bHidden = shown ? 0 : 1;
+}
+
+void CBlenkerDlg::SetCaption(const std::string& caption) {
+    WindowScanHost::SetCaption(caption);
+    SetTrayIcon(TrayAction::ChangeTip, caption);
 }
 
 void CBlenkerDlg::OnOK() {

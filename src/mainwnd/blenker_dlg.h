@@ -8,7 +8,6 @@
 
 #include "app/main_window.h"
 #include "framework/dialog.h"
-#include "framework/unique_handle.h"
 #include "mainwnd/main_buttons.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
@@ -16,12 +15,13 @@
 #include "mainwnd/target_drag.h"
 #include "mainwnd/title_list_view.h"
 #include "mainwnd/tray_icon.h"
+#include "scan/window_scan_host.h"
 
 namespace blenker {
 
 class VWinApp;
 
-class CBlenkerDlg : public Dialog, public MainWindow, private ScanSwitchOwner {
+class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
   public:
     // The title file is read through "openTitleFile" (the file on disk unless a test says
     // otherwise).
@@ -57,10 +57,8 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanSwitchOwner {
     // Members into the controls (false) or back (true).
     void UpdateData(bool fromControls);
 
-    // The scan switch's owner.
-    void CaptionShown(const std::string& caption) override {
-        SetTrayIcon(TrayAction::ChangeTip, caption);
-    }
+    // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
+    void SetCaption(const std::string& caption) override;
     void DrawLamp(bool scanning) override { m_skin.DrawLamp(scanning); }
     void RefreshControls() override { UpdateData(false); }
 
@@ -68,8 +66,6 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanSwitchOwner {
     CTitleListView m_titleView;
     CScanSwitch m_scan;
     CMainButtons m_controls;
-    UniqueIcon m_hIcon;
-    UniqueIcon m_smallIcon;
     CTrayIcon m_tray;
     CTargetDrag m_drag;
     CReleaseCheck m_releaseCheck;

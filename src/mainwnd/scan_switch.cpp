@@ -2,20 +2,22 @@
 
 #include <utility>
 
+#include "framework/controls.h"
 #include "mainwnd/tray_menu.h"
 #include "resource.h"
 
 namespace blenker {
 
-CScanSwitch::CScanSwitch(ScanSwitchOwner& owner, TitleList& titles, ProfileStore& store,
+CScanSwitch::CScanSwitch(ScanHost& host, TitleList& titles, ProfileStore& store,
                          std::string versionText)
-    : m_owner(owner),
+    : m_host(host),
       m_engine(titles, store),
-      m_schedule(*this, store, m_engine, std::move(versionText)) {}
+      m_schedule(host, store, m_engine, std::move(versionText)) {}
 
 void CScanSwitch::Attach(Dialog& dialog) {
     m_dialog = &dialog;
-    WindowScanHost::Attach(dialog.Hwnd());
+    // The delay field is narrow: no margins, so that "10.0" fits.
+    SetEditMargins(dialog.Item(IDC_DELAY), 0, 0);
 }
 
 bool CScanSwitch::OnCommand(int id, int notifyCode) {
@@ -29,7 +31,8 @@ bool CScanSwitch::OnCommand(int id, int notifyCode) {
             return true;
         case ID_TRAY_ENABLED:
             m_schedule.ToggleScan();
-            m_owner.RefreshControls();
+            // All the controls, the title field too: typing not yet added is gone.
+            m_host.RefreshControls();
             return true;
         case IDC_DELAY_UP:
         case IDC_DELAY_DOWN:
@@ -48,11 +51,6 @@ void CScanSwitch::UpdateControls(bool fromControls) {
     }
     m_dialog->CheckItem(IDC_ENABLE, Scanning());
     m_dialog->SetItemText(IDC_DELAY, m_schedule.m_strDelay);
-}
-
-void CScanSwitch::SetCaption(const std::string& caption) {
-    WindowScanHost::SetCaption(caption);
-    m_owner.CaptionShown(caption);
 }
 
 }  // namespace blenker
