@@ -20,8 +20,8 @@ bool CBlenkerApp::InitInstance() {
     VWinApp::InitInstance();
 
     // A second start ends here, silently, leaving the running one alone.
-    if (const HANDLE running = ::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex)) {
-        ::CloseHandle(running);
+    if (const UniqueKernelHandle running(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex));
+        running) {
         return true;
     }
     ::SetLastError(ERROR_SUCCESS);
@@ -40,9 +40,11 @@ bool CBlenkerApp::InitInstance() {
     {
         CBlenkerDlg dialog;
         if (dialog.Create()) {
+            // Destroyed before the dialog object, which then still hears its end (the notification
+            // icon removed, everything stored); the dialog lets go of it as it is destroyed.
+            const UniqueWindow window(dialog.Hwnd());
             // Hidden in the notification area from the start: the loop never shows it.
             dialog.RunModalLoop(/*showOnIdle=*/!minimized);
-            ::DestroyWindow(dialog.Hwnd());
         }
     }
 

@@ -1,28 +1,21 @@
-// The main window: the title list, adding and removing titles, the scan switch and delay, and
-// the buttons to the program's other windows. It owns the title list and the scan engine's
-// state; every way out ends in End, which stores them. Its notification icon, target drag and
-// release check are objects of their own, which it hands its messages.
+// The main window: a composition of the title list view, the scan switch, the notification
+// icon, the target drag, the release check and the skin, with the buttons to the program's
+// other windows. It routes its messages to them; every way out ends in End, which reads the
+// controls and stores the scan state and the title file, once.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "app/main_window.h"
-#include "framework/bitmap_button.h"
 #include "framework/dialog.h"
-#include "titles/system_order.h"
-#include "framework/tool_tip.h"
-#include "framework/unique_handle.h"
+#include "mainwnd/main_buttons.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
+#include "mainwnd/scan_switch.h"
 #include "mainwnd/target_drag.h"
+#include "mainwnd/title_list_view.h"
 #include "mainwnd/tray_icon.h"
-#include "scan/scan_engine.h"
-#include "scan/scan_schedule.h"
-#include "scan/win32_desktop.h"
 #include "scan/window_scan_host.h"
-#include "titles/title_file.h"
-#include "titles/title_list.h"
 
 namespace blenker {
 
@@ -35,31 +28,21 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
     explicit CBlenkerDlg(OpenBytesFn openTitleFile = &OpenFileBytes);
 
     // The operations other windows use.
-    bool AddTitle(std::string title) override;
+    bool AddTitle(std::string title) override { return m_titleView.Add(std::move(title)); }
     bool TitleExists(const std::string& title) const override {
-        return m_titles.TitleExists(title);
+        return m_titleView.List().TitleExists(title);
     }
-    void UpdateTexts() override;
-    void LoadOptions() override { m_engine.LoadOptions(); }
-    void ToggleScan() { m_schedule.ToggleScan(); }
-    void StepDelay(int direction) { m_schedule.StepDelay(direction); }
-    void End();
+    void UpdateTexts() override { m_controls.SetTexts(Hwnd()); }
+    void LoadOptions() override { m_scan.Engine().LoadOptions(); }
 
-    // Members into the controls (false) or back (true).
-    void UpdateData(bool fromControls);
+    const TitleList& Titles() const { return m_titleView.List(); }
+    const ScanSchedule& Schedule() const { return m_scan.Schedule(); }
+    const ToolTip& ToolTips() const { return m_controls.ToolTips(); }
 
-    const TitleList& Titles() const { return m_titles; }
-    const ScanSchedule& Schedule() const { return m_schedule; }
-    const ToolTip& ToolTips() const { return m_toolTip; }
-
-    // The notification icon: 1 adds it, 2 deletes it, any other action changes its tip (cut
-    // to 63 characters).
-    void SetTrayIcon(int action, const std::string& tip) { m_tray.Set(action, tip); }
+    void SetTrayIcon(TrayAction action, const std::string& tip) { m_tray.Set(action, tip); }
     CTrayIcon& Tray() { return m_tray; }
 
-    std::string m_strTitle;
     int m_bHidden;
-    int m_bInSettings = 0;
 
   protected:
     BOOL OnInitDialog() override;
@@ -68,40 +51,26 @@ class CBlenkerDlg : public Dialog, public MainWindow, private WindowScanHost {
 
   private:
     void OnOK();
+    void End();
     void OpenSettings();
-    void OnAdd();
-    void RemoveSelectedTitles();
-    void OnSelChange();
-    void LoadTitleFile();
-    void FillListBox();
-    void Hide();
-    void OnIconTrayLButtonDown();
-    void OnIconTrayRButtonDown() { m_tray.TrackMenu(m_bHidden != 0, m_schedule.m_bEnable != 0); }
-    void OnLButtonDown(POINT at) { m_drag.OnLButtonDown(at); }
-    void OnLButtonUp(POINT at) { m_drag.OnLButtonUp(at); }
-    void StartReleaseCheck() { m_releaseCheck.Start(Hwnd()); }
+    void Show(bool shown);
+    // Members into the controls (false) or back (true).
+    void UpdateData(bool fromControls);
 
     // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
     void SetCaption(const std::string& caption) override;
-    void RefreshControls() override { UpdateData(false); }
     void DrawLamp(bool scanning) override { m_skin.DrawLamp(scanning); }
-    void SaveTitleFile() override;
+    void RefreshControls() override { UpdateData(false); }
 
     VWinApp& m_app;
-    // In the order of a sorted list box, which the list box shows and the file keeps.
-    TitleList m_titles{{&CompareSystemNoCase, &SystemSortKey}};
-    OpenBytesFn m_openTitleFile;
-    Win32Desktop m_desktop;
-    ScanEngine m_engine;
-    ScanSchedule m_schedule;
-    std::array<BitmapButton, 8> m_buttons;
-    ToolTip m_toolTip;
-    UniqueIcon m_hIcon;
-    UniqueIcon m_smallIcon;
+    CTitleListView m_titleView;
+    CScanSwitch m_scan;
+    CMainButtons m_controls;
     CTrayIcon m_tray;
     CTargetDrag m_drag;
     CReleaseCheck m_releaseCheck;
     CMainSkin m_skin;
+    bool m_ended = false;
 
   public:
     // The target drag's state: 1 while the target is dragged.

@@ -2,6 +2,8 @@
 
 #include "framework/gdi.h"
 #include "framework/unique_handle.h"
+#include "framework/window.h"
+#include "mainwnd/icon_resource.h"
 #include "mainwnd/window_shape.h"
 #include "resource.h"
 
@@ -21,8 +23,19 @@ UniqueRegion Region(const Rect& rect, bool ellipse) {
 
 void CMainSkin::Init(HWND window) {
     m_window = window;
-    RECT frame{};
-    ::GetWindowRect(window, &frame);
+    SetOutline();
+    m_icon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON));
+    m_smallIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON));
+    SetIcons(window, m_icon.Get(), m_smallIcon.Get());
+    for (CPicture& picture : m_lamp) {
+        picture.SetOwner(window);
+    }
+    m_lamp[0].LoadFromResource(IDG_LAMP_ON, "GIF");
+    m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
+}
+
+void CMainSkin::SetOutline() const {
+    const RECT frame = WindowRectIn(m_window, nullptr);
     const WindowShape shape =
         SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
                            ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));
@@ -34,18 +47,23 @@ void CMainSkin::Init(HWND window) {
         ::CombineRgn(outline.Get(), outline.Get(), round.Get(), RGN_OR);
     }
     // The window owns the region from here on.
-    if (::SetWindowRgn(window, outline.Get(), TRUE) != 0) {
+    if (::SetWindowRgn(m_window, outline.Get(), TRUE) != 0) {
         outline.Release();
     }
-
-    for (CPicture& picture : m_lamp) {
-        picture.SetOwner(window);
-    }
-    m_lamp[0].LoadFromResource(IDG_LAMP_ON, "GIF");
-    m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
 }
 
-void CMainSkin::Paint(bool scanning, HICON icon) const {
+std::optional<LRESULT> CMainSkin::OnMessage(UINT message, bool scanning) const {
+    if (message == WM_PAINT) {
+        Paint(scanning);
+        return 0;
+    }
+    if (message == WM_QUERYDRAGICON) {
+        return reinterpret_cast<LRESULT>(m_icon.Get());
+    }
+    return std::nullopt;
+}
+
+void CMainSkin::Paint(bool scanning) const {
     {
         const PaintDc dc(m_window);
         if (::IsIconic(m_window)) {
@@ -53,7 +71,7 @@ void CMainSkin::Paint(bool scanning, HICON icon) const {
             RECT client{};
             ::GetClientRect(m_window, &client);
             ::DrawIcon(dc.Get(), (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-                       (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, icon);
+                       (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.Get());
         }
         // Otherwise the body is all the dialog paints: its background, erased as the paint
         // begins.

@@ -1,5 +1,8 @@
 #include "mainwnd/target_drag.h"
 
+#include <windowsx.h>
+
+#include "framework/controls.h"
 #include "framework/window.h"
 #include "mainwnd/icon_resource.h"
 #include "mainwnd/target_title.h"
@@ -10,7 +13,7 @@ namespace blenker {
 namespace {
 
 void ShowTarget(HWND dialog, HICON picture) {
-    ::SendDlgItemMessageA(dialog, IDC_TARGET, STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+    SetStaticIcon(::GetDlgItem(dialog, IDC_TARGET), picture);
 }
 
 }  // namespace
@@ -21,6 +24,17 @@ void CTargetDrag::Init(HWND dialog) {
     m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
     m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
     ShowTarget(m_dialog, m_targetIcon.Get());
+}
+
+void CTargetDrag::OnMessage(UINT message, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message == WM_LBUTTONDOWN) {
+        OnLButtonDown(at);
+    } else if (message == WM_LBUTTONUP) {
+        OnLButtonUp(at);
+    } else if (message == WM_CAPTURECHANGED) {
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    }
 }
 
 void CTargetDrag::OnLButtonDown(POINT at) {

@@ -16,7 +16,7 @@ class CTargetDrag {
   public:
     // Where a title taken goes (the list's AddTitle), and the "RemoveAppName" option as the
     // scan engine holds it, read at each drop.
-    CTargetDrag(std::function<void(std::string)> addTitle, const int& removeAppName)
+    CTargetDrag(std::function<void(std::string)> addTitle, const bool& removeAppName)
         : m_addTitle(std::move(addTitle)), m_removeAppName(removeAppName) {}
     CTargetDrag(const CTargetDrag&) = delete;
     CTargetDrag& operator=(const CTargetDrag&) = delete;
@@ -24,19 +24,23 @@ class CTargetDrag {
     // Loads the pictures and shows the target at rest in the dialog.
     void Init(HWND dialog);
 
-    // The dialog's mouse messages, in its client coordinates.
-    void OnLButtonDown(POINT at);
-    void OnLButtonUp(POINT at);
-    // Another window took the mouse (a system menu, a task switch): the drag is over.
-    void OnCaptureChanged(HWND gaining);
+    // Sees the dialog's WM_LBUTTONDOWN, WM_LBUTTONUP and WM_CAPTURECHANGED, which keep their
+    // own handling too.
+    void OnMessage(UINT message, LPARAM lParam);
     void EndDrag();
 
     // 1 while the target is dragged.
     const int& Dragging() const { return m_bDragging; }
 
   private:
+    // The dialog's mouse messages, in its client coordinates.
+    void OnLButtonDown(POINT at);
+    void OnLButtonUp(POINT at);
+    // Another window took the mouse (a system menu, a task switch): the drag is over.
+    void OnCaptureChanged(HWND gaining);
+
     std::function<void(std::string)> m_addTitle;
-    const int& m_removeAppName;
+    const bool& m_removeAppName;
     HWND m_dialog = nullptr;
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;

@@ -1,18 +1,40 @@
 #include "mainwnd/tray_icon.h"
 
-#include "store/settings.h"
+#include <utility>
+
 #include "app/win_app.h"
-#include "resource.h"
+#include "store/settings.h"
 #include "ui/skin_menu.h"
 
 namespace blenker {
+
+static_assert(kTrayExitCommand == IDOK);
+
+namespace {
+
+DWORD NotifyMessage(TrayAction action) {
+    switch (action) {
+        case TrayAction::Add:
+            return NIM_ADD;
+        case TrayAction::Delete:
+            return NIM_DELETE;
+        case TrayAction::ChangeTip:
+            break;
+    }
+    return NIM_MODIFY;
+}
+
+}  // namespace
+
+CTrayIcon::CTrayIcon(VWinApp& app, std::function<TrayMenuState()> menuState)
+    : m_app(app), m_menuState(std::move(menuState)) {}
 
 void CTrayIcon::Attach(HWND owner, HICON icon) {
     m_owner = owner;
     m_icon = icon;
 }
 
-void CTrayIcon::Set(int action, const std::string& tip) const {
+void CTrayIcon::Set(TrayAction action, const std::string& tip) const {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = m_owner;
@@ -21,18 +43,40 @@ void CTrayIcon::Set(int action, const std::string& tip) const {
     data.uCallbackMessage = WM_TRAY_NOTIFY;
     data.hIcon = m_icon;
     tip.copy(data.szTip, 63);
-    m_notify(action == 1 ? NIM_ADD : action == 2 ? NIM_DELETE : NIM_MODIFY, &data);
+    m_notify(NotifyMessage(action), &data);
 }
 
-void CTrayIcon::OnNotify(WPARAM wParam, LPARAM lParam) const {
-    ::PostMessageA(m_owner,
-                   lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
-                   : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
-                                              : WM_TRAY_OTHER,
-                   wParam, lParam);
+std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TRAY_NOTIFY:
+            ::PostMessageA(m_owner,
+                           lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
+                           : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
+                                                      : WM_TRAY_OTHER,
+                           wParam, lParam);
+            return 0;
+        case WM_TRAY_LBUTTON:
+            ::PostMessageA(m_owner, WM_COMMAND, WM_BLENK_RESTORE, 0);
+            return 0;
+        case WM_TRAY_RBUTTON:
+            TrackMenu();
+            return 0;
+        case WM_MEASUREITEM:
+            if (MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            return std::nullopt;
+        case WM_DRAWITEM:
+            if (DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
 }
 
-void CTrayIcon::TrackMenu(bool hidden, bool scanning) {
+void CTrayIcon::TrackMenu() {
     CSkinMenu menu;
     ProfileStore& store = m_app.Store();
     const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
@@ -41,19 +85,15 @@ void CTrayIcon::TrackMenu(bool hidden, bool scanning) {
     if (!menu.CreatePopupMenu()) {
         return;
     }
+    const auto items = TrayMenuItems(m_menuState());
     // The item texts must outlive the menu: the items hold pointers to them.
-    const std::string enabled = m_app.LoadLangString(IDS_TRAY_ENABLED);
-    const std::string open = m_app.LoadLangString(IDS_TRAY_OPEN);
-    const std::string minimize = m_app.LoadLangString(IDS_TRAY_MINIMIZE);
-    const std::string exit = m_app.LoadLangString(IDS_TRAY_EXIT);
-    menu.AppendOwnerDrawnItem(ID_TRAY_ENABLED, enabled.c_str());
-    if (hidden) {
-        menu.AppendOwnerDrawnItem(WM_BLENK_RESTORE, open.c_str());
-    } else {
-        menu.AppendOwnerDrawnItem(ID_TRAY_MINIMIZE, minimize.c_str());
+    std::array<std::string, items.size()> texts;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        texts[i] = m_app.LoadLangString(items[i].textId);
+        const auto command = static_cast<UINT>(items[i].command);
+        menu.AppendOwnerDrawnItem(command, texts[i].c_str());
+        menu.CheckItem(command, items[i].checked);
     }
-    menu.AppendOwnerDrawnItem(IDOK, exit.c_str());
-    menu.CheckItem(ID_TRAY_ENABLED, scanning);
 
     POINT cursor{};
     ::GetCursorPos(&cursor);

@@ -1,11 +1,15 @@
-// The program's icon in the notification area and its popup menu. The owner window hands the
-// shell's notifications and the menu's owner-draw requests to this object; the presses on the
-// icon come back to the owner as posted messages, the menu's choice as WM_COMMAND.
+// The program's icon in the notification area and its popup menu. The owner window hands its
+// messages to this object first: the shell's notifications, the presses on the icon (which come
+// back to the owner as posted messages, so the shell is answered at once) and the menu's
+// owner-draw requests; the menu's choice reaches the owner as WM_COMMAND.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "framework/win32.h"
+#include "mainwnd/tray_menu.h"
 
 #include <shellapi.h>
 
@@ -14,23 +18,28 @@ namespace blenker {
 class VWinApp;
 class CSkinMenu;
 
-// The notification icon's messages and commands.
+// The notification icon's messages.
 inline constexpr UINT WM_TRAY_NOTIFY = 5001;   // the icon's callback; lParam: the mouse message
 inline constexpr UINT WM_TRAY_LBUTTON = 5002;  // a left press on the icon
 inline constexpr UINT WM_TRAY_RBUTTON = 5003;  // a right press on the icon
 inline constexpr UINT WM_TRAY_OTHER = 5004;    // any other mouse message on the icon
-inline constexpr int WM_BLENK_RESTORE = 1027;  // command: show the window
-inline constexpr int ID_TRAY_ENABLED = 1025;   // command: switch scanning
-inline constexpr int ID_TRAY_MINIMIZE = 1026;  // command: hide the window
 inline constexpr UINT kTrayIconId = 102;
+
+// What Set does to the icon.
+enum class TrayAction {
+    Add,
+    Delete,
+    ChangeTip,
+};
 
 // The shell's Shell_NotifyIconA, or a stand-in that sees what the icon is given.
 using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAA* data);
 
 class CTrayIcon {
   public:
-    // The menu's texts and colours come from the application's language and settings.
-    explicit CTrayIcon(VWinApp& app) : m_app(app) {}
+    // The menu's texts and colours come from the application's language and settings, its
+    // items from the state that menuState tells when the menu opens.
+    CTrayIcon(VWinApp& app, std::function<TrayMenuState()> menuState);
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
@@ -41,23 +50,22 @@ class CTrayIcon {
     // Where Set sends the icon's data (the shell unless a test says otherwise).
     void SetNotifier(NotifyIconFn notify) { m_notify = notify; }
 
-    // 1 adds the icon, 2 deletes it, any other action changes its tip (cut to 63 characters).
-    void Set(int action, const std::string& tip) const;
+    // Adds the icon, deletes it or changes its tip (cut to 63 characters).
+    void Set(TrayAction action, const std::string& tip) const;
 
-    // The shell's WM_TRAY_NOTIFY, answered at once: the work runs from the owner's loop, as a
-    // posted WM_TRAY_LBUTTON, WM_TRAY_RBUTTON or WM_TRAY_OTHER with the same parameters.
-    void OnNotify(WPARAM wParam, LPARAM lParam) const;
+    // The owner's messages: WM_TRAY_NOTIFY, answered by posting WM_TRAY_LBUTTON,
+    // WM_TRAY_RBUTTON or WM_TRAY_OTHER with the same parameters; a left press shows the window
+    // (the WM_BLENK_RESTORE command), a right press opens the menu at the cursor; the open
+    // menu's WM_MEASUREITEM and WM_DRAWITEM. Nothing when the message is not the icon's.
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Shows the menu at the cursor until it closes: Enabled (checked while scanning), then Open
-    // while the window is hidden or Minimize while it shows, then Exit.
-    void TrackMenu(bool hidden, bool scanning);
-
-    // The open menu's WM_MEASUREITEM and WM_DRAWITEM; false when the request is not for it.
+  private:
+    void TrackMenu();
     bool MeasureItem(MEASUREITEMSTRUCT& item) const;
     bool DrawItem(const DRAWITEMSTRUCT& item) const;
 
-  private:
     VWinApp& m_app;
+    std::function<TrayMenuState()> m_menuState;
     HWND m_owner = nullptr;
     HICON m_icon = nullptr;
     const CSkinMenu* m_trackedMenu = nullptr;  // the menu while it is open

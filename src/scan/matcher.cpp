@@ -52,12 +52,13 @@ std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const 
                  : kNone;
 }
 
-void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSensitive) {
-    m_caseSensitive = caseSensitive;
+namespace {
 
-    // The entries in the order of their keys (the title list already keeps that order when
-    // case does not count), so that the entries below any node are neighbours, and the longest
-    // beginning that a run of them shares is the one its first and last share.
+// The entries in the order of their keys (the title list already keeps that order when case
+// does not count), so that the entries below any node are neighbours, and the longest beginning
+// that a run of them shares is the one its first and last share.
+std::vector<std::string_view> SortedKeys(const std::vector<std::string>& entries,
+                                         bool caseSensitive) {
     std::vector<std::string_view> keys(entries.begin(), entries.end());
     const auto keyLess = [caseSensitive](std::string_view a, std::string_view b) {
         return caseSensitive ? a < b : CompareNoCase(a, b) < 0;
@@ -65,61 +66,67 @@ void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSen
     if (!std::is_sorted(keys.begin(), keys.end(), keyLess)) {
         std::sort(keys.begin(), keys.end(), keyLess);
     }
-    const auto shared = [this](std::string_view a, std::string_view b, std::size_t from) {
-        std::size_t n = from;
-        while (n < a.size() && n < b.size() && Key(a[n]) == Key(b[n])) {
-            ++n;
-        }
-        return n;
-    };
+    return keys;
+}
 
-    // Breadth first: each node stands for the keys [first, last) that share their first
-    // `depth` characters; the keys of that length end there, the others split by their next
-    // character into children, each reached by the run of characters its keys all share.
-    struct Span {
-        std::uint32_t first;
-        std::uint32_t last;
-        std::size_t depth;
-    };
+}  // namespace
+
+std::size_t TitleMatcher::SharedLength(std::string_view a, std::string_view b,
+                                       std::size_t from) const {
+    std::size_t n = from;
+    while (n < a.size() && n < b.size() && Key(a[n]) == Key(b[n])) {
+        ++n;
+    }
+    return n;
+}
+
+void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSensitive) {
+    m_caseSensitive = caseSensitive;
+    const std::vector<std::string_view> keys = SortedKeys(entries, caseSensitive);
+    // Breadth first, from the root, which stands for every key.
     std::vector<Span> spans{{0, static_cast<std::uint32_t>(keys.size()), 0}};
     m_nodes.assign(1, Node{});
     m_first.assign(1, 0);
     m_pool.clear();
     for (std::uint32_t node = 0; node < m_nodes.size(); ++node) {
-        auto [first, last, depth] = spans[node];
-        while (first < last && keys[first].size() == depth) {
-            m_nodes[node].entryEnds = 1;
-            ++first;
-        }
-        const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
-        while (first < last) {
-            const unsigned char byte = Key(keys[first][depth]);
-            std::uint32_t end = first + 1;
-            while (end < last && Key(keys[end][depth]) == byte) {
-                ++end;
-            }
-            const std::size_t length =
-                std::min<std::size_t>(shared(keys[first], keys[end - 1], depth) - depth, kMaxEdge);
-            Node child;
-            child.edgeStart = static_cast<std::uint32_t>(m_pool.size());
-            child.edgeLength = static_cast<std::uint32_t>(length);
-            for (std::size_t i = depth; i < depth + length; ++i) {
-                m_pool.push_back(Key(keys[first][i]));
-            }
-            m_nodes.push_back(child);
-            m_first.push_back(byte);
-            spans.push_back({first, end, depth + length});
-            first = end;
-        }
-        if (m_nodes.size() > firstChild) {
-            m_nodes[node].firstChild = firstChild;
-            m_nodes[node].childCountLess1 =
-                static_cast<std::uint32_t>(m_nodes.size() - firstChild - 1);
-        }
+        AddChildren(node, keys, spans);
     }
     m_nodes.shrink_to_fit();
     m_first.shrink_to_fit();
     m_pool.shrink_to_fit();
+}
+
+void TitleMatcher::AddChildren(std::uint32_t node, const std::vector<std::string_view>& keys,
+                               std::vector<Span>& spans) {
+    auto [first, last, depth] = spans[node];
+    while (first < last && keys[first].size() == depth) {
+        m_nodes[node].entryEnds = 1;
+        ++first;
+    }
+    const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
+    while (first < last) {
+        const unsigned char byte = Key(keys[first][depth]);
+        std::uint32_t end = first + 1;
+        while (end < last && Key(keys[end][depth]) == byte) {
+            ++end;
+        }
+        const std::size_t length = std::min<std::size_t>(
+            SharedLength(keys[first], keys[end - 1], depth) - depth, kMaxEdge);
+        Node child;
+        child.edgeStart = static_cast<std::uint32_t>(m_pool.size());
+        child.edgeLength = static_cast<std::uint32_t>(length);
+        for (std::size_t i = depth; i < depth + length; ++i) {
+            m_pool.push_back(Key(keys[first][i]));
+        }
+        m_nodes.push_back(child);
+        m_first.push_back(byte);
+        spans.push_back({first, end, depth + length});
+        first = end;
+    }
+    if (m_nodes.size() > firstChild) {
+        m_nodes[node].firstChild = firstChild;
+        m_nodes[node].childCountLess1 = static_cast<std::uint32_t>(m_nodes.size() - firstChild - 1);
+    }
 }
 
 bool TitleMatcher::Matches(std::string_view title, bool strict) const {

@@ -57,8 +57,21 @@ class TitleMatcher {
         std::uint32_t childCountLess1 : 8 = 0;  // up to 256 children, one per byte
     };
 
+    // Each node stands for the keys [first, last) that share their first `depth` characters.
+    struct Span {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::size_t depth;
+    };
+
     unsigned char Key(char c) const;
     std::uint32_t Child(std::uint32_t node, unsigned char byte) const;
+    // Where the keys a and b, equal up to "from", first differ.
+    std::size_t SharedLength(std::string_view a, std::string_view b, std::size_t from) const;
+    // The keys of the node's span that end there mark it; the others split by their next
+    // character into children, each reached by the run of characters its keys all share.
+    void AddChildren(std::uint32_t node, const std::vector<std::string_view>& keys,
+                     std::vector<Span>& spans);
 
     std::vector<Node> m_nodes;           // breadth first: siblings are neighbours
     std::vector<unsigned char> m_first;  // the first byte of each node's edge

@@ -5,16 +5,14 @@
 namespace blenker {
 
 ScanEngine::ScanEngine(TitleList& titles, ProfileStore& store)
-    : m_nClosedTotal(ReadInt(store, Setting::Closed)), m_titles(titles), m_store(store) {}
+    : m_nClosedTotal(ReadInt(store, Setting::Closed)),
+      m_titles(titles),
+      m_store(store),
+      m_options(ReadScanOptions(store)) {}
 
 void ScanEngine::LoadOptions() {
-    m_bSoundOn = ReadFlag(m_store, Setting::SoundOn);
-    m_strSoundFile = ReadString(m_store, Setting::SoundFile);
-    m_bRemoveAppName = ReadFlag(m_store, Setting::RemoveAppName);
-    m_bSmartBlenk = ReadFlag(m_store, Setting::SmartBlenk);
-    m_bStrict = ReadFlag(m_store, Setting::Strict);
-    m_bNeedBrowser = ReadFlag(m_store, Setting::NeedBrowser);
-    m_titles.SetCaseSensitive(ReadFlag(m_store, Setting::CaseSensitive));
+    m_options = ReadScanOptions(m_store);
+    m_titles.SetCaseSensitive(m_options.caseSensitive);
 }
 
 void ScanEngine::SyncMatcher() {
@@ -52,13 +50,13 @@ bool ScanEngine::ScanWindowsProc(Desktop& desktop, WindowRef window) {
 
 bool ScanEngine::AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view title) {
     SyncMatcher();
-    if (!m_matcher.Matches(title, m_bStrict != 0)) {
+    if (!m_matcher.Matches(title, m_options.strict)) {
         return true;
     }
-    if (m_bNeedBrowser && !NamesBrowser(title)) {
+    if (m_options.needBrowser && !NamesBrowser(title)) {
         return true;
     }
-    if (m_bSmartBlenk) {
+    if (m_options.smartBlenk) {
         const ClientSize size = desktop.ClientArea(window);
         if (SmartBlenkSpares(size.width, size.height)) {
             return true;
@@ -68,8 +66,8 @@ bool ScanEngine::AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view
     ++m_nClosedTotal;
     ++m_nClosedRun;
     WriteInt(m_store, Setting::Closed, m_nClosedTotal);
-    if (m_bSoundOn) {
-        desktop.PlayWave(m_strSoundFile);
+    if (m_options.soundOn) {
+        desktop.PlayWave(m_options.soundFile);
     }
     return false;
 }

@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "store/profile_store.h"
 #include "scan/desktop.h"
 #include "scan/matcher.h"
+#include "scan/scan_options.h"
+#include "store/profile_store.h"
 #include "titles/title_list.h"
 
 namespace blenker {
@@ -22,13 +23,13 @@ constexpr std::size_t kTitleBufferSize = 1024;
 
 class ScanEngine {
   public:
-    // Reads the total of close requests from the store; the options keep their defaults until
-    // LoadOptions.
+    // Reads the total of close requests and the options from the store; the title list's case
+    // rule is left alone until LoadOptions.
     ScanEngine(TitleList& titles, ProfileStore& store);
 
-    // Reads the matching and sound options ("Strict" and "CaseSensitive" also set the title
-    // list's duplicate rule).
+    // Reads the options again ("CaseSensitive" also sets the title list's duplicate rule).
     void LoadOptions();
+    const ScanOptions& Options() const { return m_options; }
 
     // One pass over the desktop; ends at the first close request.
     void RunPass(Desktop& desktop);
@@ -42,13 +43,6 @@ class ScanEngine {
     // Returns false when a close request was sent (the pass ends), true otherwise.
     bool AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view title);
 
-    int m_bStrict = 0;
-    int m_bNeedBrowser = 0;
-    int m_bSmartBlenk = 0;
-    int m_bSoundOn = 1;
-    std::string m_strSoundFile = "Blenked.wav";
-    int m_bRemoveAppName = 1;
-
     int m_nClosedTotal = 0;
     int m_nClosedRun = 0;
 
@@ -58,6 +52,7 @@ class ScanEngine {
 
     TitleList& m_titles;
     ProfileStore& m_store;
+    ScanOptions m_options;
     // The index starts empty, which is right for a new list (revision 0) whatever its case.
     TitleMatcher m_matcher;
     std::uint64_t m_matcherRevision = 0;

@@ -105,7 +105,6 @@ void ScanSchedule::End() {
     WriteInt(m_store, Setting::Delay, m_nDelay);
     WriteInt(m_store, Setting::PreviousState, m_bEnable);
     WriteInt(m_store, Setting::Closed, m_engine.m_nClosedTotal);
-    m_host.SaveTitleFile();
     m_host.KillScanTimer();
     m_nTimer = 0;
 }

@@ -1,12 +1,12 @@
 // Scan scheduling: the scan timer, the delay and its ladder of values, the on/off state with
-// its start-up choice, and the end of the main window, which stores all of it.
+// its start-up choice, and its end, which stores the delay, the state and the close total.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "store/profile_store.h"
 #include "scan/scan_engine.h"
+#include "store/profile_store.h"
 
 namespace blenker {
 
@@ -23,7 +23,6 @@ class ScanHost {
     virtual void DrawLamp(bool on) = 0;
     // Refreshes the dialog's controls from the members (the delay field, the check box).
     virtual void RefreshControls() = 0;
-    virtual void SaveTitleFile() = 0;
 };
 
 // The delay after one step up (direction > 0) or down along the ladder 100..1000 by 100, 1500,
@@ -47,7 +46,7 @@ class ScanSchedule {
     void UpdateCaption(std::string_view word);
     // Applies "InitialState" (2: "PreviousState") by one ToggleScan.
     void StartupState();
-    // Stores the delay, the state, the close total and the title file, then stops the timer.
+    // Stores the delay, the state and the close total, then stops the timer.
     void End();
 
     int m_nDelay;

@@ -1,5 +1,5 @@
 // The scan schedule's host on a real window: timer 1 of the window and its caption. The lamp
-// (which every host must draw), the controls and the title file belong to the main dialog.
+// (which every host must draw) and the controls belong to the main dialog.
 #pragma once
 
 #include "framework/win32.h"
@@ -18,7 +18,6 @@ class WindowScanHost : public ScanHost {
     void KillScanTimer() override;
     void SetCaption(const std::string& caption) override;
     void RefreshControls() override {}
-    void SaveTitleFile() override {}
 
   private:
     HWND m_window;

@@ -118,7 +118,7 @@ TEST_F(TrayTest, TheTipIsTheCaptionCutTo63Characters) {
     EXPECT_EQ(std::string(g_lastIconData.szTip), Caption());
     EXPECT_EQ(Caption(), "The Blenker 2.005 - Off");
     const std::string longCaption = "0123456789abcdefghijklmnopqrstuvwxyz" + std::string(40, '!');
-    dialog->SetTrayIcon(3, longCaption);
+    dialog->SetTrayIcon(TrayAction::ChangeTip, longCaption);
     EXPECT_EQ(std::string(g_lastIconData.szTip), longCaption.substr(0, 63));
     EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
 }
