@@ -55,6 +55,29 @@ Theme BuildTheme(const ThemeLine& line, std::string_view titlesBlock, bool frenc
     return theme;
 }
 
+ThemesRead ReadThemesReply(bool succeeded,
+                           const std::function<const std::string&(std::string_view)>& value,
+                           bool french, const std::function<bool(const std::string&)>& userHas) {
+    if (!succeeded) {
+        return {ThemesReply::TransferFailed, {}};
+    }
+    if (!IsReadableThemesFile(value("Doc"), value("File"))) {
+        return {ThemesReply::LaterFormat, {}};
+    }
+    ThemesRead read{ThemesReply::NoTheme, {}};
+    for (const std::string_view line : BlockLines(value("Themes"))) {
+        if (line.empty()) {
+            continue;
+        }
+        const ThemeLine parsed = ParseThemeLine(line);
+        read.themes.push_back(BuildTheme(parsed, value(parsed.key), french, userHas));
+    }
+    if (!read.themes.empty()) {
+        read.reply = ThemesReply::Themes;
+    }
+    return read;
+}
+
 int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& add) {
     const auto refused = std::find_if_not(theme.titles.begin(), theme.titles.end(), add);
     const int added = static_cast<int>(refused - theme.titles.begin());
