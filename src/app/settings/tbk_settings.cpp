@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <string>
 
+#include "app/settings/page_tables.h"
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
 #include "framework/gdi.h"
@@ -43,9 +45,8 @@ void CTBKSettings::OnInitDialog() {
 void CTBKSettings::SetTexts() {
     const VWinApp& app = TheApp();
     ::SetWindowTextA(Hwnd(), app.LoadLangString(IDS_SETTINGS_CAPTION).c_str());
-    const int titles[] = {IDS_TAB_ABOUT, IDS_TAB_MISC, IDS_TAB_STARTUP, IDS_TAB_TITLES};
-    for (int tab = 0; tab < 4; ++tab) {
-        std::string text = app.LoadLangString(titles[tab]);
+    for (int tab = 0; tab < static_cast<int>(std::size(pages::kTabTitles)); ++tab) {
+        std::string text = app.LoadLangString(pages::kTabTitles[tab]);
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
