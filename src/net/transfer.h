@@ -17,6 +17,16 @@ enum class DownloadOutcome {
     FileError,      // a failure while reading the file
 };
 
+// The outcome as the message that reports it carries it: (1, 0) complete, (0, 1) an Internet
+// failure, (0, 2) a failure while reading the file.
+struct OutcomeCode {
+    int wParam;
+    int lParam;
+};
+inline constexpr int kInternetErrorCode = 1;
+inline constexpr int kFileErrorCode = 2;
+OutcomeCode CodeOf(DownloadOutcome outcome);
+
 // Both files are a few kilobytes; a server that sends more than this is not the maker's.
 inline constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "framework/unique_handle.h"
-#include "net/transfer.h"
 #include "net/transfer_state.h"
 
 namespace blenker {
@@ -70,19 +69,9 @@ DownloadOutcome Fetch(const std::string& url, Records& records) {
     return DownloadOutcome::Complete;
 }
 
-// The outcome as the message carries it.
 void PostOutcome(HWND target, DownloadOutcome outcome) {
-    switch (outcome) {
-        case DownloadOutcome::Complete:
-            ::PostMessageA(target, WM_DOWNLOAD_DONE, 1, 0);
-            return;
-        case DownloadOutcome::InternetError:
-            ::PostMessageA(target, WM_DOWNLOAD_DONE, 0, kDownloadInternetError);
-            return;
-        case DownloadOutcome::FileError:
-            break;
-    }
-    ::PostMessageA(target, WM_DOWNLOAD_DONE, 0, kDownloadFileError);
+    const OutcomeCode code = CodeOf(outcome);
+    ::PostMessageA(target, WM_DOWNLOAD_DONE, static_cast<WPARAM>(code.wParam), code.lParam);
 }
 
 }  // namespace

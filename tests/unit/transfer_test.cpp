@@ -15,6 +15,9 @@ TEST(TransferTest, ABodyPastTheLimitIsRefusedAndOnlyStatus200IsAFile) {
     EXPECT_EQ(body.Size(), kMaxFileBytes);
     EXPECT_TRUE(IsFileStatus(200));
     EXPECT_FALSE(IsFileStatus(404));
+    EXPECT_EQ(CodeOf(DownloadOutcome::Complete).wParam, 1);
+    EXPECT_EQ(CodeOf(DownloadOutcome::InternetError).lParam, 1);
+    EXPECT_EQ(CodeOf(DownloadOutcome::FileError).lParam, 2);
 }
 
 TEST(TransferTest, TheEndIsReportedOnlyToARequestThatStillWaits) {
