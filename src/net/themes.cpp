@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/text_format.h"
+#include "resource.h"
 #include "titles/title_text.h"
 
 namespace blenker {
@@ -83,6 +84,15 @@ int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& 
     const int added = static_cast<int>(refused - theme.titles.begin());
     theme.titles.erase(theme.titles.begin(), refused);
     return added;
+}
+
+int AddedTitlesTextId(int added) {
+    return added == 1 ? IDS_TITLE_ADDED : IDS_TITLES_ADDED;
+}
+
+std::string AddedTitlesMessage(std::string_view format, int added) {
+    // Three empty lines put the text in the middle of the message window.
+    return "\n\n\n" + FillFormat(format, {std::to_string(added)});
 }
 
 std::string ThemeLabel(const Theme& theme, std::string_view newFormat,

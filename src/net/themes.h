@@ -60,6 +60,11 @@ ThemesRead ReadThemesReply(bool succeeded,
 // refuses, which stays with those after it. Returns how many it took.
 int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& add);
 
+// The message after a double click added titles: the string id of its format for one title or
+// for any other count, and the text from that format.
+int AddedTitlesTextId(int added);
+std::string AddedTitlesMessage(std::string_view format, int added);
+
 // The theme's label from the formats for new titles ("%s - %d new title%s") and for none
 // ("%s - No new title").
 std::string ThemeLabel(const Theme& theme, std::string_view newFormat, std::string_view noneFormat);

@@ -4,6 +4,7 @@
 
 #include "app/text_format.h"
 #include "net/records.h"
+#include "resource.h"
 #include "titles/title_list.h"
 
 namespace blenker {
@@ -88,6 +89,9 @@ TEST(ThemesTest, AReplyListsTheThemesOfItsLinesOnlyWhenItIsAReadableFile) {
     EXPECT_TRUE(read(file, false).themes.empty());
     EXPECT_EQ(read("@Doc\n1\n@File\n2\n@Themes\na A#Fa\n\n").reply, ThemesReply::LaterFormat);
     EXPECT_EQ(read("@Doc\n1\n@File\n1\n@Themes\n\n\n").reply, ThemesReply::NoTheme);
+    EXPECT_EQ(AddedTitlesTextId(1), IDS_TITLE_ADDED);
+    EXPECT_EQ(AddedTitlesTextId(0), IDS_TITLES_ADDED);
+    EXPECT_EQ(AddedTitlesMessage("%d titles added", 3), "\n\n\n3 titles added");
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ class CResizeablePropertyPage : public PropertyPage, public PageControls {
     // The page's rectangle in its own client coordinates, as its template made it.
     const RECT& PageRect() const { return m_rectPage; }
     const ToolTip& ToolTips() const { return m_tooltip; }
+    // Sets the page's texts in the current language.
+    virtual void SetTexts() {}
 
     // The page's own controls, for the exchange of its fields.
     bool IsChecked(int control) const override { return IsItemChecked(control); }

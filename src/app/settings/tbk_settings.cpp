@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -56,17 +57,11 @@ void CTBKSettings::SetTexts() {
 
 void CTBKSettings::RefreshLanguage() {
     SetTexts();
-    if (m_about.Hwnd() != nullptr) {
-        m_about.SetTexts();
-    }
-    if (m_misc.Hwnd() != nullptr) {
-        m_misc.SetTexts();
-    }
-    if (m_startup.Hwnd() != nullptr) {
-        m_startup.SetTexts();
-    }
-    if (m_title.Hwnd() != nullptr) {
-        m_title.SetTexts();
+    for (CResizeablePropertyPage* page :
+         std::initializer_list<CResizeablePropertyPage*>{&m_about, &m_misc, &m_startup, &m_title}) {
+        if (page->Hwnd() != nullptr) {
+            page->SetTexts();
+        }
     }
     m_main.UpdateTexts();
 }

@@ -4,7 +4,6 @@
 #include "app/settings/page_tables.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
-#include "app/text_format.h"
 #include "framework/controls.h"
 #include "resource.h"
 #include "ui/message_dlg.h"
@@ -128,9 +127,7 @@ void CTBKSettingsTitle::OnThemeDoubleClick() {
 
     CMessageDlg message(Hwnd());
     message.m_strMessage =
-        "\n\n\n" +
-        FillFormat(TheApp().LoadLangString(added == 1 ? IDS_TITLE_ADDED : IDS_TITLES_ADDED),
-                   {std::to_string(added)});
+        AddedTitlesMessage(TheApp().LoadLangString(AddedTitlesTextId(added)), added);
     message.DoModal();
 }
 
