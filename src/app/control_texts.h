@@ -4,16 +4,11 @@
 
 #include <span>
 
+#include "app/control_text.h"
 #include "framework/tool_tip.h"
 #include "framework/win32.h"
 
 namespace blenker {
-
-// A control of a dialog and the string id of its text or tip.
-struct ControlText {
-    int control;
-    int text;
-};
 
 // Sets each control's text in the current language.
 void SetLangTexts(HWND dialog, std::span<const ControlText> texts);

@@ -1,12 +1,12 @@
 #include "app/win_app.h"
 
+#include <memory>
 #include <vector>
 
-#include "store/app_paths.h"
-#include "app/text_format.h"
-#include "store/settings.h"
+#include "framework/win32.h"
 #include "resource.h"
 #include "site_config.h"
+#include "store/registry_profile_store.h"
 
 namespace blenker {
 
@@ -46,37 +46,10 @@ VWinApp& TheApp() {
 }
 
 bool VWinApp::InitInstance() {
-    m_strVersion = LoadResString(IDS_VERSION);
-    m_strExePath = WithExeExtension(ExecutablePath());
-    m_strExeDir = DirectoryOf(m_strExePath);
-    m_store = std::make_unique<RegistryProfileStore>(RegistryProfileStore::ForThisExecutable());
-    m_nPrevRelease = ReadInt(*m_store, Setting::Version);
-    m_nRelease = ParseDecimal(LoadResString(IDS_RELEASE));
-    WriteInt(*m_store, Setting::Version, m_nRelease);
-    m_strMail = BLENKER_MAIL;
-    m_strWebSite = BLENKER_WEB_SITE;
-    m_nLanguage = ReadInt(*m_store, Setting::Language);
-    SetLanguage(m_nLanguage);
+    Start(std::make_unique<RegistryProfileStore>(RegistryProfileStore::ForThisExecutable()),
+          {ExecutablePath(), LoadResString(IDS_VERSION), LoadResString(IDS_RELEASE), BLENKER_MAIL,
+           BLENKER_WEB_SITE});
     return false;
-}
-
-std::string VWinApp::LoadLangString(int id) const {
-    return LoadResString(m_nLanguage != 0 ? id + IDS_FRENCH_OFFSET : id);
-}
-
-void VWinApp::SetLanguage(int language) {
-    m_nLanguage = language;
-    WriteInt(*m_store, Setting::Language, language);
-}
-
-void VWinApp::ToggleLanguage() {
-    SetLanguage(m_nLanguage == 0 ? 1 : 0);
-}
-
-void AppMessageBox(HWND owner, const std::string& text) {
-    const std::string& exePath = TheApp().m_strExePath;
-    const std::string name = ExecutableBaseName(exePath.empty() ? ExecutablePath() : exePath);
-    ::MessageBoxA(owner, text.c_str(), name.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace blenker

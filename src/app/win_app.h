@@ -1,20 +1,19 @@
 // The application object: start-up, the data every window reads from it (paths, version,
 // release number, the maker's addresses, the language), the settings store and the
-// language-dependent strings.
+// language-dependent strings. It reads what the platform knows and leaves the decisions to
+// AppState.
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include "store/registry_profile_store.h"
-#include "framework/win32.h"
+#include "app/app_state.h"
 
 namespace blenker {
 
 // A string of the program's resources; empty when it is missing.
 std::string LoadResString(int id);
 
-class VWinApp {
+class VWinApp : public AppState {
   public:
     VWinApp();
     virtual ~VWinApp();
@@ -27,32 +26,10 @@ class VWinApp {
     virtual bool InitInstance();
 
     // The string id in English, id + 300 in French.
-    std::string LoadLangString(int id) const;
-    int GetLanguage() const { return m_nLanguage; }
-    // Stores the language at once in "Settings"/"Language".
-    void SetLanguage(int language);
-    void ToggleLanguage();
-
-    ProfileStore& Store() { return *m_store; }
-
-    std::string m_strExePath;
-    std::string m_strExeDir;
-    std::string m_strVersion;
-    int m_nRelease = 0;
-    int m_nPrevRelease = 0;
-    std::string m_strMail;
-    std::string m_strWebSite;
-    int m_nLanguage = -1;
-
-  protected:
-    std::unique_ptr<RegistryProfileStore> m_store;
+    std::string LoadLangString(int id) const { return LoadResString(LangStringId(id)); }
 };
 
 // The one application object of the process (set while it exists).
 VWinApp& TheApp();
-
-// The message box the application shows for its own messages: its name as the caption, an
-// exclamation icon and an OK button.
-void AppMessageBox(HWND owner, const std::string& text);
 
 }  // namespace blenker

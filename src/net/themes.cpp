@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/text_format.h"
+#include "resource.h"
 #include "titles/title_text.h"
 
 namespace blenker {
@@ -55,11 +56,43 @@ Theme BuildTheme(const ThemeLine& line, std::string_view titlesBlock, bool frenc
     return theme;
 }
 
+ThemesRead ReadThemesReply(bool succeeded,
+                           const std::function<const std::string&(std::string_view)>& value,
+                           bool french, const std::function<bool(const std::string&)>& userHas) {
+    if (!succeeded) {
+        return {ThemesReply::TransferFailed, {}};
+    }
+    if (!IsReadableThemesFile(value("Doc"), value("File"))) {
+        return {ThemesReply::LaterFormat, {}};
+    }
+    ThemesRead read{ThemesReply::NoTheme, {}};
+    for (const std::string_view line : BlockLines(value("Themes"))) {
+        if (line.empty()) {
+            continue;
+        }
+        const ThemeLine parsed = ParseThemeLine(line);
+        read.themes.push_back(BuildTheme(parsed, value(parsed.key), french, userHas));
+    }
+    if (!read.themes.empty()) {
+        read.reply = ThemesReply::Themes;
+    }
+    return read;
+}
+
 int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& add) {
     const auto refused = std::find_if_not(theme.titles.begin(), theme.titles.end(), add);
     const int added = static_cast<int>(refused - theme.titles.begin());
     theme.titles.erase(theme.titles.begin(), refused);
     return added;
+}
+
+int AddedTitlesTextId(int added) {
+    return added == 1 ? IDS_TITLE_ADDED : IDS_TITLES_ADDED;
+}
+
+std::string AddedTitlesMessage(std::string_view format, int added) {
+    // Three empty lines put the text in the middle of the message window.
+    return "\n\n\n" + FillFormat(format, {std::to_string(added)});
 }
 
 std::string ThemeLabel(const Theme& theme, std::string_view newFormat,

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "net/theme_status.h"
+
 namespace blenker {
 
 // The lines of a block: the text before each CR LF. Text after the last CR LF is not a line:
@@ -41,9 +43,27 @@ struct Theme {
 Theme BuildTheme(const ThemeLine& line, std::string_view titlesBlock, bool french,
                  const std::function<bool(const std::string&)>& userHas);
 
+// A reply of the themes file: what it brought and the themes of its "Themes" lines, in order.
+struct ThemesRead {
+    ThemesReply reply;
+    std::vector<Theme> themes;
+};
+
+// Reads a reply: a failed transfer or a file of a later format lists nothing; otherwise each
+// line of "Themes" that is not empty gives its theme, built from the record its key names.
+// `value` gives the reply's value of a key ("" when it had none).
+ThemesRead ReadThemesReply(bool succeeded,
+                           const std::function<const std::string&(std::string_view)>& value,
+                           bool french, const std::function<bool(const std::string&)>& userHas);
+
 // Hands the theme's titles to `add` in order and drops each one it takes; stops at the first it
 // refuses, which stays with those after it. Returns how many it took.
 int AddThemeTitles(Theme& theme, const std::function<bool(const std::string&)>& add);
+
+// The message after a double click added titles: the string id of its format for one title or
+// for any other count, and the text from that format.
+int AddedTitlesTextId(int added);
+std::string AddedTitlesMessage(std::string_view format, int added);
 
 // The theme's label from the formats for new titles ("%s - %d new title%s") and for none
 // ("%s - No new title").

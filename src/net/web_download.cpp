@@ -3,13 +3,12 @@
 #include <wininet.h>
 
 #include <memory>
-#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
 
 #include "framework/unique_handle.h"
-#include "net/records.h"
+#include "net/transfer_state.h"
 
 namespace blenker {
 
@@ -22,56 +21,57 @@ struct InternetHandleTraits {
 };
 using UniqueInternetHandle = UniqueHandle<InternetHandleTraits>;
 
-// Both files are a few kilobytes; a server that sends more than this is not the maker's.
-constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
-
 // The agent name of the requests, as the class library gives a program without one of its own.
 constexpr char kAgent[] = "Blenker";
 
-// The outcome as the message carries it.
-struct Outcome {
-    WPARAM wParam;
-    LPARAM lParam;
-};
+// Reads the file's body; false on a failure while reading or a body past the size limit.
+bool ReadBody(HINTERNET file, TransferBody& body) {
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::InternetReadFile(file, buffer, sizeof buffer, &read)) {
+            return false;
+        }
+        if (read == 0) {
+            return true;
+        }
+        if (!body.Append(std::string_view(buffer, read))) {
+            return false;
+        }
+    }
+}
 
 // Fetches the file at the address through the system's proxy setting; the records go to
 // "records" on success.
-Outcome Fetch(const std::string& url, Records& records) {
+DownloadOutcome Fetch(const std::string& url, Records& records) {
     const UniqueInternetHandle session(
         ::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) {
-        return {0, kDownloadInternetError};
+        return DownloadOutcome::InternetError;
     }
     const UniqueInternetHandle file(::InternetOpenUrlA(session.Get(), url.c_str(), nullptr, 0,
                                                        INTERNET_FLAG_TRANSFER_ASCII, 1));
     if (!file) {
-        return {0, kDownloadInternetError};
+        return DownloadOutcome::InternetError;
     }
-    // An error page is no file of the maker's.
     DWORD status = 0;
     DWORD size = sizeof status;
     if (!::HttpQueryInfoA(file.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
                           &size, nullptr) ||
-        status != 200) {
-        return {0, kDownloadInternetError};
+        !IsFileStatus(status)) {
+        return DownloadOutcome::InternetError;
     }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!::InternetReadFile(file.Get(), buffer, sizeof buffer, &read)) {
-            return {0, kDownloadFileError};
-        }
-        if (read == 0) {
-            break;
-        }
-        if (text.size() + read > kMaxFileBytes) {
-            return {0, kDownloadFileError};
-        }
-        text.append(buffer, read);
+    TransferBody body;
+    if (!ReadBody(file.Get(), body)) {
+        return DownloadOutcome::FileError;
     }
-    records = Records::Parse(text);
-    return {1, 0};
+    records = body.Parse();
+    return DownloadOutcome::Complete;
+}
+
+void PostOutcome(HWND target, DownloadOutcome outcome) {
+    const OutcomeCode code = CodeOf(outcome);
+    ::PostMessageA(target, WM_DOWNLOAD_DONE, static_cast<WPARAM>(code.wParam), code.lParam);
 }
 
 }  // namespace
@@ -79,26 +79,9 @@ Outcome Fetch(const std::string& url, Records& records) {
 struct CWebDownload::Request {
     explicit Request(HWND window) : target(window) {}
 
-    // Set before the transfer starts and only read by it.
-    const HWND target;
-    std::string url;
-    // Written by the transfer before it sets "done"; read by the target once "done" holds.
-    Records records;
-    bool succeeded = false;
-    // Guarded by the lock.
-    mutable std::mutex lock;
-    bool done = false;
-    bool abandoned = false;
-
-    // Stores the outcome and posts it unless the request was abandoned meanwhile.
-    void Finish(Outcome outcome, Records result) {
-        const std::lock_guard<std::mutex> hold(lock);
-        records = std::move(result);
-        succeeded = outcome.wParam != 0;
-        done = true;
-        if (!abandoned) {
-            ::PostMessageA(target, WM_DOWNLOAD_DONE, outcome.wParam, outcome.lParam);
-        }
+    void Finish(DownloadOutcome outcome, Records result) {
+        state.Finish(outcome, std::move(result),
+                     [this](DownloadOutcome ended) { PostOutcome(target, ended); });
     }
 
     // The transfer's thread. It holds its own share of the request, which lives until both
@@ -106,22 +89,27 @@ struct CWebDownload::Request {
     static void Run(const std::shared_ptr<Request>& shared) {
         Request& request = *shared;
         Records result;
-        Outcome outcome{0, kDownloadFileError};
+        DownloadOutcome outcome = DownloadOutcome::FileError;
         try {
             outcome = Fetch(request.url, result);
         } catch (...) {
             // Out of memory while reading or parsing: a file failure, never a crash.
+            outcome = DownloadOutcome::FileError;
             result = Records();
         }
         request.Finish(outcome, std::move(result));
     }
+
+    // Set before the transfer starts and only read by it.
+    const HWND target;
+    std::string url;
+    TransferState state;
 };
 
 CWebDownload::CWebDownload(HWND target) : m_request(std::make_shared<Request>(target)) {}
 
 CWebDownload::~CWebDownload() {
-    const std::lock_guard<std::mutex> hold(m_request->lock);
-    m_request->abandoned = true;
+    m_request->state.Abandon();
 }
 
 void CWebDownload::SetUrl(std::string url) {
@@ -138,22 +126,20 @@ void CWebDownload::Start() {
         // Detached: the transfer may outlive this object, which abandons it then.
         std::thread(&Request::Run, m_request).detach();
     } catch (const std::system_error&) {
-        m_request->Finish({0, kDownloadInternetError}, Records());
+        m_request->Finish(DownloadOutcome::InternetError, Records());
     }
 }
 
 bool CWebDownload::Done() const {
-    const std::lock_guard<std::mutex> hold(m_request->lock);
-    return m_request->done;
+    return m_request->state.Done();
 }
 
 bool CWebDownload::Succeeded() const {
-    return Done() && m_request->succeeded;
+    return m_request->state.Succeeded();
 }
 
 const std::string& CWebDownload::GetValue(std::string_view key) const {
-    static const std::string kEmpty;
-    return Done() ? m_request->records.GetValue(key) : kEmpty;
+    return m_request->state.GetValue(key);
 }
 
 }  // namespace blenker

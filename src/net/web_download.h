@@ -8,17 +8,14 @@
 #include <string_view>
 
 #include "framework/win32.h"
+#include "net/transfer.h"
 
 namespace blenker {
 
-// Posted to the target window when a transfer has ended.
-//   wParam 1, lParam 0: complete, the records are ready;
-//   wParam 0, lParam 1: an Internet failure (no connection, no such host, an HTTP status other
-//                       than 200);
-//   wParam 0, lParam 2: a failure while reading the file.
+// Posted to the target window when a transfer has ended, with its outcome's code (CodeOf).
 inline constexpr UINT WM_DOWNLOAD_DONE = WM_USER + 1001;
-inline constexpr LPARAM kDownloadInternetError = 1;
-inline constexpr LPARAM kDownloadFileError = 2;
+inline constexpr LPARAM kDownloadInternetError = kInternetErrorCode;
+inline constexpr LPARAM kDownloadFileError = kFileErrorCode;
 
 // One request. Every request owns its address, its target and its records, so requests that
 // overlap never mix their results. Deleting the request before its transfer has ended abandons

@@ -1,9 +1,12 @@
 #include "store/registry_profile_store.h"
 
-#include <cstring>
+#include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "store/app_paths.h"
+#include "store/stored_value.h"
 
 namespace blenker {
 
@@ -37,51 +40,58 @@ UniqueRegKey RegistryProfileStore::OpenSection(const std::string& section) const
     return key;
 }
 
-int RegistryProfileStore::GetProfileInt(const std::string& section, const std::string& key,
-                                        int def) {
-    const UniqueRegKey sectionKey = OpenSection(section);
-    if (!sectionKey) {
-        return def;
+namespace {
+
+struct RawValue {
+    StoredType type;
+    std::vector<std::uint8_t> bytes;
+};
+
+StoredType TypeOf(DWORD type) {
+    switch (type) {
+        case REG_DWORD:
+            return StoredType::Number;
+        case REG_SZ:
+            return StoredType::Text;
+        default:
+            return StoredType::Other;
+    }
+}
+
+// The value's type and bytes; nothing when it cannot be read. The value may change between the
+// calls: it is asked again until the buffer is big enough.
+std::optional<RawValue> QueryValue(const UniqueRegKey& key, const std::string& name) {
+    if (!key) {
+        return std::nullopt;
     }
     DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    const LONG status = ::RegQueryValueExA(sectionKey.Get(), key.c_str(), nullptr, &type,
-                                           reinterpret_cast<BYTE*>(&value), &size);
-    // Only a whole REG_DWORD is a number; text, short binaries and the like read as default.
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value) {
-        return def;
+    DWORD size = 0;
+    LONG status = ::RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<std::uint8_t> bytes;
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        bytes.resize(size + 1);
+        size = static_cast<DWORD>(bytes.size());
+        status = ::RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, bytes.data(), &size);
+        if (status == ERROR_SUCCESS) {
+            bytes.resize(size);
+            return RawValue{TypeOf(type), std::move(bytes)};
+        }
     }
-    return static_cast<int>(value);
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RegistryProfileStore::GetProfileInt(const std::string& section, const std::string& key,
+                                        int def) {
+    const auto value = QueryValue(OpenSection(section), key);
+    return value ? DecodeNumber(value->type, value->bytes).value_or(def) : def;
 }
 
 std::string RegistryProfileStore::GetProfileString(const std::string& section,
                                                    const std::string& key, const std::string& def) {
-    const UniqueRegKey sectionKey = OpenSection(section);
-    if (!sectionKey) {
-        return def;
-    }
-    DWORD type = 0;
-    DWORD size = 0;
-    if (::RegQueryValueExA(sectionKey.Get(), key.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        type != REG_SZ) {
-        return def;
-    }
-    // The value may change between the two calls: ask again until the buffer is big enough.
-    std::vector<char> text;
-    LONG status = ERROR_MORE_DATA;
-    while (status == ERROR_MORE_DATA) {
-        text.resize(size + 1);
-        size = static_cast<DWORD>(text.size());
-        status = ::RegQueryValueExA(sectionKey.Get(), key.c_str(), nullptr, &type,
-                                    reinterpret_cast<BYTE*>(text.data()), &size);
-    }
-    if (status != ERROR_SUCCESS || type != REG_SZ) {
-        return def;
-    }
-    // A stored text need not end in a terminator; it ends at the first one if it has one.
-    return std::string(text.data(), ::strnlen(text.data(), size));
+    const auto value = QueryValue(OpenSection(section), key);
+    return value ? DecodeText(value->type, value->bytes).value_or(def) : def;
 }
 
 bool RegistryProfileStore::WriteProfileInt(const std::string& section, const std::string& key,

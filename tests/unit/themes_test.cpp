@@ -4,6 +4,7 @@
 
 #include "app/text_format.h"
 #include "net/records.h"
+#include "resource.h"
 #include "titles/title_list.h"
 
 namespace blenker {
@@ -67,6 +68,30 @@ TEST(ThemesTest, ADoubleClickStopsAtARefusedTitleAndTheLabelCountsWhatIsLeft) {
     theme.titles.clear();
     EXPECT_EQ(ThemeLabel(theme, "", "%s - Rien de neuf"), "Jeux - Rien de neuf");
     EXPECT_EQ(FillFormat("%d%% %s %x", {"5", "50%s"}), "5% 50%s %x");
+}
+
+TEST(ThemesTest, AReplyListsTheThemesOfItsLinesOnlyWhenItIsAReadableFile) {
+    const auto read = [](const std::string& text, bool succeeded = true) {
+        const Records file = Records::Parse(text);
+        return ReadThemesReply(
+            succeeded,
+            [&](std::string_view key) -> const std::string& { return file.GetValue(key); }, true,
+            [](const std::string& title) { return title == "Old"; });
+    };
+    const std::string file = "@Doc\n1\n@File\n1\n@Themes\na A#Fa\n\nb B#Fb\n\n@a\nOld\nNew\n\n";
+    const ThemesRead themes = read(file);
+    EXPECT_EQ(themes.reply, ThemesReply::Themes);
+    ASSERT_EQ(themes.themes.size(), 2u);
+    EXPECT_EQ(themes.themes[0].name, "Fa");
+    EXPECT_EQ(themes.themes[0].titles, std::vector<std::string>{"New"});
+    EXPECT_FALSE(themes.themes[1].offered);
+    EXPECT_EQ(read(file, false).reply, ThemesReply::TransferFailed);
+    EXPECT_TRUE(read(file, false).themes.empty());
+    EXPECT_EQ(read("@Doc\n1\n@File\n2\n@Themes\na A#Fa\n\n").reply, ThemesReply::LaterFormat);
+    EXPECT_EQ(read("@Doc\n1\n@File\n1\n@Themes\n\n\n").reply, ThemesReply::NoTheme);
+    EXPECT_EQ(AddedTitlesTextId(1), IDS_TITLE_ADDED);
+    EXPECT_EQ(AddedTitlesTextId(0), IDS_TITLES_ADDED);
+    EXPECT_EQ(AddedTitlesMessage("%d titles added", 3), "\n\n\n3 titles added");
 }
 
 }  // namespace

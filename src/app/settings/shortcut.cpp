@@ -2,9 +2,10 @@
 
 #include <shlobj.h>
 
-#include <cstring>
+#include <algorithm>
+#include <span>
 
-#include "app/win_app.h"
+#include "app/app_message_box.h"
 #include "framework/com_ptr.h"
 #include "framework/unique_handle.h"
 
@@ -15,28 +16,20 @@ namespace {
 constexpr char kShellFoldersKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// The room a folder's path has, terminator included.
-constexpr DWORD kFolderValueBytes = 100;
-
-struct FolderNames {
-    const char* value;
-    int csidl;
-};
-
-FolderNames NamesOf(ShortcutKind kind) {
+// The shell's own folder of each kind.
+int CsidlOf(ShortcutKind kind) {
     switch (kind) {
         case ShortcutKind::Desktop:
-            return {"Desktop", CSIDL_DESKTOPDIRECTORY};
+            return CSIDL_DESKTOPDIRECTORY;
         case ShortcutKind::StartMenu:
-            return {"Start Menu", CSIDL_STARTMENU};
+            return CSIDL_STARTMENU;
         case ShortcutKind::Startup:
             break;
     }
-    return {"Startup", CSIDL_STARTUP};
+    return CSIDL_STARTUP;
 }
 
-// The user's "Shell Folders" value of that name; nothing when it is missing, not a text, or cut
-// off by the room there is.
+// The user's "Shell Folders" value of that name, when it is there and usable.
 std::optional<std::string> ShellFoldersValue(const char* name) {
     UniqueRegKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_QUERY_VALUE, key.Put()) !=
@@ -48,16 +41,12 @@ std::optional<std::string> ShellFoldersValue(const char* name) {
     DWORD size = sizeof buffer;
     // ERROR_MORE_DATA too: a longer value is never used cut.
     if (::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
-                           &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+                           &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    // A text stored without its terminator must still leave room for one.
-    const std::size_t length = ::strnlen(buffer, size);
-    if (length >= sizeof buffer) {
-        return std::nullopt;
-    }
-    return std::string(buffer, length);
+    return FolderFromValue(
+        type == REG_SZ || type == REG_EXPAND_SZ,
+        std::span<const char>(buffer, std::min<std::size_t>(size, sizeof buffer)));
 }
 
 std::wstring Utf16FromAnsi(const std::string& text) {
@@ -74,12 +63,11 @@ std::wstring Utf16FromAnsi(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> ShortcutFolder(ShortcutKind kind) {
-    const FolderNames names = NamesOf(kind);
-    if (auto path = ShellFoldersValue(names.value)) {
+    if (auto path = ShellFoldersValue(ShellFoldersValueName(kind))) {
         return path;
     }
     char path[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathA(nullptr, names.csidl, nullptr, SHGFP_TYPE_CURRENT, path))) {
+    if (FAILED(::SHGetFolderPathA(nullptr, CsidlOf(kind), nullptr, SHGFP_TYPE_CURRENT, path))) {
         return std::nullopt;
     }
     return std::string(path);
@@ -121,7 +109,7 @@ void MakeShortcut(HWND owner, ShortcutKind kind, const std::string& exePath) {
         AppMessageBox(owner, "Cannot find the folder for the shortcut !");
         return;
     }
-    CreateLink(owner, exePath, *path + "\\The Blenker.lnk", "TBK");
+    CreateLink(owner, exePath, LinkPathIn(*path), "TBK");
 }
 
 }  // namespace blenker

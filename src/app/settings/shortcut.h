@@ -7,10 +7,9 @@
 #include <optional>
 #include <string>
 
-namespace blenker {
+#include "app/settings/shortcut_place.h"
 
-// The folders a shortcut can go to.
-enum class ShortcutKind { Desktop, StartMenu, Startup };
+namespace blenker {
 
 // The path of the folder: the user's "Shell Folders" value of that name when it is a text that
 // fits in 100 bytes with its terminator, otherwise the shell's own folder; nothing when neither

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
+#include <iterator>
 #include <string>
 
+#include "app/settings/page_tables.h"
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
 #include "framework/gdi.h"
@@ -43,9 +46,8 @@ void CTBKSettings::OnInitDialog() {
 void CTBKSettings::SetTexts() {
     const VWinApp& app = TheApp();
     ::SetWindowTextA(Hwnd(), app.LoadLangString(IDS_SETTINGS_CAPTION).c_str());
-    const int titles[] = {IDS_TAB_ABOUT, IDS_TAB_MISC, IDS_TAB_STARTUP, IDS_TAB_TITLES};
-    for (int tab = 0; tab < 4; ++tab) {
-        std::string text = app.LoadLangString(titles[tab]);
+    for (int tab = 0; tab < static_cast<int>(std::size(pages::kTabTitles)); ++tab) {
+        std::string text = app.LoadLangString(pages::kTabTitles[tab]);
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
@@ -55,17 +57,11 @@ void CTBKSettings::SetTexts() {
 
 void CTBKSettings::RefreshLanguage() {
     SetTexts();
-    if (m_about.Hwnd() != nullptr) {
-        m_about.SetTexts();
-    }
-    if (m_misc.Hwnd() != nullptr) {
-        m_misc.SetTexts();
-    }
-    if (m_startup.Hwnd() != nullptr) {
-        m_startup.SetTexts();
-    }
-    if (m_title.Hwnd() != nullptr) {
-        m_title.SetTexts();
+    for (CResizeablePropertyPage* page :
+         std::initializer_list<CResizeablePropertyPage*>{&m_about, &m_misc, &m_startup, &m_title}) {
+        if (page->Hwnd() != nullptr) {
+            page->SetTexts();
+        }
     }
     m_main.UpdateTexts();
 }

@@ -1,5 +1,6 @@
 #include "app/settings/tbk_settings_about.h"
 
+#include "app/settings/page_tables.h"
 #include "app/win_app.h"
 #include "resource.h"
 
@@ -25,9 +26,7 @@ BOOL CTBKSettingsAbout::OnInitDialog() {
 }
 
 void CTBKSettingsAbout::SetTexts() {
-    constexpr ControlText kTexts[] = {{IDC_ABOUT_CREDIT, IDS_ABOUT_CREDIT},
-                                      {IDC_ABOUT_REQUEST, IDS_ABOUT_REQUEST}};
-    SetLangTexts(kTexts);
+    SetLangTexts(pages::kAboutTexts);
 }
 
 }  // namespace blenker

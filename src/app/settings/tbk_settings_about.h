@@ -11,7 +11,7 @@ class CTBKSettingsAbout : public CResizeablePropertyPage {
   public:
     CTBKSettingsAbout();
 
-    void SetTexts();
+    void SetTexts() override;
 
     const CHyperLink& WebLink() const { return m_linkWeb; }
     const CHyperLink& MailLink() const { return m_linkMail; }

@@ -3,8 +3,8 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
-#include <algorithm>
-
+#include "app/settings/misc_page_rules.h"
+#include "app/settings/page_tables.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
@@ -40,14 +40,7 @@ BOOL CTBKSettingsMisc::OnInitDialog() {
 }
 
 void CTBKSettingsMisc::UpdateData(bool fromControls) {
-    SettingsValues& values = m_sheet.Values();
-    if (fromControls) {
-        values.soundFile = ItemText(IDC_MISC_SOUND_FILE);
-        values.soundOn = IsItemChecked(IDC_MISC_SOUND_ON);
-        return;
-    }
-    SetItemText(IDC_MISC_SOUND_FILE, values.soundFile);
-    CheckItem(IDC_MISC_SOUND_ON, values.soundOn != 0);
+    ExchangeFields(pages::kMiscFields, m_sheet.Values(), fromControls);
 }
 
 void CTBKSettingsMisc::ShowCounters() {
@@ -56,26 +49,8 @@ void CTBKSettingsMisc::ShowCounters() {
 }
 
 void CTBKSettingsMisc::SetTexts() {
-    constexpr ControlText kTexts[] = {
-        {IDC_MISC_LANGUAGE_GROUP, IDS_LANGUAGE_GROUP},
-        {IDC_MISC_LANGUAGE_NAME, IDS_LANGUAGE_NAME},
-        {IDC_MISC_COLORS_GROUP, IDS_COLORS_GROUP},
-        {IDC_MISC_TEXT_LABEL, IDS_TEXT_LABEL},
-        {IDC_MISC_BG_LABEL, IDS_BG_LABEL},
-        {IDC_MISC_SOUND_GROUP, IDS_SOUND_GROUP},
-        {IDC_MISC_SOUND_ON, IDS_SOUND_ON},
-        {IDC_MISC_SOUND_LABEL, IDS_SOUND_LABEL},
-        {IDC_MISC_CLOSED_GROUP, IDS_CLOSED_GROUP},
-        {IDC_MISC_RUN_LABEL, IDS_RUN_LABEL},
-    };
-    SetLangTexts(kTexts);
-    constexpr ControlText kTips[] = {
-        {IDC_MISC_LANGUAGE, IDS_LANGUAGE_TIP},
-        {IDC_MISC_RESET, IDS_RESET_TIP},
-        {IDC_MISC_TEST_SOUND, IDS_TEST_SOUND_TIP},
-        {IDC_MISC_BROWSE, IDS_BROWSE_TIP},
-    };
-    SetToolTips(kTips);
+    SetLangTexts(pages::kMiscTexts);
+    SetToolTips(pages::kMiscTips);
 }
 
 void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
@@ -111,8 +86,7 @@ void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
 void CTBKSettingsMisc::BrowseSoundFile() {
     UpdateData(true);
     // The filter is English in both languages; the string table separates its parts with "|".
-    std::string filter = LoadResString(IDS_SOUND_FILTER);
-    std::replace(filter.begin(), filter.end(), '|', '\0');
+    const std::string filter = SoundFileFilter(LoadResString(IDS_SOUND_FILTER));
     char file[MAX_PATH] = "*.wav";
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -135,11 +109,9 @@ std::optional<LRESULT> CTBKSettingsMisc::OnMessage(UINT message, WPARAM wParam, 
     } else if (message == WM_COLOR_CHANGED) {
         // A preview for every dialog of the program: the sheet stores the colours on OK and
         // puts the stored ones back otherwise.
-        SettingsValues& values = m_sheet.Values();
-        const auto picked = static_cast<COLORREF>(lParam);
-        (wParam == IDC_MISC_TEXT_COLOR ? values.textColour : values.backgroundColour) = picked;
-        SetDialogColors(static_cast<COLORREF>(values.backgroundColour),
-                        static_cast<COLORREF>(values.textColour));
+        const DialogColours shown =
+            PickColour(m_sheet.Values(), static_cast<int>(wParam), static_cast<COLORREF>(lParam));
+        SetDialogColors(static_cast<COLORREF>(shown.background), static_cast<COLORREF>(shown.text));
         ::InvalidateRect(Hwnd(), nullptr, TRUE);
         ::InvalidateRect(m_sheet.Hwnd(), nullptr, TRUE);
         return 0;

@@ -15,7 +15,7 @@ class CTBKSettingsMisc : public CResizeablePropertyPage {
   public:
     explicit CTBKSettingsMisc(CTBKSettings& sheet);
 
-    void SetTexts();
+    void SetTexts() override;
     // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
 

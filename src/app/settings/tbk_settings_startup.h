@@ -14,7 +14,7 @@ class CTBKSettingsStartup : public CResizeablePropertyPage {
   public:
     explicit CTBKSettingsStartup(CTBKSettings& sheet);
 
-    void SetTexts();
+    void SetTexts() override;
     // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
 

@@ -1,8 +1,9 @@
 #include "app/settings/tbk_settings_title.h"
 
+#include "app/app_message_box.h"
+#include "app/settings/page_tables.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
-#include "app/text_format.h"
 #include "framework/controls.h"
 #include "resource.h"
 #include "ui/message_dlg.h"
@@ -10,19 +11,6 @@
 namespace blenker {
 
 namespace {
-
-// The option check boxes and the values they show.
-struct Option {
-    int control;
-    int SettingsValues::*value;
-};
-constexpr Option kOptions[] = {
-    {IDC_TITLES_REMOVE_APP, &SettingsValues::removeAppName},
-    {IDC_TITLES_SMART, &SettingsValues::smartBlenk},
-    {IDC_TITLES_NEED_BROWSER, &SettingsValues::needBrowser},
-    {IDC_TITLES_STRICT, &SettingsValues::strict},
-    {IDC_TITLES_CASE, &SettingsValues::caseSensitive},
-};
 
 // Shown when the maker's file is of a later format; one text for both languages.
 constexpr char kTooOld[] =
@@ -46,38 +34,13 @@ BOOL CTBKSettingsTitle::OnInitDialog() {
 }
 
 void CTBKSettingsTitle::UpdateData(bool fromControls) {
-    SettingsValues& values = m_sheet.Values();
-    for (const Option& option : kOptions) {
-        if (fromControls) {
-            values.*option.value = IsItemChecked(option.control);
-        } else {
-            CheckItem(option.control, values.*option.value != 0);
-        }
-    }
+    ExchangeFields(pages::kTitleFields, m_sheet.Values(), fromControls);
 }
 
 void CTBKSettingsTitle::SetTexts() {
-    constexpr ControlText kTexts[] = {
-        {IDC_TITLES_UPDATE_GROUP, IDS_UPDATE_GROUP},
-        {IDC_TITLES_MAIL_US, IDS_MAIL_US},
-        {IDC_TITLES_REMOVE_APP, IDS_REMOVE_APP},
-        {IDC_TITLES_STRICT, IDS_STRICT},
-        {IDC_TITLES_NEED_BROWSER, IDS_NEED_BROWSER},
-        {IDC_TITLES_CASE, IDS_CASE},
-        {IDC_TITLES_ADDING_GROUP, IDS_ADDING_GROUP},
-        {IDC_TITLES_SCANNING_GROUP, IDS_SCANNING_GROUP},
-    };
-    SetLangTexts(kTexts);
+    SetLangTexts(pages::kTitleTexts);
     ShowStatus();
-    constexpr ControlText kTips[] = {
-        {IDC_TITLES_UPDATE, IDS_UPDATE_TIP},
-        {IDC_TITLES_REMOVE_APP, IDS_REMOVE_APP_TIP},
-        {IDC_TITLES_SMART, IDS_SMART_TIP},
-        {IDC_TITLES_STRICT, IDS_STRICT_TIP},
-        {IDC_TITLES_NEED_BROWSER, IDS_NEED_BROWSER_TIP},
-        {IDC_TITLES_CASE, IDS_CASE_TIP},
-    };
-    SetToolTips(kTips);
+    SetToolTips(pages::kTitleTips);
 }
 
 void CTBKSettingsTitle::OnOK() {
@@ -118,28 +81,20 @@ void CTBKSettingsTitle::StartUpdate() {
 }
 
 ThemesReply CTBKSettingsTitle::ReadThemes(const CWebDownload& reply) {
-    if (!reply.Succeeded()) {
-        return ThemesReply::TransferFailed;
-    }
-    if (!IsReadableThemesFile(reply.GetValue("Doc"), reply.GetValue("File"))) {
+    ThemesRead read = ReadThemesReply(
+        reply.Succeeded(),
+        [&reply](std::string_view key) -> const std::string& { return reply.GetValue(key); },
+        TheApp().GetLanguage() != 0,
+        [this](const std::string& title) { return m_sheet.Main().TitleExists(title); });
+    if (read.reply == ThemesReply::LaterFormat) {
         AppMessageBox(Hwnd(), kTooOld);
-        return ThemesReply::LaterFormat;
     }
-    const bool french = TheApp().GetLanguage() != 0;
-    bool anyTheme = false;
-    for (const std::string_view line : BlockLines(reply.GetValue("Themes"))) {
-        if (line.empty()) {
-            continue;
-        }
-        anyTheme = true;
-        const ThemeLine parsed = ParseThemeLine(line);
-        auto theme = std::make_unique<Theme>(BuildTheme(
-            parsed, reply.GetValue(parsed.key), french,
-            [this](const std::string& title) { return m_sheet.Main().TitleExists(title); }));
-        ListTheme(*theme);
-        m_themes.push_back(std::move(theme));
+    for (Theme& theme : read.themes) {
+        auto owned = std::make_unique<Theme>(std::move(theme));
+        ListTheme(*owned);
+        m_themes.push_back(std::move(owned));
     }
-    return anyTheme ? ThemesReply::Themes : ThemesReply::NoTheme;
+    return read.reply;
 }
 
 int CTBKSettingsTitle::ListTheme(Theme& theme) {
@@ -172,9 +127,7 @@ void CTBKSettingsTitle::OnThemeDoubleClick() {
 
     CMessageDlg message(Hwnd());
     message.m_strMessage =
-        "\n\n\n" +
-        FillFormat(TheApp().LoadLangString(added == 1 ? IDS_TITLE_ADDED : IDS_TITLES_ADDED),
-                   {std::to_string(added)});
+        AddedTitlesMessage(TheApp().LoadLangString(AddedTitlesTextId(added)), added);
     message.DoModal();
 }
 

@@ -22,7 +22,7 @@ class CTBKSettingsTitle : public CResizeablePropertyPage {
   public:
     explicit CTBKSettingsTitle(CTBKSettings& sheet);
 
-    void SetTexts();
+    void SetTexts() override;
     // The sheet's values into the controls (false) or back (true).
     void UpdateData(bool fromControls);
 

@@ -1,0 +1,41 @@
+#include "net/transfer_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace blenker {
+namespace {
+
+TEST(TransferTest, ABodyPastTheLimitIsRefusedAndOnlyStatus200IsAFile) {
+    TransferBody body;
+    EXPECT_TRUE(body.Append(std::string(kMaxFileBytes - 1, 'x')));
+    EXPECT_TRUE(body.Append("y"));
+    EXPECT_FALSE(body.Append("z"));
+    EXPECT_EQ(body.Size(), kMaxFileBytes);
+    EXPECT_TRUE(IsFileStatus(200));
+    EXPECT_FALSE(IsFileStatus(404));
+    EXPECT_EQ(CodeOf(DownloadOutcome::Complete).wParam, 1);
+    EXPECT_EQ(CodeOf(DownloadOutcome::InternetError).lParam, 1);
+    EXPECT_EQ(CodeOf(DownloadOutcome::FileError).lParam, 2);
+}
+
+TEST(TransferTest, TheEndIsReportedOnlyToARequestThatStillWaits) {
+    int reports = 0;
+    const auto report = [&](DownloadOutcome) { ++reports; };
+    TransferState waiting;
+    EXPECT_EQ(waiting.GetValue("Doc"), "");
+    waiting.Finish(DownloadOutcome::Complete, Records::Parse("@Doc\n1\n"), report);
+    EXPECT_TRUE(waiting.Succeeded());
+    EXPECT_EQ(waiting.GetValue("Doc"), "1");
+    EXPECT_EQ(reports, 1);
+    TransferState abandoned;
+    abandoned.Abandon();
+    abandoned.Finish(DownloadOutcome::FileError, Records(), report);
+    EXPECT_TRUE(abandoned.Done());
+    EXPECT_FALSE(abandoned.Succeeded());
+    EXPECT_EQ(reports, 1);
+}
+
+}  // namespace
+}  // namespace blenker
