@@ -14,15 +14,4 @@ std::vector<int> ListBox::GetSelItems() const {
     return selected;
 }
 
-std::string ListBox::GetText(int index) const {
-    const int length = Send(LB_GETTEXTLEN, index);
-    if (length <= 0) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int got = Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return text;
-}
-
 }  // namespace blenker

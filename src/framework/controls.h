@@ -16,13 +16,11 @@ class ListBox {
     explicit ListBox(HWND control) : m_hwnd(control) {}
 
     HWND Hwnd() const { return m_hwnd; }
-    int GetCount() const { return Send(LB_GETCOUNT); }
     int GetCurSel() const { return Send(LB_GETCURSEL); }
     void SetCurSel(int index) const { Send(LB_SETCURSEL, index); }
     int GetSelCount() const { return Send(LB_GETSELCOUNT); }
     // The selected entries of a multiple-selection list box, in increasing order.
     std::vector<int> GetSelItems() const;
-    std::string GetText(int index) const;
 
     int AddString(const std::string& text) const { return SendText(LB_ADDSTRING, 0, text); }
     int InsertString(int index, const std::string& text) const {

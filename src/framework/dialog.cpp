@@ -63,15 +63,6 @@ void Dialog::EndDialog(INT_PTR code) {
     }
 }
 
-int Dialog::CheckedRadio(int first, int last) const {
-    for (int id = first; id <= last; ++id) {
-        if (IsItemChecked(id)) {
-            return id;
-        }
-    }
-    return 0;
-}
-
 std::string Dialog::ItemText(int id) const {
     return WholeWindowText(Item(id));
 }

@@ -54,8 +54,6 @@ class Dialog {
     void CheckRadio(int first, int last, int id) const {
         ::CheckRadioButton(Hwnd(), first, last, id);
     }
-    // The checked radio button of the group first..last, 0 when none is.
-    int CheckedRadio(int first, int last) const;
 
   protected:
     // Called once the controls exist. The default returns TRUE (focus to the first control).
