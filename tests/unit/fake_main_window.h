@@ -10,7 +10,9 @@
 
 #include "mainwnd/scan_switch.h"
 #include "mainwnd/title_list_editor.h"
+#include "fake_desktop.h"
 #include "resource.h"
+#include "store/memory_profile_store.h"
 
 namespace blenker {
 
@@ -55,7 +57,7 @@ struct FakeTitleSite : TitleFileSite {
     mutable Texts replaced, told;
 };
 
-// The scan timer (failing when told), the lamp and the Enable box and delay field.
+// The scan timer (failing when told) and the Enable box and delay field.
 struct FakeScanHost : ScanHost, ScanSwitchControls {
     unsigned SetScanTimer(int) override { return failTimer ? 0 : 1; }
     void KillScanTimer() override {}
@@ -71,6 +73,18 @@ struct FakeScanHost : ScanHost, ScanSwitchControls {
     int refreshes = 0;
     bool checked = false;
     std::string delay;
+};
+
+// The title list and the scan switch over those, with a title file that cannot be read.
+struct MainWindowTest : testing::Test {
+    FakeTitleControls controls;
+    FakeTitleSite site;
+    TitleFileKeeper file{[](const std::string&) { return ReadBytesFn(); }, site};
+    TitleListEditor editor{{}, controls, file};
+    FakeScanHost host;
+    FakeDesktop desktop;
+    MemoryProfileStore store;
+    ScanSwitch scan{host, host, desktop, editor.List(), store, "2.005"};
 };
 
 }  // namespace blenker

