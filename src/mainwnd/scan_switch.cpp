@@ -2,31 +2,26 @@
 
 #include <utility>
 
-#include "framework/controls.h"
 #include "mainwnd/tray_menu.h"
 #include "resource.h"
 
 namespace blenker {
 
-CScanSwitch::CScanSwitch(ScanHost& host, TitleList& titles, ProfileStore& store,
-                         std::string versionText)
+ScanSwitch::ScanSwitch(ScanHost& host, ScanSwitchControls& controls, Desktop& desktop,
+                       TitleList& titles, ProfileStore& store, std::string versionText)
     : m_host(host),
+      m_controls(controls),
+      m_desktop(desktop),
       m_engine(titles, store),
       m_schedule(host, store, m_engine, std::move(versionText)) {}
 
-void CScanSwitch::Attach(Dialog& dialog) {
-    m_dialog = &dialog;
-    // The delay field is narrow: no margins, so that "10.0" fits.
-    SetEditMargins(dialog.Item(IDC_DELAY), 0, 0);
-}
-
-bool CScanSwitch::OnCommand(int id, int notifyCode) {
+bool ScanSwitch::OnCommand(int id, int notifyCode) {
     switch (id) {
         case IDC_ENABLE:
-            if (notifyCode == BN_CLICKED) {
+            if (notifyCode == kButtonClicked) {
                 m_schedule.ToggleScan();
                 // The box has marked itself; it shows the real state should the timer fail.
-                m_dialog->CheckItem(IDC_ENABLE, Scanning());
+                m_controls.CheckEnable(Scanning());
             }
             return true;
         case ID_TRAY_ENABLED:
@@ -43,14 +38,14 @@ bool CScanSwitch::OnCommand(int id, int notifyCode) {
     }
 }
 
-void CScanSwitch::UpdateControls(bool fromControls) {
+void ScanSwitch::UpdateControls(bool fromControls) {
     if (fromControls) {
-        m_schedule.m_bEnable = m_dialog->IsItemChecked(IDC_ENABLE) ? 1 : 0;
-        m_schedule.m_strDelay = m_dialog->ItemText(IDC_DELAY);
+        m_schedule.m_bEnable = m_controls.EnableChecked() ? 1 : 0;
+        m_schedule.m_strDelay = m_controls.DelayText();
         return;
     }
-    m_dialog->CheckItem(IDC_ENABLE, Scanning());
-    m_dialog->SetItemText(IDC_DELAY, m_schedule.m_strDelay);
+    m_controls.CheckEnable(Scanning());
+    m_controls.SetDelayText(m_schedule.m_strDelay);
 }
 
 }  // namespace blenker

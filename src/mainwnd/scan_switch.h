@@ -1,30 +1,32 @@
-// The main window's scan switch: the scan engine over the real desktop and its schedule, with
-// the controls that drive them (the "Enable" check box, the delay field and its two buttons, the
-// notification menu's Enabled command) and the scan timer's ticks. The schedule's host (the
+// The main window's scan switch: the scan engine over a desktop and its schedule, with what
+// the controls that drive them do (the "Enable" check box, the delay field and its two buttons,
+// the notification menu's Enabled command) and the scan timer's ticks. The schedule's host (the
 // timer, the caption, the lamp, the refreshing of all controls) is the main window.
 #pragma once
 
 #include <string>
 
-#include "framework/dialog.h"
+#include "mainwnd/scan_switch_controls.h"
+#include "scan/desktop.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_schedule.h"
-#include "scan/win32_desktop.h"
 
 namespace blenker {
 
-class CScanSwitch {
+// A button's notification that it was clicked (BN_CLICKED).
+inline constexpr int kButtonClicked = 0;
+
+class ScanSwitch {
   public:
     // Reads the delay, the close total and the options from the store.
-    CScanSwitch(ScanHost& host, TitleList& titles, ProfileStore& store, std::string versionText);
-    CScanSwitch(const CScanSwitch&) = delete;
-    CScanSwitch& operator=(const CScanSwitch&) = delete;
+    ScanSwitch(ScanHost& host, ScanSwitchControls& controls, Desktop& desktop, TitleList& titles,
+               ProfileStore& store, std::string versionText);
+    ScanSwitch(const ScanSwitch&) = delete;
+    ScanSwitch& operator=(const ScanSwitch&) = delete;
 
-    // The dialog whose controls the switch uses, once they exist.
-    void Attach(Dialog& dialog);
     // Applies the start-up state (the timer starts or not).
     void Start() { m_schedule.StartupState(); }
-    // Its commands; false for any other.
+    // IDC_ENABLE, ID_TRAY_ENABLED and the delay's two buttons; false for any other command.
     bool OnCommand(int id, int notifyCode);
     void OnTimer(unsigned timerId) { m_engine.OnTimer(m_desktop, timerId); }
     // The check box and the delay field into the members (true) or back (false).
@@ -38,8 +40,8 @@ class CScanSwitch {
 
   private:
     ScanHost& m_host;
-    Dialog* m_dialog = nullptr;
-    Win32Desktop m_desktop;
+    ScanSwitchControls& m_controls;
+    Desktop& m_desktop;
     ScanEngine m_engine;
     ScanSchedule m_schedule;
 };

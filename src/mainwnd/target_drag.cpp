@@ -5,75 +5,56 @@
 #include "framework/controls.h"
 #include "framework/window.h"
 #include "mainwnd/icon_resource.h"
-#include "mainwnd/target_title.h"
 #include "resource.h"
 
 namespace blenker {
-
-namespace {
-
-void ShowTarget(HWND dialog, HICON picture) {
-    SetStaticIcon(::GetDlgItem(dialog, IDC_TARGET), picture);
-}
-
-}  // namespace
 
 void CTargetDrag::Init(HWND dialog) {
     m_dialog = dialog;
     m_targetIcon = LoadIconResource(IDI_TARGET, 0);
     m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
     m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
-    ShowTarget(m_dialog, m_targetIcon.Get());
+    ShowDragging(false);
 }
 
 void CTargetDrag::OnMessage(UINT message, LPARAM lParam) {
-    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (message == WM_LBUTTONDOWN) {
-        OnLButtonDown(at);
+        m_machine.Press(at);
     } else if (message == WM_LBUTTONUP) {
-        OnLButtonUp(at);
+        m_machine.Release(at);
     } else if (message == WM_CAPTURECHANGED) {
-        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        m_machine.CaptureLost(reinterpret_cast<HWND>(lParam) == m_dialog);
     }
 }
 
-void CTargetDrag::OnLButtonDown(POINT at) {
-    if (::ChildWindowFromPoint(m_dialog, at) != ::GetDlgItem(m_dialog, IDC_TARGET)) {
-        return;
-    }
-    ::SetCapture(m_dialog);
-    m_bDragging = 1;
-    ShowTarget(m_dialog, m_draggedIcon.Get());
-    ::SetCursor(m_dragCursor);
+bool CTargetDrag::OnTarget(Point at) const {
+    return ::ChildWindowFromPoint(m_dialog, POINT{at.x, at.y}) ==
+           ::GetDlgItem(m_dialog, IDC_TARGET);
 }
 
-void CTargetDrag::OnLButtonUp(POINT at) {
-    if (!m_bDragging) {
-        return;
-    }
-    ::ClientToScreen(m_dialog, &at);
-    if (const HWND found = ::WindowFromPoint(at)) {
-        std::string title = WholeWindowText(found);
-        if (m_removeAppName) {
-            title = CutAppName(title);
-        }
-        m_addTitle(title);
-    }
-    EndDrag();
-}
-
-void CTargetDrag::OnCaptureChanged(HWND gaining) {
-    if (m_bDragging && gaining != m_dialog) {
-        EndDrag();
-    }
-}
-
-void CTargetDrag::EndDrag() {
-    m_bDragging = 0;
+void CTargetDrag::ReleaseMouse() {
     if (::GetCapture() == m_dialog) {
         ::ReleaseCapture();
     }
-    ShowTarget(m_dialog, m_targetIcon.Get());
+}
+
+void CTargetDrag::ShowDragging(bool dragging) {
+    SetStaticIcon(::GetDlgItem(m_dialog, IDC_TARGET),
+                  dragging ? m_draggedIcon.Get() : m_targetIcon.Get());
+    if (dragging) {
+        ::SetCursor(m_dragCursor);
+    }
+}
+
+std::optional<std::string> CTargetDrag::WindowTextAt(Point at) const {
+    POINT screen{at.x, at.y};
+    ::ClientToScreen(m_dialog, &screen);
+    const HWND found = ::WindowFromPoint(screen);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    return WholeWindowText(found);
 }
 
 }  // namespace blenker

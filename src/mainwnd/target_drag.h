@@ -1,6 +1,6 @@
-// The target drag: a press on the dialog's target picture takes the mouse; the release over any
-// window hands that window's text, cut before the application's name when the option says so,
-// to the title list. While dragged, the target shows its dragged picture and the cursor a target.
+// The target drag on the main window: the press on the dialog's target picture takes the mouse;
+// the release finds the window under it. While dragged, the target shows its dragged picture
+// and the cursor a target. The machine decides what each event does.
 #pragma once
 
 #include <functional>
@@ -9,15 +9,14 @@
 
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
+#include "mainwnd/target_drag_machine.h"
 
 namespace blenker {
 
-class CTargetDrag {
+class CTargetDrag : private TargetDragSite {
   public:
-    // Where a title taken goes (the list's AddTitle), and the "RemoveAppName" option as the
-    // scan engine holds it, read at each drop.
     CTargetDrag(std::function<void(std::string)> addTitle, const bool& removeAppName)
-        : m_addTitle(std::move(addTitle)), m_removeAppName(removeAppName) {}
+        : m_machine(*this, std::move(addTitle), removeAppName) {}
     CTargetDrag(const CTargetDrag&) = delete;
     CTargetDrag& operator=(const CTargetDrag&) = delete;
 
@@ -27,25 +26,23 @@ class CTargetDrag {
     // Sees the dialog's WM_LBUTTONDOWN, WM_LBUTTONUP and WM_CAPTURECHANGED, which keep their
     // own handling too.
     void OnMessage(UINT message, LPARAM lParam);
-    void EndDrag();
+    void EndDrag() { m_machine.End(); }
 
     // 1 while the target is dragged.
-    const int& Dragging() const { return m_bDragging; }
+    const int& Dragging() const { return m_machine.Dragging(); }
 
   private:
-    // The dialog's mouse messages, in its client coordinates.
-    void OnLButtonDown(POINT at);
-    void OnLButtonUp(POINT at);
-    // Another window took the mouse (a system menu, a task switch): the drag is over.
-    void OnCaptureChanged(HWND gaining);
+    bool OnTarget(Point at) const override;
+    void TakeMouse() override { ::SetCapture(m_dialog); }
+    void ReleaseMouse() override;
+    void ShowDragging(bool dragging) override;
+    std::optional<std::string> WindowTextAt(Point at) const override;
 
-    std::function<void(std::string)> m_addTitle;
-    const bool& m_removeAppName;
+    TargetDragMachine m_machine;
     HWND m_dialog = nullptr;
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;
     HCURSOR m_dragCursor = nullptr;
-    int m_bDragging = 0;
 };
 
 }  // namespace blenker

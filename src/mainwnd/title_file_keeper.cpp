@@ -3,48 +3,31 @@
 #include <string>
 
 #include "app/text_format.h"
-#include "app/win_app.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
-#include "ui/message_dlg.h"
 
 namespace blenker {
 
-namespace {
-
-// Replaces the file by the freshly written one in one step. A title file that the user made
-// read-only is not replaced (Windows refuses that move; some systems would not).
-bool ReplaceByMove(const std::string& from, const std::string& to) {
-    const DWORD attributes = ::GetFileAttributesA(to.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return false;
-    }
-    return ::MoveFileExA(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-}
-
-}  // namespace
-
-void CTitleFileKeeper::Load(TitleList& titles, HWND owner) const {
-    const std::string name = LoadResString(IDS_TITLE_FILE);
+void TitleFileKeeper::Load(TitleList& titles) const {
+    const std::string name = m_site.Text(IDS_TITLE_FILE);
     if (LoadTitleFile(name, titles, m_open)) {
         return;
     }
-    CMessageDlg message(owner);
-    message.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
-    message.DoModal();
+    m_site.TellCreated(FillFormat(m_site.Text(IDS_FILE_CREATED), {name, name}));
     for (const char* title : kBuiltinTitles) {
         titles.Insert(title);
     }
 }
 
-bool CTitleFileKeeper::Save(const TitleList& titles, HWND owner) const {
-    const std::string name = LoadResString(IDS_TITLE_FILE);
-    if (SaveTitleFile(name, titles, &ReplaceByMove)) {
+bool TitleFileKeeper::Save(const TitleList& titles) const {
+    const std::string name = m_site.Text(IDS_TITLE_FILE);
+    const auto replace = [this](const std::string& from, const std::string& to) {
+        return m_site.Replace(from, to);
+    };
+    if (SaveTitleFile(name, titles, replace)) {
         return true;
     }
-    const std::string text = FillFormat("The file '%s' couldn't been updated !", {name});
-    ::MessageBoxA(owner, text.c_str(), "The Blenker", MB_ICONSTOP | MB_OK);
+    m_site.TellSaveFailed(FillFormat("The file '%s' couldn't been updated !", {name}));
     return false;
 }
 

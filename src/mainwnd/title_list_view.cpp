@@ -1,97 +1,65 @@
 #include "mainwnd/title_list_view.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "framework/controls.h"
 #include "framework/window.h"
 #include "resource.h"
+#include "titles/system_order.h"
 
 namespace blenker {
 
-void CTitleListView::Load() {
-    m_file.Load(m_titles, m_dialog);
-    FillListBox();
+static_assert(kListSelectionChanged == LBN_SELCHANGE);
+
+// In the order of a sorted list box, which the list box shows and the file keeps.
+CTitleListView::CTitleListView(OpenBytesFn openTitleFile)
+    : m_file(std::move(openTitleFile), m_site),
+      m_editor({&CompareSystemNoCase, &SystemSortKey}, *this, m_file) {}
+
+void CTitleListView::Attach(HWND dialog) {
+    m_dialog = dialog;
+    m_site.Attach(dialog);
 }
 
-bool CTitleListView::Add(std::string title) {
-    const auto index = m_titles.AddTitle(title);
-    if (!index) {
-        return false;
-    }
-    Box().InsertString(static_cast<int>(*index), m_titles[*index]);
-    if (!m_savesHeld) {
-        Save();
-    }
-    return true;
+void CTitleListView::InsertEntry(std::size_t index, const std::string& title) {
+    Box().InsertString(static_cast<int>(index), title);
 }
 
-bool CTitleListView::OnCommand(int id, int notifyCode) {
-    switch (id) {
-        case IDC_ADD:
-            OnAdd();
-            return true;
-        case IDC_REMOVE:
-            RemoveSelected();
-            return true;
-        case IDC_TITLE_LIST:
-            if (notifyCode == LBN_SELCHANGE) {
-                OnSelChange();
-            }
-            return true;
-        default:
-            return false;
-    }
+void CTitleListView::DeleteEntry(std::size_t index) {
+    Box().DeleteString(static_cast<int>(index));
 }
 
-void CTitleListView::UpdateField(bool fromControl) {
-    if (fromControl) {
-        m_strTitle = WholeWindowText(::GetDlgItem(m_dialog, IDC_TITLE_EDIT));
-    } else {
-        ::SetDlgItemTextA(m_dialog, IDC_TITLE_EDIT, m_strTitle.c_str());
-    }
-}
-
-void CTitleListView::OnAdd() {
-    UpdateField(true);
-    if (Add(m_strTitle)) {
-        m_strTitle.clear();
-        UpdateField(false);
-    }
-}
-
-void CTitleListView::RemoveSelected() {
-    std::vector<int> selected = Box().GetSelItems();
-    // From the highest index down, so that each index still names the entry it was read for.
-    std::sort(selected.rbegin(), selected.rend());
-    for (int index : selected) {
-        Box().DeleteString(index);
-    }
-    m_titles.RemoveSelected(std::vector<std::size_t>(selected.begin(), selected.end()));
-}
-
-void CTitleListView::OnSelChange() {
-    const int index = Box().GetCurSel();
-    if (index == LB_ERR || static_cast<std::size_t>(index) >= m_titles.Size()) {
-        return;
-    }
-    m_strTitle = m_titles[static_cast<std::size_t>(index)];
-    UpdateField(false);
-}
-
-void CTitleListView::FillListBox() {
+void CTitleListView::ShowEntries(const std::vector<std::string>& titles) {
     // In one go: the room for every entry taken at once, and no drawing until the end.
     const ListBox box = Box();
     const NoRedraw frozen(box.Hwnd());
     std::size_t bytes = 0;
-    for (const std::string& title : m_titles.Titles()) {
+    for (const std::string& title : titles) {
         bytes += title.size() + 1;
     }
     box.ResetContent();
-    box.InitStorage(m_titles.Size(), bytes);
-    for (const std::string& title : m_titles.Titles()) {
+    box.InitStorage(titles.size(), bytes);
+    for (const std::string& title : titles) {
         box.AddString(title);
     }
+}
+
+std::vector<std::size_t> CTitleListView::SelectedEntries() const {
+    const std::vector<int> selected = Box().GetSelItems();
+    return std::vector<std::size_t>(selected.begin(), selected.end());
+}
+
+std::optional<std::size_t> CTitleListView::CurrentEntry() const {
+    const int index = Box().GetCurSel();
+    if (index == LB_ERR) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(index);
+}
+
+std::string CTitleListView::FieldText() const {
+    return WholeWindowText(::GetDlgItem(m_dialog, IDC_TITLE_EDIT));
+}
+
+void CTitleListView::SetFieldText(const std::string& text) {
+    ::SetDlgItemTextA(m_dialog, IDC_TITLE_EDIT, text.c_str());
 }
 
 ListBox CTitleListView::Box() const {

@@ -1,6 +1,6 @@
-// The main window's titles: the list box that shows the title list in its order, the title
-// field, and the add and remove buttons. Every accepted title reaches the title file at once,
-// unless saves are held (while the settings sheet is open); removing writes no file by itself.
+// The main window's titles on the screen: the list box that shows the title list in its order
+// and the title field, for the editor that decides what the add and remove buttons and the
+// selection do; the title file's boxes are owned by the main window.
 #pragma once
 
 #include <string>
@@ -8,50 +8,41 @@
 
 #include "framework/controls.h"
 #include "framework/win32.h"
-#include "mainwnd/title_file_keeper.h"
-#include "titles/system_order.h"
-#include "titles/title_list.h"
+#include "mainwnd/title_list_editor.h"
+#include "mainwnd/win32_title_file_site.h"
 
 namespace blenker {
 
-class CTitleListView {
+class CTitleListView : private TitleListControls {
   public:
-    explicit CTitleListView(OpenBytesFn openTitleFile) : m_file(std::move(openTitleFile)) {}
+    explicit CTitleListView(OpenBytesFn openTitleFile);
     CTitleListView(const CTitleListView&) = delete;
     CTitleListView& operator=(const CTitleListView&) = delete;
 
     // The dialog whose list box, field and buttons these are, once they exist.
-    void Attach(HWND dialog) { m_dialog = dialog; }
-    // Loads the title file into the list and the list box.
-    void Load();
-    // Saves the title file.
-    void Save() const { m_file.Save(m_titles, m_dialog); }
-    // While held, an accepted title is not saved at once: the holder saves at the end.
-    void HoldSaves(bool hold) { m_savesHeld = hold; }
+    void Attach(HWND dialog);
+    void Load() { m_editor.Load(); }
+    bool Add(const std::string& title) { return m_editor.Add(title); }
+    // What the add and remove buttons, the selection and the saves do.
+    TitleListEditor& Editor() { return m_editor; }
 
-    // Trims the title and adds it at the list's place for it; false when refused.
-    bool Add(std::string title);
-    // IDC_ADD, IDC_REMOVE and the list box's selection; false for any other command.
-    bool OnCommand(int id, int notifyCode);
-    // The title field into its member (true) or back (false).
-    void UpdateField(bool fromControl);
-
-    TitleList& List() { return m_titles; }
-    const TitleList& List() const { return m_titles; }
+    TitleList& List() { return m_editor.List(); }
+    const TitleList& List() const { return m_editor.List(); }
 
   private:
-    void OnAdd();
-    void RemoveSelected();
-    void OnSelChange();
-    void FillListBox();
+    void InsertEntry(std::size_t index, const std::string& title) override;
+    void DeleteEntry(std::size_t index) override;
+    void ShowEntries(const std::vector<std::string>& titles) override;
+    std::vector<std::size_t> SelectedEntries() const override;
+    std::optional<std::size_t> CurrentEntry() const override;
+    std::string FieldText() const override;
+    void SetFieldText(const std::string& text) override;
     ListBox Box() const;
 
-    // In the order of a sorted list box, which the list box shows and the file keeps.
-    TitleList m_titles{{&CompareSystemNoCase, &SystemSortKey}};
-    CTitleFileKeeper m_file;
+    Win32TitleFileSite m_site;
+    TitleFileKeeper m_file;
+    TitleListEditor m_editor;
     HWND m_dialog = nullptr;
-    std::string m_strTitle;  // the title field's text, as last read or to be shown
-    bool m_savesHeld = false;
 };
 
 }  // namespace blenker

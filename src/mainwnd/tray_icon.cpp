@@ -8,7 +8,8 @@
 
 namespace blenker {
 
-static_assert(kTrayExitCommand == IDOK);
+static_assert(kTrayExitCommand == IDOK && kCommandMessage == WM_COMMAND);
+static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kRightButtonDown == WM_RBUTTONDOWN);
 
 namespace {
 
@@ -42,25 +43,22 @@ void CTrayIcon::Set(TrayAction action, const std::string& tip) const {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAY_NOTIFY;
     data.hIcon = m_icon;
-    tip.copy(data.szTip, 63);
+    TrayTip(tip).copy(data.szTip, kTrayTipLength);
     m_notify(NotifyMessage(action), &data);
 }
 
 std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_TRAY_NOTIFY:
-            ::PostMessageA(m_owner,
-                           lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
-                           : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
-                                                      : WM_TRAY_OTHER,
-                           wParam, lParam);
-            return 0;
-        case WM_TRAY_LBUTTON:
-            ::PostMessageA(m_owner, WM_COMMAND, WM_BLENK_RESTORE, 0);
-            return 0;
-        case WM_TRAY_RBUTTON:
+    if (const auto reaction = ReactToTray(message, wParam, lParam)) {
+        if (reaction->post) {
+            ::PostMessageA(m_owner, reaction->post->message, reaction->post->wParam,
+                           reaction->post->lParam);
+        }
+        if (reaction->openMenu) {
             TrackMenu();
-            return 0;
+        }
+        return 0;
+    }
+    switch (message) {
         case WM_MEASUREITEM:
             if (MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
                 return TRUE;

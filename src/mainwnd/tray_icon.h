@@ -10,6 +10,7 @@
 
 #include "framework/win32.h"
 #include "mainwnd/tray_menu.h"
+#include "mainwnd/tray_notice.h"
 
 #include <shellapi.h>
 
@@ -17,20 +18,6 @@ namespace blenker {
 
 class VWinApp;
 class CSkinMenu;
-
-// The notification icon's messages.
-inline constexpr UINT WM_TRAY_NOTIFY = 5001;   // the icon's callback; lParam: the mouse message
-inline constexpr UINT WM_TRAY_LBUTTON = 5002;  // a left press on the icon
-inline constexpr UINT WM_TRAY_RBUTTON = 5003;  // a right press on the icon
-inline constexpr UINT WM_TRAY_OTHER = 5004;    // any other mouse message on the icon
-inline constexpr UINT kTrayIconId = 102;
-
-// What Set does to the icon.
-enum class TrayAction {
-    Add,
-    Delete,
-    ChangeTip,
-};
 
 // The shell's Shell_NotifyIconA, or a stand-in that sees what the icon is given.
 using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAA* data);
@@ -53,10 +40,8 @@ class CTrayIcon {
     // Adds the icon, deletes it or changes its tip (cut to 63 characters).
     void Set(TrayAction action, const std::string& tip) const;
 
-    // The owner's messages: WM_TRAY_NOTIFY, answered by posting WM_TRAY_LBUTTON,
-    // WM_TRAY_RBUTTON or WM_TRAY_OTHER with the same parameters; a left press shows the window
-    // (the WM_BLENK_RESTORE command), a right press opens the menu at the cursor; the open
-    // menu's WM_MEASUREITEM and WM_DRAWITEM. Nothing when the message is not the icon's.
+    // The owner's messages: the icon's, as ReactToTray decides them, and the open menu's
+    // WM_MEASUREITEM and WM_DRAWITEM. Nothing when the message is not the icon's.
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:

@@ -1,0 +1,79 @@
+#include "mainwnd/main_commands.h"
+
+#include <functional>
+
+#include "fake_main_window.h"
+#include "mainwnd/tray_menu.h"
+#include "store/settings.h"
+
+namespace blenker {
+namespace {
+
+// The window: what it was told, and a settings sheet that runs "sheet" and ends with OK when
+// it returns counters.
+struct FakeDialogSite : MainDialogSite {
+    void ShowMainWindow(bool shown) override { shows.push_back(shown); }
+    void CloseMainWindow(int result) override { closes.push_back(result); }
+    void OpenHelp() override { ++helps; }
+    std::optional<CloseCounters> RunSettings(CloseCounters counters) override {
+        return sheet(counters);
+    }
+    void Repaint() override { ++repaints; }
+
+    std::vector<bool> shows;
+    std::vector<int> closes;
+    int helps = 0, repaints = 0;
+    std::function<std::optional<CloseCounters>(CloseCounters)> sheet;
+};
+
+struct MainCommandsTest : MainWindowTest {
+    FakeDialogSite window;
+    MainCommands commands{window, editor, scan, true};
+};
+
+TEST_F(MainCommandsTest, HidingAndShowingKeepTheHiddenState) {
+    EXPECT_EQ(commands.Hidden(), 1);
+    commands.OnCommand(WM_BLENK_RESTORE, 0);
+    EXPECT_EQ(commands.Hidden(), 0);
+    commands.OnCommand(IDC_MINIMIZE, 0);
+    EXPECT_EQ(window.shows, std::vector<bool>({true, false}));
+    EXPECT_EQ(commands.Hidden(), 1);
+    commands.OnCommand(IDC_HELP_BUTTON, 0);
+    EXPECT_EQ(window.helps, 1);
+}
+
+TEST_F(MainCommandsTest, OkEndsOnceAfterTheControlsWereReadAndCancelStoresNothing) {
+    commands.OnCommand(IDC_CLOSE, 0);
+    commands.OnCommand(kCancelCommand, 0);
+    EXPECT_TRUE(site.replaced.empty());
+    host.checked = false;  // the box says off: that is the state stored
+    WriteInt(store, Setting::PreviousState, 1);
+    commands.OnCommand(kOkCommand, 0);
+    commands.End();  // the window's destruction
+    EXPECT_EQ(window.closes, std::vector<int>({kCancelCommand, kCancelCommand, kOkCommand}));
+    EXPECT_EQ(ReadInt(store, Setting::PreviousState), 0);
+    EXPECT_EQ(site.replaced.size(), 1u);
+}
+
+TEST_F(MainCommandsTest, TheSettingsSheetTakesTheCountersAndGivesThemBackOnOk) {
+    scan.Engine().m_nClosedTotal = 7;
+    scan.Engine().m_nClosedRun = 3;
+    window.sheet = [this](CloseCounters shown) -> std::optional<CloseCounters> {
+        EXPECT_TRUE(shown.total == 7 && shown.run == 3);
+        editor.Add("added");  // held until the sheet's end
+        EXPECT_TRUE(site.replaced.empty());
+        return std::nullopt;
+    };
+    commands.OnCommand(IDC_SETTINGS, 0);
+    EXPECT_EQ(scan.Engine().m_nClosedTotal, 7);
+    EXPECT_EQ(site.replaced.size(), 1u);  // saved whatever the end
+    window.sheet = [](CloseCounters) { return std::optional<CloseCounters>({0, 0}); };
+    commands.OnCommand(IDC_SETTINGS, 0);
+    EXPECT_EQ(scan.Engine().m_nClosedTotal + scan.Engine().m_nClosedRun, 0);
+    EXPECT_EQ(window.repaints, 1);
+    editor.Add("after");  // saves are no longer held
+    EXPECT_EQ(site.replaced.size(), 3u);
+}
+
+}  // namespace
+}  // namespace blenker
