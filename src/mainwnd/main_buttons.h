@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "framework/bitmap_button.h"
+#include "ui/bitmap_button.h"
 #include "framework/tool_tip.h"
 #include "framework/win32.h"
 

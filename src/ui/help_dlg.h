@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "framework/bitmap_button.h"
+#include "ui/bitmap_button.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
 #include "ui/help_content.h"

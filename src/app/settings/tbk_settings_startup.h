@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/settings/resizeable_property_page.h"
-#include "framework/bitmap_button.h"
+#include "ui/bitmap_button.h"
 
 namespace blenker {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/settings/resizeable_property_page.h"
-#include "framework/bitmap_button.h"
+#include "ui/bitmap_button.h"
 #include "net/download_request.h"
 #include "net/theme_status.h"
 #include "net/themes.h"

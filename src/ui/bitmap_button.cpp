@@ -1,4 +1,4 @@
-#include "framework/bitmap_button.h"
+#include "ui/bitmap_button.h"
 
 #include <algorithm>
 
