@@ -5,6 +5,32 @@
 
 namespace blenker {
 
+namespace {
+
+// The messages whose answer a dialog procedure returns directly instead of through
+// DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT message) {
+    switch (message) {
+        case WM_INITDIALOG:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORMSGBOX:
+        case WM_QUERYDRAGICON:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 Dialog::~Dialog() {
     // Detach first: the destruction's messages must not reach a half-destroyed object.
     if (m_window) {
@@ -108,33 +134,11 @@ LRESULT Dialog::HitTestAsCaption(LPARAM lParam, HWND except) const {
 
 std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: {
-            for (auto& [id, control] : m_controls) {
-                control->Attach(Item(id));
-            }
-            RECT before{};
-            ::GetWindowRect(Hwnd(), &before);
-            const BOOL result = OnInitDialog();
-            RECT after{};
-            ::GetWindowRect(Hwnd(), &after);
-            if (::EqualRect(&before, &after)) {
-                CenterWindow();
-            }
-            return result;
-        }
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            const int code = HIWORD(wParam);
-            // A control object's button acts on a click only: an owner-drawn button reports the
-            // second click of a double click as BN_DOUBLECLICKED, which is no second click.
-            if (DialogControl* control = lParam != 0 ? Control(id) : nullptr) {
-                if (code != BN_CLICKED || control->OnClicked()) {
-                    return 0;
-                }
-            }
-            OnCommand(id, code, reinterpret_cast<HWND>(lParam));
+        case WM_INITDIALOG:
+            return OnInitDialogMessage();
+        case WM_COMMAND:
+            OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
-        }
         case WM_NOTIFY:
             if (const auto handled = OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
                 return handled;
@@ -150,37 +154,71 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
             break;
         }
         case WM_ERASEBKGND:
-            // A dialog inside another window (a property page) would show its parent's themed
-            // background: it paints the dialog colour itself.
-            if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
-                const auto dc = reinterpret_cast<HDC>(wParam);
-                RECT client{};
-                ::GetClientRect(Hwnd(), &client);
-                ::FillRect(dc, &client, DialogColorBrush(WM_CTLCOLORDLG, dc, Hwnd()));
+            if (EraseAsPage(reinterpret_cast<HDC>(wParam))) {
                 return TRUE;
             }
             break;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            if (message == WM_CTLCOLORSTATIC) {
-                if (const LRESULT own =
-                        ::SendMessageA(reinterpret_cast<HWND>(lParam), WM_REFLECTED_CTLCOLORSTATIC,
-                                       wParam, lParam)) {
-                    return own;
-                }
-            }
-            if (const auto handled = OnMessage(message, wParam, lParam)) {
-                return handled;
-            }
-            const HBRUSH brush = DialogColorBrush(message, reinterpret_cast<HDC>(wParam),
-                                                  reinterpret_cast<HWND>(lParam));
-            return brush ? std::optional<LRESULT>(reinterpret_cast<LRESULT>(brush)) : std::nullopt;
-        }
+        case WM_CTLCOLORBTN:
+            return OnColorMessage(message, wParam, lParam);
         default:
             break;
     }
     return OnMessage(message, wParam, lParam);
+}
+
+LRESULT Dialog::OnInitDialogMessage() {
+    for (auto& [id, control] : m_controls) {
+        control->Attach(Item(id));
+    }
+    RECT before{};
+    ::GetWindowRect(Hwnd(), &before);
+    const BOOL result = OnInitDialog();
+    RECT after{};
+    ::GetWindowRect(Hwnd(), &after);
+    if (::EqualRect(&before, &after)) {
+        CenterWindow();
+    }
+    return result;
+}
+
+void Dialog::OnCommandMessage(int id, int code, HWND control) {
+    // A control object's button acts on a click only: an owner-drawn button reports the second
+    // click of a double click as BN_DOUBLECLICKED, which is no second click.
+    if (DialogControl* object = control != nullptr ? Control(id) : nullptr) {
+        if (code != BN_CLICKED || object->OnClicked()) {
+            return;
+        }
+    }
+    OnCommand(id, code, control);
+}
+
+bool Dialog::EraseAsPage(HDC dc) const {
+    // A dialog inside another window (a property page) would show its parent's themed
+    // background: it paints the dialog colour itself.
+    if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) == 0) {
+        return false;
+    }
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    ::FillRect(dc, &client, DialogColorBrush(WM_CTLCOLORDLG, dc, Hwnd()));
+    return true;
+}
+
+std::optional<LRESULT> Dialog::OnColorMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC) {
+        if (const LRESULT own = ::SendMessageA(reinterpret_cast<HWND>(lParam),
+                                               WM_REFLECTED_CTLCOLORSTATIC, wParam, lParam)) {
+            return own;
+        }
+    }
+    if (const auto handled = OnMessage(message, wParam, lParam)) {
+        return handled;
+    }
+    const HBRUSH brush =
+        DialogColorBrush(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    return brush ? std::optional<LRESULT>(reinterpret_cast<LRESULT>(brush)) : std::nullopt;
 }
 
 DialogControl* Dialog::Control(int id) const {
@@ -211,25 +249,11 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!result) {
         return FALSE;
     }
-    switch (message) {
-        // These return their answer directly instead of through DWLP_MSGRESULT.
-        case WM_INITDIALOG:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORMSGBOX:
-        case WM_QUERYDRAGICON:
-        case WM_COMPAREITEM:
-        case WM_VKEYTOITEM:
-        case WM_CHARTOITEM:
-            return static_cast<INT_PTR>(*result);
-        default:
-            ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
-            return TRUE;
+    if (ReturnsDirectly(message)) {
+        return static_cast<INT_PTR>(*result);
     }
+    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
+    return TRUE;
 }
 
 }  // namespace blenker

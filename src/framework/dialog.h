@@ -86,6 +86,12 @@ class Dialog {
 
   private:
     std::optional<LRESULT> Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitDialogMessage();
+    void OnCommandMessage(int id, int code, HWND control);
+    // A page paints its own background; false for a dialog of its own.
+    bool EraseAsPage(HDC dc) const;
+    // The dialog colours, unless the control or OnMessage decides its own.
+    std::optional<LRESULT> OnColorMessage(UINT message, WPARAM wParam, LPARAM lParam);
     DialogControl* Control(int id) const;
 
     int m_templateId;

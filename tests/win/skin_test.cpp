@@ -127,7 +127,7 @@ TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
         test::ModalCloser closer([&](HWND help) {
             seen.push_back(WindowText(::GetDlgItem(help, IDC_HELP_TITLE)) + "|" +
                            WindowText(::GetDlgItem(help, IDC_HELP_GROUP)) + "|" +
-                           WindowText(::GetDlgItem(help, 1040)));
+                           WindowText(::GetDlgItem(help, IDC_HELP_LABEL_MINIMIZE)));
             ::SendMessageA(::GetDlgItem(help, 1014), BM_CLICK, 0, 0);  // a picture: nothing
             ::PostMessageA(::GetDlgItem(help, IDC_HELP_CLOSE), BM_CLICK, 0, 0);
         });
