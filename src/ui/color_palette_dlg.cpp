@@ -14,6 +14,10 @@ namespace {
 // The custom colours of the system colour dialog, kept for the whole run.
 COLORREF g_customColors[16] = {};
 
+// Posted to the palette to take the mouse once whatever is under way is through: the activation
+// that comes with showing the window cancels a capture taken before it (WM_CANCELMODE).
+constexpr UINT kHoldMouse = WM_APP + 1;
+
 }  // namespace
 
 ColorPalette& SharedColorPalette() {
@@ -36,7 +40,6 @@ BOOL CColorPaletteDlg::OnInitDialog() {
     const Point at = PlacePalette(button, window.Width(), window.Height(),
                                   ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SetCapture(Hwnd());
     return TRUE;  // the first cell takes the focus
 }
 
@@ -66,35 +69,40 @@ void CColorPaletteDlg::OnOther() {
     dialog.lpCustColors = g_customColors;
     dialog.Flags = CC_FULLOPEN;
     if (!::ChooseColorA(&dialog)) {
-        ::SetCapture(Hwnd());  // back to the palette, which still closes on a click outside
+        HoldMouse();  // back to the palette, which still closes on a click outside
         return;
     }
     m_nChosen = SharedColorPalette().ChooseCustom(dialog.rgbResult);
     End(IDOK);
 }
 
+void CColorPaletteDlg::HoldMouse() const {
+    ::PostMessageA(Hwnd(), kHoldMouse, 0, 0);
+}
+
 std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: {
-            // The palette holds the mouse: it hands a press on a cell or on "Other..." to that
-            // control, and ends on a press anywhere else on the screen.
-            POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (message == WM_LBUTTONDOWN) {
-                POINT screen = point;
-                ::ClientToScreen(Hwnd(), &screen);
-                const RECT window = WindowRectIn(Hwnd(), nullptr);
-                if (!::PtInRect(&window, screen)) {
-                    End(IDCANCEL);
-                    return 0;
-                }
-            }
-            const HWND child = ::ChildWindowFromPointEx(Hwnd(), point, CWP_ALL);
-            if (child != nullptr && child != Hwnd()) {
-                ::SendMessageA(child, WM_LBUTTONDOWN, 0, 0);
+        case WM_WINDOWPOSCHANGED:
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+                HoldMouse();  // the palette is on the screen: from now on it has the mouse
             }
             return std::nullopt;
-        }
+        case WM_CANCELMODE:
+            // The default handling lets the mouse go. Wine sends a cancel also a moment after
+            // activating the palette, which stays the active window: that one takes it back.
+            HoldMouse();
+            return std::nullopt;
+        case kHoldMouse:
+            // Not once it is ending (hidden), while the system colour dialog runs (disabled), or
+            // when another window has been activated.
+            if (::IsWindowVisible(Hwnd()) && ::IsWindowEnabled(Hwnd()) &&
+                ::GetActiveWindow() == Hwnd()) {
+                ::SetCapture(Hwnd());
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            return OnMouseButton(message == WM_LBUTTONDOWN, lParam);
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (const int cell = PaletteCellIndex(static_cast<int>(item.CtlID)); cell >= 0) {
@@ -105,6 +113,26 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
         default:
             return std::nullopt;
     }
+}
+
+std::optional<LRESULT> CColorPaletteDlg::OnMouseButton(bool down, LPARAM lParam) {
+    // The palette holds the mouse: it hands a press on a cell or on "Other..." to that control,
+    // and ends on a press anywhere else on the screen.
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (down) {
+        POINT screen = point;
+        ::ClientToScreen(Hwnd(), &screen);
+        const RECT window = WindowRectIn(Hwnd(), nullptr);
+        if (!::PtInRect(&window, screen)) {
+            End(IDCANCEL);
+            return 0;
+        }
+    }
+    const HWND child = ::ChildWindowFromPointEx(Hwnd(), point, CWP_ALL);
+    if (child != nullptr && child != Hwnd()) {
+        ::SendMessageA(child, WM_LBUTTONDOWN, 0, 0);
+    }
+    return std::nullopt;
 }
 
 void CColorPaletteDlg::DrawCell(const DRAWITEMSTRUCT& item, int cell) const {

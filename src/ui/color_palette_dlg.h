@@ -28,8 +28,11 @@ class CColorPaletteDlg : public Dialog {
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Takes the mouse as soon as the messages now queued are handled.
+    void HoldMouse() const;
     void End(INT_PTR code);
     void OnOther();
+    std::optional<LRESULT> OnMouseButton(bool down, LPARAM lParam);
     void DrawCell(const DRAWITEMSTRUCT& item, int cell) const;
 
     const DialogControl& m_button;

@@ -4,9 +4,14 @@
 #include "settings_sheet_fixture.h"
 #include "ui/color_button.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace blenker {
 namespace {
 
+using test::RectIn;
 using test::WindowText;
 
 // A 48 x 23 button (32 x 14 dialog units) in red: the pixels that tell its edges, separator,
@@ -122,6 +127,72 @@ TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
     });
     EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x0000FFu);
     EXPECT_EQ(Stored("Settings", "ColorBg"), 0x0000FFu);
+}
+
+// A palette that a real click left open is ended after a while, and that shows.
+bool g_paletteOutlived = false;
+void CALLBACK EndOutlivedPalette(HWND palette, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(palette, timer);
+    g_paletteOutlived = true;
+    ::PostMessageA(palette, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Runs once the system colour dialog is gone, back in the palette's own loop.
+HWND g_colorDialog = nullptr;
+std::function<void()> g_afterColorDialog;
+void CALLBACK AfterColorDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!::IsWindow(g_colorDialog)) {
+        ::KillTimer(nullptr, timer);
+        std::exchange(g_afterColorDialog, nullptr)();
+    }
+}
+
+// Clicks through the system's input, where the capture decides who gets them: the palette holds
+// the mouse once shown and again after the system colour dialog, so a press outside it ends it
+// without a choice and a press on a cell picks that cell.
+TEST_F(MiscPageTest, ThePaletteHoldsTheMouseUnderRealClicks) {
+    Open("");
+    std::vector<bool> held;  // at each showing, and back from the system colour dialog
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 1);
+        const HWND misc = Page(sheet);
+        g_changes.clear();
+        g_pageProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(misc, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordChanges)));
+        const RECT page = RectIn(misc, nullptr);
+        const POINT outside{page.left + 4, page.bottom - 4};
+        // One showing of the palette: `click` gives the point that a real click presses.
+        const auto show = [&](const std::function<POINT(HWND palette)>& click) {
+            onDialog = [&](HWND found) {
+                if (::GetDlgItem(found, IDC_PALETTE_OTHER) == nullptr) {  // Cancel, then outside
+                    g_colorDialog = found;
+                    g_afterColorDialog = [&held, outside, palette = ::GetWindow(found, GW_OWNER)] {
+                        held.push_back(test::CaptureInThreadOf(palette) == palette);
+                        test::RealClick(outside);
+                    };
+                    ::SetTimer(nullptr, 0, 100, &AfterColorDialog);
+                    ::PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
+                    return;
+                }
+                held.push_back(test::CaptureInThreadOf(found) == found);
+                const RECT window = RectIn(found, nullptr);
+                EXPECT_FALSE(::PtInRect(&window, outside));
+                ::SetTimer(found, 1, 3000, &EndOutlivedPalette);
+                test::RealClick(click(found));
+            };
+            ClickIn(misc, IDC_MISC_BG_COLOR);
+            onDialog = nullptr;
+        };
+        show([&](HWND) { return outside; });
+        EXPECT_TRUE(g_changes.empty());
+        show([](HWND p) { return test::CentreOf(::GetDlgItem(p, IDC_PALETTE_OTHER)); });
+        EXPECT_TRUE(g_changes.empty());
+        show([](HWND p) { return test::CentreOf(::GetDlgItem(p, IDC_PALETTE_FIRST_CELL + 13)); });
+        EXPECT_EQ(g_changes, (std::vector<std::pair<WPARAM, LPARAM>>{{IDC_MISC_BG_COLOR, 0xFF}}));
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(held, std::vector<bool>(4, true));
+    EXPECT_FALSE(g_paletteOutlived);
 }
 
 TEST_F(MiscPageTest, TheLanguageSwitchRetextsEverythingAndBrowseFillsThePath) {

@@ -137,6 +137,30 @@ COLORREF WindowPixel(HWND window, int x, int y) {
     return color;
 }
 
+void RealClick(POINT screen) {
+    ::SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    EXPECT_EQ(::SendInput(2, inputs, sizeof(INPUT)), 2u);
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+HWND CaptureInThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) {
+        return nullptr;
+    }
+    return info.hwndCapture;
+}
+
 std::string WindowText(HWND window) {
     char text[1100] = {};
     ::GetWindowTextA(window, text, sizeof text);

@@ -143,6 +143,15 @@ class GdiObjectCount {
 // The colour a window shows at this point of its client area, as it was last painted.
 COLORREF WindowPixel(HWND window, int x, int y);
 
+// A user's left click at this point of the screen: the cursor moves there, then the button goes
+// down and up through the system's input, so the capture and the hit test decide which window
+// gets each message (messages posted to a window would bypass both).
+void RealClick(POINT screen);
+// The centre of a window on the screen.
+POINT CentreOf(HWND window);
+// The window holding the mouse capture in the thread of this window, null when none does.
+HWND CaptureInThreadOf(HWND window);
+
 // The visible top-level windows of this thread of a window class ("#32770": dialogs).
 std::vector<HWND> ShownThreadWindows(const char* className);
 
