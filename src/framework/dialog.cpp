@@ -136,6 +136,9 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialogMessage();
+        case WM_QUERYENDSESSION:
+            // The session may always end: no dialog refuses it or waits for its user first.
+            return TRUE;
         case WM_COMMAND:
             OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;

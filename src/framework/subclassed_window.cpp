@@ -44,6 +44,9 @@ LRESULT CALLBACK SubclassedWindow::SubclassProc(HWND hwnd, UINT message, WPARAM 
         object.Detach();
         return ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
+    if (message == WM_QUERYENDSESSION) {
+        return TRUE;  // the session may always end: no window refuses it or waits first
+    }
     try {
         return object.OnMessage(message, wParam, lParam);
     } catch (...) {

@@ -75,6 +75,9 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (self == nullptr) {
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
+    if (message == WM_QUERYENDSESSION) {
+        return TRUE;  // the session may always end: no window refuses it or waits first
+    }
     LRESULT result = 0;
     try {
         result = self->OnMessage(message, wParam, lParam);

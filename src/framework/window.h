@@ -46,7 +46,8 @@ LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except = nullptr);
 //   dialog procedure, which must answer through DWLP_MSGRESULT;
 // - SubclassedWindow (framework/subclassed_window.h): a window another party makes (a control of
 //   a template, the system's property sheet, caught by a hook as it is created).
-// Each detaches the object at WM_NCDESTROY and lets no exception cross the system's code.
+// Each detaches the object at WM_NCDESTROY and lets no exception cross the system's code, and
+// each grants WM_QUERYENDSESSION at once, before the object sees it: the session may always end.
 
 class Window {
   public:

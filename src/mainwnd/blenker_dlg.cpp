@@ -98,9 +98,11 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             }
             m_commands.Show(false);
             return 0;
+        case WM_ENDSESSION:
+            m_commands.OnEndSession(wParam != FALSE);
+            return 0;
         case WM_DESTROY:
             m_releaseCheck.Cancel();
-            SetTrayIcon(TrayAction::Delete, "");
             m_commands.End();
             return std::nullopt;
         default:

@@ -1,8 +1,8 @@
 // The main window: a composition of the title list view, the scan switch, the notification
 // icon, the target drag, the release check and the skin, with the buttons to the program's
 // other windows. It routes its messages to them and its commands to MainCommands, which decides
-// them; every way out ends in its End, which reads the controls and stores the scan state and
-// the title file, once.
+// them; every way out, the session's end too, ends in its End, which reads the controls, stores
+// the scan state and the title file and removes the icon, once.
 #pragma once
 
 #include <string>
@@ -64,6 +64,7 @@ class CBlenkerDlg : public Dialog,
     void OpenHelp() override;
     std::optional<CloseCounters> RunSettings(CloseCounters counters) override;
     void Repaint() override { ::InvalidateRect(Hwnd(), nullptr, TRUE); }
+    void RemoveTrayIcon() override { SetTrayIcon(TrayAction::Delete, ""); }
 
     bool Scanning() const { return m_scan.Switch().Scanning(); }
 

@@ -57,6 +57,14 @@ void MainCommands::End() {
     UpdateData(true);
     m_scan.End();
     m_titles.Save();
+    m_site.RemoveTrayIcon();
+}
+
+void MainCommands::OnEndSession(bool sessionEnds) {
+    // The system may end the process as soon as this returns: no later end is to be waited for.
+    if (sessionEnds) {
+        End();
+    }
 }
 
 void MainCommands::OpenSettings() {

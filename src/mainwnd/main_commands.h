@@ -1,7 +1,8 @@
 // The main window's commands as the program decides them: the title list's and the scan
 // switch's first, then hiding and showing the window (and whether it is hidden), its ends, the
-// settings sheet with the close counters carried there and back, and the help. Every way out
-// ends in End, which reads the controls and stores the scan state and the title file, once.
+// settings sheet with the close counters carried there and back, and the help. Every way out,
+// the session's end too, ends in End, which reads the controls, stores the scan state and the
+// title file and removes the icon, once.
 #pragma once
 
 #include "mainwnd/main_dialog_site.h"
@@ -26,9 +27,13 @@ class MainCommands {
     void Show(bool shown);
     // Members into the controls (false) or back (true).
     void UpdateData(bool fromControls);
-    // Reads the controls, stores the scan state and saves the title file; only the first call
-    // does anything (the Exit command ends here before the window goes, its destruction again).
+    // Reads the controls, stores the scan state, saves the title file and removes the icon; only
+    // the first call does anything (the Exit command ends here before the window goes, its
+    // destruction again).
     void End();
+    // WM_ENDSESSION: when the session ends, the end runs now, whatever window is open (the
+    // settings sheet stores nothing then, as with Cancel); otherwise nothing changes.
+    void OnEndSession(bool sessionEnds);
 
     // 1 while the window is hidden in the notification area.
     const int& Hidden() const { return m_bHidden; }

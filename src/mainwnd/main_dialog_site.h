@@ -1,5 +1,5 @@
-// What the main window's commands need of the window itself: showing and hiding it, its end,
-// and the windows it opens.
+// What the main window's commands need of the window itself: showing and hiding it, its end and
+// its icon's, and the windows it opens.
 #pragma once
 
 #include <optional>
@@ -25,6 +25,8 @@ class MainDialogSite {
     virtual std::optional<CloseCounters> RunSettings(CloseCounters counters) = 0;
     // Paints the whole window again (the colours may have changed).
     virtual void Repaint() = 0;
+    // Takes the icon out of the notification area, for good.
+    virtual void RemoveTrayIcon() = 0;
 };
 
 }  // namespace blenker

@@ -67,7 +67,12 @@ void TitleListEditor::RemoveSelected() {
     for (std::size_t index : selected) {
         m_controls.DeleteEntry(index);
     }
+    const bool removed = !selected.empty();
     m_titles.RemoveSelected(std::move(selected));
+    // At once, as an addition: a removal must survive an end that is not the program's own.
+    if (removed && !m_savesHeld) {
+        Save();
+    }
 }
 
 void TitleListEditor::OnSelChange() {

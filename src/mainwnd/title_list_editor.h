@@ -1,7 +1,7 @@
 // The main window's titles as the program decides them: what the add and remove buttons and the
 // list box's selection do to the title list, the list box and the title field, and when the
-// title file is written. Every accepted title reaches the file at once, unless saves are held
-// (while the settings sheet is open); removing writes no file by itself.
+// title file is written. Every accepted title and every removal reaches the file at once,
+// unless saves are held (while the settings sheet is open).
 #pragma once
 
 #include <string>

@@ -33,9 +33,15 @@ CTrayIcon::CTrayIcon(VWinApp& app, std::function<TrayMenuState()> menuState)
 void CTrayIcon::Attach(HWND owner, HICON icon) {
     m_owner = owner;
     m_icon = icon;
+    m_shellRestarted = ::RegisterWindowMessageA("TaskbarCreated");
 }
 
-void CTrayIcon::Set(TrayAction action, const std::string& tip) const {
+void CTrayIcon::Set(TrayAction action, const std::string& tip) {
+    m_presence.Told(action, tip);
+    Notify(action, tip);
+}
+
+void CTrayIcon::Notify(TrayAction action, const std::string& tip) const {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = m_owner;
@@ -55,6 +61,12 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
         }
         if (reaction->openMenu) {
             TrackMenu();
+        }
+        return 0;
+    }
+    if (message == m_shellRestarted && m_shellRestarted != 0) {
+        if (const auto tip = m_presence.AfterShellRestart()) {
+            Notify(TrayAction::Add, *tip);
         }
         return 0;
     }

@@ -1,7 +1,9 @@
 // The real Blenker.exe, started as a user starts it and driven through its windows.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "mainwnd/tray_icon.h"
@@ -17,6 +19,7 @@ namespace {
 
 using test::ReadFileBytes;
 using test::ReadRawValue;
+using test::TrayIconExists;
 
 struct Found {
     DWORD process;
@@ -399,6 +402,107 @@ TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
         << saved;
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+    auto& [process, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == process) {
+        windows.push_back(window);
+    }
+    return TRUE;
+}
+
+// The end of a session as the system makes it: every top-level window of the process, hidden
+// ones too, is asked, then told whether the session ends. True when every window granted it.
+bool EndSession(DWORD process, bool ends) {
+    std::pair<DWORD, std::vector<HWND>> found{process, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&found));
+    bool granted = !found.second.empty();
+    for (const HWND window : found.second) {
+        DWORD_PTR answer = FALSE;
+        granted &= ::SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                         SMTO_ABORTIFHUNG, 5000, &answer) != 0 &&
+                   answer == TRUE;
+    }
+    for (const HWND window : found.second) {
+        ::SendMessageTimeoutA(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                              5000, nullptr);
+    }
+    return granted;
+}
+
+// The state the program is in when its process ends.
+enum class AtTheEnd { Shown, Hidden, SheetOpen, KilledAlone };
+
+class SessionEndTest : public ::testing::TestWithParam<AtTheEnd> {};
+
+TEST_P(SessionEndTest, RemovalsAndValuesSurviveAndOnlyTheSessionsEndTakesTheIcon) {
+    ProgramCopy program;
+    program.MakeReturningUser("First\r\nSecond\r\nThird\r\n");
+    const HANDLE process = program.Start();
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+    ::SendMessageA(::GetDlgItem(main, IDC_TITLE_LIST), LB_SETSEL, TRUE, 1);
+    for (const int button : {IDC_REMOVE, IDC_DELAY_UP, IDC_ENABLE}) {
+        ::SendMessageA(::GetDlgItem(main, button), BM_CLICK, 0, 0);
+    }
+    if (GetParam() == AtTheEnd::Hidden) {
+        ::SendMessageA(main, WM_COMMAND, IDC_MINIMIZE, 0);
+        ASSERT_FALSE(::IsWindowVisible(main));
+    } else if (GetParam() == AtTheEnd::SheetOpen) {
+        ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
+        const HWND sheet = WaitForDialog(pid, 0x3020);  // the sheet's tab control
+        ASSERT_NE(sheet, nullptr);
+        ::SendMessageA(sheet, PSM_SETCURSEL, 2, 0);  // Startup: a change never confirmed
+        const auto page =
+            reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        ::SendMessageA(::GetDlgItem(page, IDC_STARTUP_MINIMIZE), BM_CLICK, 0, 0);
+    }
+    if (GetParam() != AtTheEnd::KilledAlone) {
+        ASSERT_TRUE(TrayIconExists(main));
+        EXPECT_TRUE(EndSession(pid, false)) << "a window refused the end of the session";
+        EXPECT_TRUE(TrayIconExists(main)) << "the session goes on, and so does the icon";
+        EXPECT_TRUE(EndSession(pid, true));
+        EXPECT_FALSE(TrayIconExists(main)) << "the end did not run";
+    }
+    ::TerminateProcess(process, 9);
+    ASSERT_TRUE(WaitForExit(process, 5000));
+
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), "First\r\nThird\r\n");
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Delay").Number(), 1500u);
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "PreviousState").Number(), 0u);
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "MinimizeAtStartup").Number(), 0u);
+}
+
+std::string StateName(const ::testing::TestParamInfo<AtTheEnd>& state) {
+    return std::array{"Shown", "Hidden", "SheetOpen", "KilledAlone"}[static_cast<int>(state.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(BlenkerE2eTest, SessionEndTest,
+                         ::testing::Values(AtTheEnd::Shown, AtTheEnd::Hidden, AtTheEnd::SheetOpen,
+                                           AtTheEnd::KilledAlone),
+                         &StateName);
+
+TEST(BlenkerE2eTest, TheIconDeletedFromOutsideComesBackWhenTheShellAnnouncesItself) {
+    for (const bool hidden : {false, true}) {
+        ProgramCopy program;
+        program.MakeReturningUser("Some popup\r\n");
+        program.Store().WriteProfileInt("Settings", "MinimizeAtStartup", hidden ? 1 : 0);
+        const HANDLE process = program.Start();
+        const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST, hidden);
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(test::PumpUntil([&] { return TrayIconExists(main); }, 10000));
+        test::DeleteTrayIcon(main);
+        ASSERT_FALSE(TrayIconExists(main));
+        ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(test::PumpUntil([&] { return TrayIconExists(main); })) << hidden;
+        EXPECT_EQ(::IsWindowVisible(main) != FALSE, !hidden);
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitForExit(process, 10000));
+    }
 }
 
 }  // namespace

@@ -19,10 +19,11 @@ struct FakeDialogSite : MainDialogSite {
         return sheet(counters);
     }
     void Repaint() override { ++repaints; }
+    void RemoveTrayIcon() override { ++iconRemovals; }
 
     std::vector<bool> shows;
     std::vector<int> closes;
-    int helps = 0, repaints = 0;
+    int helps = 0, repaints = 0, iconRemovals = 0;
     std::function<std::optional<CloseCounters>(CloseCounters)> sheet;
 };
 
@@ -73,6 +74,26 @@ TEST_F(MainCommandsTest, TheSettingsSheetTakesTheCountersAndGivesThemBackOnOk) {
     EXPECT_EQ(window.repaints, 1);
     editor.Add("after");  // saves are no longer held
     EXPECT_EQ(site.replaced.size(), 3u);
+}
+
+TEST_F(MainCommandsTest, TheSessionsEndRunsTheEndOnceWhileTheUnconfirmedSheetStoresNothing) {
+    host.checked = true;
+    commands.OnEndSession(false);  // the session goes on
+    EXPECT_EQ(store.WriteCount(), 0);
+    EXPECT_EQ(window.iconRemovals, 0);
+    scan.Engine().m_nClosedTotal = 7;
+    window.sheet = [this](CloseCounters) -> std::optional<CloseCounters> {
+        editor.Add("added");  // held while the sheet is open: the end saves it
+        commands.OnEndSession(true);
+        EXPECT_EQ(site.replaced.size(), 1u);
+        EXPECT_EQ(window.iconRemovals, 1);
+        return std::nullopt;  // the system ends the process before any OK
+    };
+    commands.OnCommand(IDC_SETTINGS, 0);
+    EXPECT_EQ(ReadInt(store, Setting::PreviousState), 1);
+    EXPECT_EQ(ReadInt(store, Setting::Closed), 7);
+    commands.End();  // the window's destruction: no second end
+    EXPECT_EQ(window.iconRemovals, 1);
 }
 
 }  // namespace

@@ -33,16 +33,22 @@ TEST_F(TitleListEditorTest, AnAddGoesToTheListsPlaceAndIsSavedUnlessHeld) {
     EXPECT_EQ(site.replaced, Texts({site.path, site.path}));
 }
 
-TEST_F(TitleListEditorTest, RemovingDeletesTheSelectedEntriesFromTheHighestDown) {
+TEST_F(TitleListEditorTest, RemovingDeletesTheSelectedEntriesFromTheHighestDownAndSaves) {
     for (const char* title : {"a", "b", "c", "d"}) {
         editor.Add(title);
     }
+    editor.OnCommand(IDC_REMOVE, 0);  // nothing selected: nothing to write
+    EXPECT_EQ(site.replaced.size(), 4u);
     controls.selected = {1, 3, 0};
     EXPECT_TRUE(editor.OnCommand(IDC_REMOVE, 0));
     EXPECT_EQ(controls.deleted, std::vector<std::size_t>({3, 1, 0}));
     EXPECT_EQ(controls.box, Texts({"c"}));
     EXPECT_EQ(editor.List().Titles(), Texts({"c"}));
-    EXPECT_EQ(site.replaced.size(), 4u);  // removing writes no file
+    EXPECT_EQ(site.replaced.size(), 5u);  // the removal is saved at once
+    editor.HoldSaves(true);
+    controls.selected = {0};
+    editor.OnCommand(IDC_REMOVE, 0);
+    EXPECT_EQ(site.replaced.size(), 5u);
 }
 
 TEST_F(TitleListEditorTest, ASelectionShowsItsEntryInTheField) {

@@ -15,6 +15,7 @@ namespace {
 
 using TrayTest = test::MainDialogFixture;
 using test::ReadFileBytes;
+using test::TrayIconExists;
 
 struct MenuItem {
     UINT id;
@@ -73,14 +74,6 @@ std::vector<MenuItem> OpenTrayMenu(HWND dialog) {
     return items;
 }
 
-bool TrayIconExists(HWND dialog) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = dialog;
-    data.uID = kTrayIconId;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
 TEST_F(TrayTest, ALeftPressOnTheIconShowsTheWindow) {
     Open("");
     EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
@@ -121,6 +114,18 @@ TEST_F(TrayTest, TheTipIsTheCaptionCutTo63Characters) {
     dialog->SetTrayIcon(TrayAction::ChangeTip, longCaption);
     EXPECT_EQ(std::string(g_lastIconData.szTip), longCaption.substr(0, 63));
     EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
+}
+
+TEST_F(TrayTest, ARestartedShellGetsTheIconBackWithTheCaptionAsTip) {
+    Open("");
+    dialog->Tray().SetNotifier(&RecordIconData);
+    Click(IDC_ENABLE);
+    test::DeleteTrayIcon(dialog->Hwnd());
+    ASSERT_FALSE(TrayIconExists(dialog->Hwnd()));
+    g_lastIconData = {};
+    ::SendMessageA(dialog->Hwnd(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
+    EXPECT_EQ(std::string(g_lastIconData.szTip), "The Blenker 2.005 - Off");
 }
 
 TEST_F(TrayTest, TheMenuOffersMinimizeOrOpenAndFollowsTheScanState) {

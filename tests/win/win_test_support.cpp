@@ -1,11 +1,15 @@
 #include "win_test_support.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "mainwnd/tray_notice.h"
 
 namespace blenker::test {
 
@@ -159,6 +163,26 @@ HWND CaptureInThreadOf(HWND window) {
         return nullptr;
     }
     return info.hwndCapture;
+}
+
+namespace {
+
+BOOL NotifyIcon(DWORD message, HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    return ::Shell_NotifyIconA(message, &data);
+}
+
+}  // namespace
+
+bool TrayIconExists(HWND owner) {
+    return NotifyIcon(NIM_MODIFY, owner) != FALSE;
+}
+
+void DeleteTrayIcon(HWND owner) {
+    NotifyIcon(NIM_DELETE, owner);
 }
 
 std::string WindowText(HWND window) {

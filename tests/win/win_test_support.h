@@ -158,6 +158,11 @@ std::vector<HWND> ShownThreadWindows(const char* className);
 // The number of top-level windows of this thread, tool tips included.
 std::size_t ThreadWindowCount();
 
+// Whether the program's notification icon of this window exists (a modification without
+// flags fails when there is none), and its removal, as a restart of the shell does.
+bool TrayIconExists(HWND owner);
+void DeleteTrayIcon(HWND owner);
+
 // Removes a key tree under HKEY_CURRENT_USER.
 void DeleteKeyTree(const std::string& path);
 
