@@ -2,6 +2,18 @@
 
 namespace blenker {
 
+namespace {
+
+// Half of what a side gives up, rounded down: an odd shrink leaves the control a pixel wider
+// than the text, and an odd growth makes it a pixel wider too, never a pixel narrower (the
+// static control would then wrap its text, and its second line is cut off).
+int SideShrink(int room, int text) {
+    const int difference = room - text;
+    return difference >= 0 ? difference / 2 : -((1 - difference) / 2);
+}
+
+}  // namespace
+
 LinkColor LinkTextColor(const LinkState& state, unsigned style, const LinkColors& colors) {
     if (state.hover && (style & kLinkUseHover) != 0) {
         return colors.hover;
@@ -15,7 +27,7 @@ LinkColor LinkTextColor(const LinkState& state, unsigned style, const LinkColors
 Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
                    bool centreVertically) {
     if (centreVertically) {
-        const int shrink = (rect.bottom - rect.top - textHeight) / 2;
+        const int shrink = SideShrink(rect.bottom - rect.top, textHeight);
         rect.top += shrink;
         rect.bottom -= shrink;
     } else {
@@ -23,7 +35,7 @@ Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
     }
     switch (align) {
         case LinkAlign::Center: {
-            const int shrink = (rect.right - rect.left - textWidth) / 2;
+            const int shrink = SideShrink(rect.right - rect.left, textWidth);
             rect.left += shrink;
             rect.right -= shrink;
             break;

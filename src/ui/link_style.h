@@ -42,8 +42,9 @@ enum class LinkAlign { Left, Center, Right };
 
 // The control's client-sized rectangle fitted to a text of the given size. Vertically it keeps
 // its top, or, when centred, shrinks evenly at top and bottom; horizontally it keeps its left
-// side, its right side, or shrinks evenly at both, after its alignment. The even shrinks divide
-// by two truncating, as the control always has.
+// side, its right side, or shrinks evenly at both, after its alignment. An even shrink or growth
+// moves both sides by the same amount; when the difference is odd, the text gets the pixel
+// over, so the rectangle is never narrower or lower than the text.
 Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
                    bool centreVertically);
 

@@ -53,6 +53,9 @@ TEST(LinkStyleTest, FittingKeepsTheSideOrTheCentreOfTheAlignment) {
     // A text wider or taller than the control grows it the same ways.
     ExpectRect(FitLinkToText(box, 120, 30, LinkAlign::Center, true), 0, 15, 120, 45);
     ExpectRect(FitLinkToText(box, 120, 30, LinkAlign::Right, false), -10, 20, 110, 50);
+    // Odd growths: the text gets the pixel over, never loses one (a narrower static wraps).
+    ExpectRect(FitLinkToText(box, 133, 25, LinkAlign::Center, true), -7, 17, 127, 43);
+    ExpectRect(FitLinkToText(Rect{0, 0, 1, 13}, 134, 13, LinkAlign::Center, false), -67, 0, 68, 13);
 }
 
 TEST(LinkStyleTest, RefittingACentredLinkKeepsItsCentre) {

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "app/win_app.h"
+#include "canvas.h"
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "net/new_version_dlg.h"
 #include "resource.h"
 #include "win_test_support.h"
@@ -42,8 +44,7 @@ LOGFONTA FontOf(HWND control) {
 SIZE TextExtent(HWND control, const std::string& text) {
     SIZE extent{};
     const HDC dc = ::GetDC(control);
-    const HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = ::SelectObject(dc, GetFont(control));
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     ::SelectObject(dc, old);
     ::ReleaseDC(control, dc);
@@ -282,6 +283,69 @@ TEST(HyperLinkTest, TheMouseReachesItAndSeesTheHandCursor) {
     EXPECT_TRUE(::SendMessageA(link.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Hwnd()),
                                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(::GetCursor(), hand);
+}
+
+// The box of what a window shows on the screen, inside its window rectangle: the pixels that
+// differ from the one left of it (its parent's background).
+RECT InkOnScreen(HWND control) {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    Canvas shot(rect.right - rect.left + 1, rect.bottom - rect.top, 0);
+    const WindowDc screen(nullptr);
+    ::BitBlt(shot.Dc(), 0, 0, shot.Width(), shot.Height(), screen.Get(), rect.left - 1, rect.top,
+             SRCCOPY);
+    const RECT area{1, 0, shot.Width(), shot.Height()};
+    RECT ink = shot.Extent(area, shot.Pixel(0, 0));
+    ::OffsetRect(&ink, -1, 0);
+    return ink;
+}
+
+// The box of the text drawn on one line, with nothing to wrap it, in the control's font.
+SIZE InkOfOneLine(HWND control, const std::string& text) {
+    Canvas reference(1000, 100, RGB(255, 255, 255));
+    const SelectedObject font(reference.Dc(), GetFont(control));
+    ::SetTextColor(reference.Dc(), RGB(0, 0, 0));
+    ::SetBkMode(reference.Dc(), TRANSPARENT);
+    RECT all{0, 0, reference.Width(), reference.Height()};
+    ::DrawTextA(reference.Dc(), text.c_str(), -1, &all, DT_SINGLELINE | DT_NOPREFIX);
+    const RECT ink = reference.Extent(all, RGB(255, 255, 255));
+    return {ink.right - ink.left, ink.bottom - ink.top};
+}
+
+bool IsTrueType(HFONT font) {
+    TEXTMETRICA metrics{};
+    const WindowDc screen(nullptr);
+    const SelectedObject selected(screen.Get(), font);
+    return ::GetTextMetricsA(screen.Get(), &metrics) && (metrics.tmPitchAndFamily & TMPF_TRUETYPE);
+}
+
+// The link grows from an empty text to each text as the About page sets it, in the dialog's own
+// font ("MS Sans Serif", the bitmap font where the system has it) and in a TrueType font of the
+// same height; the screen shows each text whole, on one line.
+TEST(HyperLinkTest, PaintsItsWholeTextOnOneLineInTheDialogFontAndATrueTypeFont) {
+    LinkHost host;
+    const HWND control = host.Item(IDC_DOWNLOAD_LINK);
+    const HFONT dialogFont = GetFont(control);
+    LOGFONTA description = FontOf(control);
+    ::lstrcpynA(description.lfFaceName, "Tahoma", LF_FACESIZE);
+    const UniqueFont trueType(::CreateFontIndirectA(&description));
+    ASSERT_TRUE(IsTrueType(trueType.Get()));
+    for (const HFONT font : {dialogFont, trueType.Get()}) {
+        ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        CHyperLink link;
+        ASSERT_TRUE(link.Attach(control));
+        for (const std::string text : {"http://www.vorlen.example/", "blenker@vorlen.example",
+                                       "=> T\xE9l\xE9"
+                                       "charger ! <="}) {
+            link.SetLinkUrl(text);
+            link.SetLinkText(text);
+            ::UpdateWindow(host.Hwnd());
+            const RECT ink = InkOnScreen(control);
+            const SIZE whole = InkOfOneLine(control, text);
+            EXPECT_NEAR(ink.right - ink.left, whole.cx, 1) << text << " in " << IsTrueType(font);
+            EXPECT_NEAR(ink.bottom - ink.top, whole.cy, 1) << text << " in " << IsTrueType(font);
+        }
+    }
 }
 
 // The new-release window, opened modally as the release check opens it; "inspect" looks at it
