@@ -17,16 +17,6 @@ bool EntryMatches(std::string_view entry, std::string_view title, bool strict, b
     return caseSensitive ? title == entry : EqualNoCase(title, entry);
 }
 
-bool NamesBrowser(std::string_view title) {
-    for (std::string_view browser :
-         {"- Netscape", "- Internet Explorer", "- Microsoft Internet Explorer"}) {
-        if (title.find(browser) != std::string_view::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight) {
     const std::uint64_t area = std::uint64_t{static_cast<std::uint32_t>(clientWidth)} *
                                static_cast<std::uint32_t>(clientHeight);

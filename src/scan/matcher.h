@@ -13,10 +13,6 @@ namespace blenker {
 // title must begin with it; without case sensitivity only A to Z fold.
 bool EntryMatches(std::string_view entry, std::string_view title, bool strict, bool caseSensitive);
 
-// True when the title carries a browser's name ("- Netscape", "- Internet Explorer",
-// "- Microsoft Internet Explorer"), searched with case.
-bool NamesBrowser(std::string_view title);
-
 // The largest client area, in square pixels, of a window that "SmartBlenk" still closes
 // (a 400 x 400 banner).
 constexpr std::uint64_t kSmartBlenkMaxArea = 160000;

@@ -1,5 +1,6 @@
 #include "scan/scan_engine.h"
 
+#include "scan/browser_title.h"
 #include "store/settings.h"
 
 namespace blenker {

@@ -107,16 +107,6 @@ TEST(TitleMatcherTest, RebuildForgetsTheOldListAndCaseOption) {
     EXPECT_TRUE(matcher.Matches("other", true));
 }
 
-TEST(BrowserTest, NeedsOneOfTheThreeNamesWithCase) {
-    EXPECT_TRUE(NamesBrowser("Popup - Netscape"));
-    EXPECT_TRUE(NamesBrowser("Popup - Microsoft Internet Explorer"));
-    EXPECT_TRUE(NamesBrowser("Popup - Internet Explorer"));
-    EXPECT_TRUE(NamesBrowser("- Netscape in front"));
-    EXPECT_FALSE(NamesBrowser("Popup - netscape"));
-    EXPECT_FALSE(NamesBrowser("Popup"));
-    EXPECT_FALSE(NamesBrowser("Popup -Netscape"));
-}
-
 TEST(SmartBlenkTest, SparesClientAreasAboveABanner) {
     EXPECT_FALSE(SmartBlenkSpares(400, 400));
     EXPECT_TRUE(SmartBlenkSpares(401, 400));

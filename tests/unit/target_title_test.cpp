@@ -22,5 +22,13 @@ TEST(TargetTitleTest, CutsBeforeTheLastDash) {
     EXPECT_EQ(Taken(""), "");
 }
 
+TEST(TargetTitleTest, CutsBeforeFirefoxsEmDashToo) {
+    EXPECT_EQ(Taken("Big-Sale \x97 Mozilla Firefox"), "Big-Sale");
+    EXPECT_EQ(Taken("Deal \x97 Mozilla Firefox Private Browsing"), "Deal");
+    // The dash that comes last wins, whichever kind it is.
+    EXPECT_EQ(Taken("A \x97 B - Opera"), "A \x97 B");
+    EXPECT_EQ(Taken("\x97 Mozilla Firefox"), "");
+}
+
 }  // namespace
 }  // namespace blenker

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "scan/scan_engine.h"
 #include "scan/win32_desktop.h"
@@ -14,6 +16,46 @@ using test::HelperPopup;
 using test::PumpMessages;
 using test::ScopedRegistryStore;
 using test::TestPopup;
+
+// A window of a helper process titled in UTF-16, as a browser's window is.
+class WideHelperPopup {
+  public:
+    explicit WideHelperPopup(const std::wstring& title)
+        : m_title(title),
+          m_process(test::StartProcess(test::TestBinDir() + "popup_helper.exe",
+                                       "\"" + Utf8(title) + "\" 200 100 utf8", "")) {}
+    ~WideHelperPopup() {
+        if (m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(m_process.Get(), 9);
+            ::WaitForSingleObject(m_process.Get(), 5000);
+        }
+    }
+    HWND WaitForWindow() const {
+        HWND found = nullptr;
+        test::PumpUntil(
+            [&] { return (found = ::FindWindowW(nullptr, m_title.c_str())) != nullptr; });
+        return found;
+    }
+    // True once the helper ended because its window was closed.
+    bool Closed() const {
+        DWORD code = STILL_ACTIVE;
+        test::PumpUntil([&] { return ::WaitForSingleObject(m_process.Get(), 0) == WAIT_OBJECT_0; });
+        return ::GetExitCodeProcess(m_process.Get(), &code) && code == 0;
+    }
+
+  private:
+    static std::string Utf8(const std::wstring& text) {
+        std::string utf8(text.size() * 3, '\0');
+        const int length =
+            ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                  utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+        utf8.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        return utf8;
+    }
+
+    std::wstring m_title;
+    UniqueKernelHandle m_process;
+};
 
 class ScanPassTest : public ::testing::Test {
   protected:
@@ -102,6 +144,45 @@ TEST_F(ScanPassTest, HiddenAndOwnedWindowsAreClosedToo) {
     EXPECT_TRUE(owner.Alive());
     EXPECT_EQ(remote.WaitForExit(), 0u);
     EXPECT_EQ(scan.m_nClosedTotal, 3);
+}
+
+TEST_F(ScanPassTest, NeedBrowserClosesPopupsOfTodaysBrowsersAndNoOtherProgramsWindow) {
+    store.WriteProfileInt("Settings", "NeedBrowser", 1);
+    titles.AddTitle("Popup");
+    // Edge writes a zero-width space after "Microsoft", which the ANSI interface reads as '?';
+    // Firefox writes an em dash, byte 0x97 there.
+    WideHelperPopup edge(L"Popup - Microsoft\u200B Edge");
+    WideHelperPopup firefox(L"Popup \u2014 Mozilla Firefox");
+    const HWND edgeWindow = edge.WaitForWindow();
+    const HWND firefoxWindow = firefox.WaitForWindow();
+    ASSERT_NE(edgeWindow, nullptr);
+    ASSERT_NE(firefoxWindow, nullptr);
+    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(edgeWindow)), "Popup - Microsoft? Edge");
+    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(firefoxWindow)), "Popup \x97 Mozilla Firefox");
+    const std::vector<const char*> ansiTitles = {"Popup - Google Chrome",
+                                                 "Popup - Chromium",
+                                                 "Popup - Microsoft Edge",
+                                                 "Popup - Mozilla Firefox",
+                                                 "Popup \x97 Mozilla Firefox Private Browsing",
+                                                 "Popup - Opera",
+                                                 "Popup - Brave",
+                                                 "Popup - Vivaldi"};
+    std::vector<std::unique_ptr<TestPopup>> browsers;
+    for (const char* title : ansiTitles) {
+        browsers.push_back(std::make_unique<TestPopup>(title));
+    }
+    TestPopup notepad("Popup - Notepad");
+    ScanEngine& scan = Engine();
+    for (std::size_t pass = 0; pass < ansiTitles.size() + 4; ++pass) {
+        scan.RunPass(desktop);
+    }
+    EXPECT_TRUE(edge.Closed());
+    EXPECT_TRUE(firefox.Closed());
+    for (std::size_t i = 0; i < browsers.size(); ++i) {
+        EXPECT_FALSE(browsers[i]->Alive()) << ansiTitles[i];
+    }
+    EXPECT_TRUE(notepad.Alive());
+    EXPECT_EQ(scan.m_nClosedTotal, static_cast<int>(ansiTitles.size()) + 2);
 }
 
 TEST_F(ScanPassTest, SmartBlenkClosesBannersAndSparesLargerWindows) {

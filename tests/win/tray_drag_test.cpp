@@ -241,6 +241,19 @@ TEST_F(TargetDrag, TakesTheTitleOfAnotherProgramsWindowWithoutItsAppName) {
     EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), "Popup title\r\n");
 }
 
+TEST_F(TargetDrag, TakesAFirefoxWindowsTitleWithoutTheNameAfterItsEmDash) {
+    Open("");
+    // Byte 0x97 of Windows-1252: the window holds Firefox's em dash, U+2014.
+    test::HelperPopup popup("Big-Sale \x97 Mozilla Firefox");
+    const HWND window = popup.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    wchar_t title[64] = {};
+    ::GetWindowTextW(window, title, 64);
+    ASSERT_EQ(std::wstring(title), L"Big-Sale \u2014 Mozilla Firefox");
+    Drag(CentreOf(window));
+    EXPECT_EQ(ListBox(), (std::vector<std::string>{"Big-Sale"}));
+}
+
 TEST_F(TargetDrag, KeepsTheWholeTitleWhenTheOptionIsOff) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
         .WriteProfileInt("Settings", "RemoveAppName", 0);
