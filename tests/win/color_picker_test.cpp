@@ -69,7 +69,18 @@ COLORREF BrushColor(HWND dialog) {
     return brush.lbColor;
 }
 
-using MiscPageTest = test::SettingsSheetFixture;
+class MiscPageTest : public test::SettingsSheetFixture {
+  protected:
+    // Shows the Misc page of the sheet and records the WM_COLOR_CHANGED messages that reach it.
+    static HWND MiscPageRecordingChanges(HWND sheet) {
+        SelectTab(sheet, 1);
+        const HWND misc = Page(sheet);
+        g_changes.clear();
+        g_pageProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(misc, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordChanges)));
+        return misc;
+    }
+};
 
 TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
     Open("");
@@ -80,11 +91,7 @@ TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
         onDialog = nullptr;
     };
     RunSheet([&](HWND sheet) {
-        SelectTab(sheet, 1);
-        const HWND misc = Page(sheet);
-        g_changes.clear();
-        g_pageProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(misc, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordChanges)));
+        const HWND misc = MiscPageRecordingChanges(sheet);
         pick(misc, IDC_MISC_BG_COLOR, [](HWND palette) {  // a press outside
             ::SendMessageA(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-20, -20));
         });
@@ -154,11 +161,7 @@ TEST_F(MiscPageTest, ThePaletteHoldsTheMouseUnderRealClicks) {
     Open("");
     std::vector<bool> held;  // at each showing, and back from the system colour dialog
     RunSheet([&](HWND sheet) {
-        SelectTab(sheet, 1);
-        const HWND misc = Page(sheet);
-        g_changes.clear();
-        g_pageProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(misc, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordChanges)));
+        const HWND misc = MiscPageRecordingChanges(sheet);
         const RECT page = RectIn(misc, nullptr);
         const POINT outside{page.left + 4, page.bottom - 4};
         // One showing of the palette: `click` gives the point that a real click presses.
