@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <vector>
+
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/window.h"
@@ -17,6 +19,44 @@ constexpr int kTipDelayMs = 300;
 LinkColors& ClassColors() {
     static LinkColors colors{RGB(0, 0, 255), RGB(0, 128, 128), RGB(128, 0, 128), RGB(255, 0, 0)};
     return colors;
+}
+
+LinkAlign AlignOf(DWORD style) {
+    const DWORD kind = style & SS_TYPEMASK;
+    return kind == SS_CENTER  ? LinkAlign::Center
+           : kind == SS_RIGHT ? LinkAlign::Right
+                              : LinkAlign::Left;
+}
+
+DWORD StyleOf(HWND control) {
+    return static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE));
+}
+
+// What the control shows: its text, without the mnemonic marks unless its style keeps them.
+std::string ShownText(HWND control) {
+    std::string text = WholeWindowText(control);
+    return (StyleOf(control) & SS_NOPREFIX) != 0 ? text : WithoutMnemonics(text);
+}
+
+// The width of each character of the text in the font selected into the device context, and
+// the size of the whole.
+SIZE MeasureText(HDC dc, const std::string& text, std::vector<int>* advances) {
+    SIZE extent{};
+    const int length = static_cast<int>(text.size());
+    std::vector<int> ends(text.size());
+    if (length == 0 ||
+        !::GetTextExtentExPointA(dc, text.c_str(), length, 0, nullptr, ends.data(), &extent)) {
+        // An empty text still has the height of a line.
+        ::GetTextExtentPoint32A(dc, text.c_str(), length, &extent);
+        ends.clear();
+    }
+    if (advances != nullptr) {
+        advances->resize(ends.size());
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            (*advances)[i] = ends[i] - (i == 0 ? 0 : ends[i - 1]);
+        }
+    }
+    return extent;
 }
 
 }  // namespace
@@ -111,22 +151,47 @@ void CHyperLink::ResizeToText() {
     const int borderWidth = (window.right - window.left) - client.right;
     const int borderHeight = (window.bottom - window.top) - client.bottom;
 
-    const std::string text = WholeWindowText(Hwnd());
     SIZE extent{};
     if (const WindowDc dc(Hwnd()); dc.Get() != nullptr) {
         const SelectedObject font(dc.Get(), m_font.Get());
-        ::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        extent = MeasureText(dc.Get(), ShownText(Hwnd()), nullptr);
     }
 
-    const auto style = static_cast<DWORD>(::GetWindowLongA(Hwnd(), GWL_STYLE));
-    const DWORD kind = style & SS_TYPEMASK;
-    const LinkAlign align = kind == SS_CENTER  ? LinkAlign::Center
-                            : kind == SS_RIGHT ? LinkAlign::Right
-                                               : LinkAlign::Left;
-    const Rect fitted =
-        FitLinkToText(ToRect(window), extent.cx, extent.cy, align, (style & SS_CENTERIMAGE) != 0);
+    const DWORD style = StyleOf(Hwnd());
+    const Rect fitted = FitLinkToText(ToRect(window), extent.cx, extent.cy, AlignOf(style),
+                                      (style & SS_CENTERIMAGE) != 0);
     ::MoveWindow(Hwnd(), fitted.left, fitted.top, fitted.right - fitted.left + borderWidth,
                  fitted.bottom - fitted.top + borderHeight, TRUE);
+}
+
+void CHyperLink::Paint() const {
+    const PaintDc paint(Hwnd());
+    const HDC dc = paint.Get();
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    // The parent chooses the colours as for any static; a link's own dialog hands the choice back
+    // to the link, which draws on a hollow background.
+    const auto brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(::GetParent(Hwnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(Hwnd())));
+    if (brush != nullptr) {
+        ::FillRect(dc, &client, brush);
+    }
+    if (!::IsWindowEnabled(Hwnd())) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+    }
+    // One line, each character at the width the font reports: the size the control was fitted
+    // to. A TrueType font can draw its glyphs wider than it measures them, and the static's own
+    // painting then wrapped the text or cut its end off.
+    const SelectedObject font(dc, GetFont(Hwnd()));
+    const std::string text = ShownText(Hwnd());
+    std::vector<int> advances;
+    const SIZE extent = MeasureText(dc, text, &advances);
+    const DWORD style = StyleOf(Hwnd());
+    const Point origin = LinkTextOrigin({client.right, client.bottom}, {extent.cx, extent.cy},
+                                        AlignOf(style), (style & SS_CENTERIMAGE) != 0);
+    ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &client, text.c_str(),
+                  static_cast<UINT>(text.size()), advances.empty() ? nullptr : advances.data());
 }
 
 void CHyperLink::Repaint() const {
@@ -174,6 +239,9 @@ LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(::GetStockObject(HOLLOW_BRUSH));
         }
+        case WM_PAINT:
+            Paint();
+            return 0;
         case WM_SETCURSOR:
             if (const HCURSOR hand = LoadedLinkHandCursor()) {
                 ::SetCursor(hand);

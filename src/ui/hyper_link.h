@@ -56,6 +56,8 @@ class CHyperLink : private SubclassedWindow {
     // Makes the platform calls that the state machine asked for.
     void Apply(const LinkReaction& reaction);
     bool IsInside(LPARAM point) const;
+    // Draws the text on one line, in the colour the parent chose.
+    void Paint() const;
     void Repaint() const;
 
     LinkStateMachine m_link;

@@ -50,4 +50,29 @@ Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
     return rect;
 }
 
+Point LinkTextOrigin(Size client, Size text, LinkAlign align, bool centreVertically) {
+    Point origin;
+    if (align == LinkAlign::Center) {
+        origin.x = (client.width - text.width) / 2;
+    } else if (align == LinkAlign::Right) {
+        origin.x = client.width - text.width;
+    }
+    if (centreVertically) {
+        origin.y = (client.height - text.height) / 2;
+    }
+    return origin;
+}
+
+std::string WithoutMnemonics(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && ++i == text.size()) {
+            break;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
 }  // namespace blenker

@@ -1,10 +1,12 @@
 // The hyperlink control's decisions that need no window: its style bits, the colour its text
-// takes, and the rectangle that fits the control to its text.
+// takes, the rectangle that fits the control to its text, and where and what it paints.
 #pragma once
 
 #include "framework/geometry.h"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace blenker {
 
@@ -47,5 +49,13 @@ enum class LinkAlign { Left, Center, Right };
 // over, so the rectangle is never narrower or lower than the text.
 Rect FitLinkToText(Rect rect, int textWidth, int textHeight, LinkAlign align,
                    bool centreVertically);
+
+// Where a text of the given size starts in the control's client area: at the left, in the middle
+// or at the right after the alignment; at the top, or in the middle when centred vertically.
+Point LinkTextOrigin(Size client, Size text, LinkAlign align, bool centreVertically);
+
+// The text as a static control shows it without the "no prefix" style: a single '&' only
+// marks the next letter and is not shown, "&&" shows one '&'.
+std::string WithoutMnemonics(std::string_view text);
 
 }  // namespace blenker

@@ -67,5 +67,20 @@ TEST(LinkStyleTest, RefittingACentredLinkKeepsItsCentre) {
     }
 }
 
+TEST(LinkStyleTest, TheTextStartsWhereItsAlignmentPutsIt) {
+    const Size client{100, 20};
+    const Size text{41, 13};
+    EXPECT_EQ(LinkTextOrigin(client, text, LinkAlign::Left, false).x, 0);
+    EXPECT_EQ(LinkTextOrigin(client, text, LinkAlign::Center, false).x, 29);
+    EXPECT_EQ(LinkTextOrigin(client, text, LinkAlign::Right, false).x, 59);
+    EXPECT_EQ(LinkTextOrigin(client, text, LinkAlign::Right, false).y, 0);
+    EXPECT_EQ(LinkTextOrigin(client, text, LinkAlign::Left, true).y, 3);
+}
+
+TEST(LinkStyleTest, MnemonicMarksAreNotShown) {
+    EXPECT_EQ(WithoutMnemonics("Tom && &Jerry&"), "Tom & Jerry");
+    EXPECT_EQ(WithoutMnemonics("http://www.vorlen.example/"), "http://www.vorlen.example/");
+}
+
 }  // namespace
 }  // namespace blenker
