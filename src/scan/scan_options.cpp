@@ -13,6 +13,7 @@ ScanOptions ReadScanOptions(ProfileStore& store) {
     options.soundOn = ReadFlag(store, Setting::SoundOn);
     options.soundFile = ReadString(store, Setting::SoundFile);
     options.removeAppName = ReadFlag(store, Setting::RemoveAppName);
+    options.instantBlenk = ReadFlag(store, Setting::InstantBlenk);
     return options;
 }
 

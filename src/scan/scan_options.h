@@ -18,6 +18,7 @@ struct ScanOptions {
     bool soundOn = false;        // the sound plays at each close request
     std::string soundFile;
     bool removeAppName = false;  // a dragged title loses its application's name
+    bool instantBlenk = false;   // a window is tried as soon as it appears, not at the next tick
 };
 
 // Every option from the store, each with its default when absent.

@@ -27,6 +27,7 @@ TEST(SettingsTest, AnEmptyStoreReadsEveryDefault) {
     EXPECT_FALSE(ReadFlag(store, Setting::Strict));
     EXPECT_FALSE(ReadFlag(store, Setting::NeedBrowser));
     EXPECT_FALSE(ReadFlag(store, Setting::CaseSensitive));
+    EXPECT_TRUE(ReadFlag(store, Setting::InstantBlenk));
     EXPECT_FALSE(ReadFlag(store, Setting::MinimizeAtStartup));
     EXPECT_TRUE(ReadFlag(store, Setting::UpdateExe));
     EXPECT_EQ(ReadInt(store, Setting::InitialState), 1);
