@@ -55,6 +55,12 @@ struct RegKeyTraits {
     static void Close(Handle h) { ::RegCloseKey(h); }
 };
 
+struct WinEventHookTraits {
+    using Handle = HWINEVENTHOOK;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::UnhookWinEvent(h); }
+};
+
 struct WindowTraits {
     using Handle = HWND;
     static Handle Invalid() { return nullptr; }
@@ -110,6 +116,7 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
 }  // namespace blenker

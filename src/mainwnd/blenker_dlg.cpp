@@ -85,6 +85,9 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
         case WM_TIMER:
             m_scan.Switch().OnTimer(static_cast<unsigned>(wParam));
             return 0;
+        case WM_WINDOW_APPEARED:
+            m_scan.Switch().OnWindowAppeared(static_cast<WindowRef>(wParam));
+            return 0;
         case WM_NCHITTEST:
             // The body moves the window; a press on the target must start the target drag.
             return HitTestAsCaption(lParam, Item(IDC_TARGET));

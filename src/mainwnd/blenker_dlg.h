@@ -38,7 +38,7 @@ class CBlenkerDlg : public Dialog,
         return m_titleView.List().TitleExists(title);
     }
     void UpdateTexts() override { m_controls.SetTexts(Hwnd()); }
-    void LoadOptions() override { m_scan.Switch().Engine().LoadOptions(); }
+    void LoadOptions() override { m_scan.Switch().LoadOptions(); }
 
     const TitleList& Titles() const { return m_titleView.List(); }
     const ScanSchedule& Schedule() const { return m_scan.Switch().Schedule(); }

@@ -74,7 +74,7 @@ void MainCommands::OpenSettings() {
         // The Misc page may have reset the counters.
         engine.m_nClosedTotal = counters->total;
         engine.m_nClosedRun = counters->run;
-        engine.LoadOptions();
+        m_scan.LoadOptions();
         m_site.Repaint();
     }
     m_titles.HoldSaves(false);

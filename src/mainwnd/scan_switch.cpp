@@ -38,6 +38,18 @@ bool ScanSwitch::OnCommand(int id, int notifyCode) {
     }
 }
 
+void ScanSwitch::OnWindowAppeared(WindowRef window) {
+    // An event posted before the listening stopped comes too late.
+    if (m_schedule.Listening()) {
+        m_engine.ScanWindowsProc(m_desktop, window);
+    }
+}
+
+void ScanSwitch::LoadOptions() {
+    m_engine.LoadOptions();
+    m_schedule.FollowInstantBlenk();
+}
+
 void ScanSwitch::UpdateControls(bool fromControls) {
     if (fromControls) {
         m_schedule.m_bEnable = m_controls.EnableChecked() ? 1 : 0;

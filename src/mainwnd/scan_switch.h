@@ -29,6 +29,11 @@ class ScanSwitch {
     // IDC_ENABLE, ID_TRAY_ENABLED and the delay's two buttons; false for any other command.
     bool OnCommand(int id, int notifyCode);
     void OnTimer(unsigned timerId) { m_engine.OnTimer(m_desktop, timerId); }
+    // A window of another program appeared or was renamed: while the schedule listens, it
+    // meets the pass's rules at once, alone.
+    void OnWindowAppeared(WindowRef window);
+    // Reads the options again; the listening follows "InstantBlenk".
+    void LoadOptions();
     // The check box and the delay field into the members (true) or back (false).
     void UpdateControls(bool fromControls);
     // Stores the delay, the state and the close total; the timer stops.

@@ -80,6 +80,7 @@ void ScanSchedule::ToggleScan() {
     WriteInt(m_store, Setting::PreviousState, m_bEnable);
     UpdateCaption(m_nTimer != 0 ? "On" : "Off");
     m_host.DrawLamp(m_nTimer != 0);
+    FollowInstantBlenk();
 }
 
 void ScanSchedule::UpdateCaption(std::string_view word) {
@@ -107,6 +108,15 @@ void ScanSchedule::End() {
     WriteInt(m_store, Setting::Closed, m_engine.m_nClosedTotal);
     m_host.KillScanTimer();
     m_nTimer = 0;
+    FollowInstantBlenk();
+}
+
+void ScanSchedule::FollowInstantBlenk() {
+    const bool listen = m_nTimer != 0 && m_engine.Options().instantBlenk;
+    if (listen != m_listening) {
+        // A listening that could not start is tried again at the next change.
+        m_listening = m_host.ListenToWindowEvents(listen) && listen;
+    }
 }
 
 }  // namespace blenker

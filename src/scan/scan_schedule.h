@@ -23,6 +23,9 @@ class ScanHost {
     virtual void DrawLamp(bool on) = 0;
     // Refreshes the dialog's controls from the members (the delay field, the check box).
     virtual void RefreshControls() = 0;
+    // Starts (true) or stops (false) handing the appearing windows of other programs to the
+    // schedule's owner; false when they cannot be listened to.
+    virtual bool ListenToWindowEvents(bool on) = 0;
 };
 
 // The delay after one step up (direction > 0) or down along the ladder 100..1000 by 100, 1500,
@@ -46,8 +49,12 @@ class ScanSchedule {
     void UpdateCaption(std::string_view word);
     // Applies "InitialState" (2: "PreviousState") by one ToggleScan.
     void StartupState();
-    // Stores the delay, the state and the close total, then stops the timer.
+    // Stores the delay, the state and the close total, then stops the timer and the listening.
     void End();
+    // Listens to the appearing windows while scanning is on and the "InstantBlenk" option is
+    // set, and only then; for a change of the options.
+    void FollowInstantBlenk();
+    bool Listening() const { return m_listening; }
 
     int m_nDelay;
     std::string m_strDelay;
@@ -59,6 +66,7 @@ class ScanSchedule {
     ProfileStore& m_store;
     ScanEngine& m_engine;
     std::string m_strVersion;
+    bool m_listening = false;
 };
 
 }  // namespace blenker

@@ -64,12 +64,17 @@ struct FakeScanHost : ScanHost, ScanSwitchControls {
     void SetCaption(const std::string&) override {}
     void DrawLamp(bool) override {}
     void RefreshControls() override { ++refreshes; }
+    bool ListenToWindowEvents(bool on) override {
+        listening = on;
+        return true;
+    }
     bool EnableChecked() const override { return checked; }
     void CheckEnable(bool check) override { checked = check; }
     std::string DelayText() const override { return delay; }
     void SetDelayText(const std::string& text) override { delay = text; }
 
     bool failTimer = false;
+    bool listening = false;
     int refreshes = 0;
     bool checked = false;
     std::string delay;

@@ -23,8 +23,14 @@ class FakeHost : public ScanHost {
     void SetCaption(const std::string& text) override { caption = text; }
     void DrawLamp(bool on) override { lamps.push_back(on); }
     void RefreshControls() override { ++refreshes; }
+    bool ListenToWindowEvents(bool on) override {
+        listens.push_back(on);
+        return !failListen;
+    }
 
     bool failTimer = false;
+    bool failListen = false;
+    std::vector<bool> listens;
     bool running = false;
     std::vector<int> periods;
     int kills = 0;
@@ -182,6 +188,22 @@ TEST_F(ScanScheduleTest, EndStoresEverythingAndStopsTheTimer) {
     // A second End writes the same values again.
     s.End();
     EXPECT_EQ(Stored("Settings", "PreviousState"), 1);
+}
+
+// Listening that the system refused is tried again at the next change, and a stop is asked for
+// only when listening.
+TEST_F(ScanScheduleTest, ListeningThatFailedIsTriedAgain) {
+    host.failListen = true;
+    ScanSchedule& s = Make();
+    s.StartupState();
+    EXPECT_FALSE(s.Listening());
+    host.failListen = false;
+    s.FollowInstantBlenk();
+    EXPECT_TRUE(s.Listening());
+    s.FollowInstantBlenk();
+    s.ToggleScan();
+    s.End();
+    EXPECT_EQ(host.listens, (std::vector<bool>{true, true, false}));
 }
 
 }  // namespace

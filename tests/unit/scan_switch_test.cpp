@@ -38,5 +38,42 @@ TEST_F(ScanSwitchTest, TheDelayButtonsStepAndTheControlsGoBothWays) {
     EXPECT_EQ(scan.Schedule().m_strDelay, "typed");
 }
 
+// With the option on (its default), each window that appears meets the pass's rules alone while
+// scanning is on: no pass over the desktop, a match closed and counted at once.
+TEST_F(ScanSwitchTest, AnAppearingWindowIsTriedAloneWhileScanningWithInstantBlenk) {
+    editor.List().AddTitle("Pop");
+    desktop.Add("Pop-up");
+    desktop.Add("Other");
+    const auto appear = [&](WindowRef window) {
+        desktop.windows[window].open = true;
+        scan.OnWindowAppeared(window);
+        return desktop.windows[window].open;
+    };
+    scan.Start();
+    EXPECT_TRUE(host.listening);
+    EXPECT_TRUE(appear(1));
+    EXPECT_FALSE(appear(0));
+    EXPECT_EQ(desktop.passes, 0);
+    EXPECT_EQ(store.GetProfileInt("Stat", "Closed", -1), 1);
+    EXPECT_EQ(desktop.sounds.size(), 1u);
+
+    scan.OnCommand(IDC_ENABLE, kButtonClicked);  // off: an event that was already posted is late
+    EXPECT_FALSE(host.listening);
+    EXPECT_TRUE(appear(0));
+    scan.OnCommand(IDC_ENABLE, kButtonClicked);
+    EXPECT_FALSE(appear(0));
+
+    store.WriteProfileInt("Settings", "InstantBlenk", 0);
+    scan.LoadOptions();
+    EXPECT_FALSE(host.listening);
+    EXPECT_TRUE(appear(0));
+    store.WriteProfileInt("Settings", "InstantBlenk", 1);
+    scan.LoadOptions();
+    EXPECT_TRUE(host.listening);
+    scan.End();
+    EXPECT_FALSE(host.listening);
+    EXPECT_EQ(desktop.windows[0].closeRequests, 2);
+}
+
 }  // namespace
 }  // namespace blenker
