@@ -68,8 +68,15 @@ TEST_F(MainCommandsTest, TheSettingsSheetTakesTheCountersAndGivesThemBackOnOk) {
     commands.OnCommand(IDC_SETTINGS, 0);
     EXPECT_EQ(scan.Engine().m_nClosedTotal, 7);
     EXPECT_EQ(site.replaced.size(), 1u);  // saved whatever the end
-    window.sheet = [](CloseCounters) { return std::optional<CloseCounters>({0, 0}); };
+    // OK with "Instant blenk" cleared: in force at once.
+    scan.Start();
+    ASSERT_TRUE(host.listening);
+    window.sheet = [this](CloseCounters) {
+        WriteInt(store, Setting::InstantBlenk, 0);
+        return std::optional<CloseCounters>({0, 0});
+    };
     commands.OnCommand(IDC_SETTINGS, 0);
+    EXPECT_FALSE(host.listening);
     EXPECT_EQ(scan.Engine().m_nClosedTotal + scan.Engine().m_nClosedRun, 0);
     EXPECT_EQ(window.repaints, 1);
     editor.Add("after");  // saves are no longer held
