@@ -12,13 +12,14 @@
 namespace blenker {
 namespace {
 
-constexpr const char* kKeys[] = {"ColorText",         "ColorBg",   "SoundOn",     "RemoveAppName",
-                                 "SmartBlenk",        "Strict",    "NeedBrowser", "CaseSensitive",
-                                 "MinimizeAtStartup", "UpdateExe", "InitialState"};
+constexpr const char* kKeys[] = {"ColorText",         "ColorBg",       "SoundOn",
+                                 "RemoveAppName",     "SmartBlenk",    "Strict",
+                                 "NeedBrowser",       "CaseSensitive", "InstantBlenk",
+                                 "MinimizeAtStartup", "UpdateExe",     "InitialState"};
 
 // Every value the sheet edits, stored with a value other than its default.
 MemoryProfileStore EditedStore() {
-    constexpr std::uint32_t kEdited[] = {0x112233, 0x445566, 0, 0, 1, 1, 1, 1, 1, 0, 2};
+    constexpr std::uint32_t kEdited[] = {0x112233, 0x445566, 0, 0, 1, 1, 1, 1, 0, 1, 0, 2};
     MemoryProfileStore store;
     for (std::size_t i = 0; i < std::size(kKeys); ++i) {
         store.Put("Settings", kKeys[i], kEdited[i]);
@@ -34,8 +35,9 @@ TEST(SettingsValuesTest, AnEmptyStoreGivesTheDefaults) {
     EXPECT_EQ(v.backgroundColour, 0ul);
     EXPECT_EQ(v.soundFile, "Blenked.wav");
     EXPECT_EQ((std::vector<int>{v.soundOn, v.removeAppName, v.smartBlenk, v.strict, v.needBrowser,
-                                v.caseSensitive, v.minimizeAtStartup, v.updateExe, v.initialState}),
-              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 1, 1}));
+                                v.caseSensitive, v.instantBlenk, v.minimizeAtStartup, v.updateExe,
+                                v.initialState}),
+              (std::vector<int>{1, 1, 0, 0, 0, 0, 1, 0, 1, 1}));
 }
 
 // A value missing from the load is saved as its default; one missing from the save is absent.
@@ -44,9 +46,9 @@ TEST(SettingsValuesTest, EveryValueIsLoadedAndSaved) {
     const SettingsValues v = SettingsValues::Load(edited);
     MemoryProfileStore saved;
     v.Save(saved);
-    for (const char* key :
-         {"ColorText", "ColorBg", "SoundOn", "SoundFile", "RemoveAppName", "SmartBlenk", "Strict",
-          "NeedBrowser", "CaseSensitive", "MinimizeAtStartup", "UpdateExe", "InitialState"}) {
+    for (const char* key : {"ColorText", "ColorBg", "SoundOn", "SoundFile", "RemoveAppName",
+                            "SmartBlenk", "Strict", "NeedBrowser", "CaseSensitive", "InstantBlenk",
+                            "MinimizeAtStartup", "UpdateExe", "InitialState"}) {
         EXPECT_EQ(saved.Find("Settings", key), edited.Find("Settings", key)) << key;
     }
 }
@@ -64,7 +66,7 @@ TEST(SettingsValuesTest, OnlyOkStoresAndAnyOtherEndGivesTheStoredColoursBack) {
     EXPECT_EQ(store.WriteCount(), before);
 
     EXPECT_FALSE(EndSettings(store, v, true).has_value());
-    EXPECT_EQ(store.WriteCount(), before + 12);
+    EXPECT_EQ(store.WriteCount(), before + 13);
     EXPECT_EQ(ReadInt(store, Setting::ColorBg), 0x00FF00);
 }
 

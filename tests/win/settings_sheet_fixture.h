@@ -71,6 +71,23 @@ class SettingsSheetFixture : public MainDialogFixture {
     static void End(HWND sheet, int button) {
         ::PostMessageA(::GetDlgItem(sheet, button), BM_CLICK, 0, 0);
     }
+    // The text of the tip that a page shows over one of its controls, from whichever tool tip
+    // window of the program holds a tool for that control (empty when none does). The ANSI message
+    // gives at most 79 characters of it.
+    static std::string PageTip(HWND page, int id) {
+        char text[1024] = {};
+        TTTOOLINFOA info{};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.hwnd = page;
+        info.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(page, id));
+        info.lpszText = text;
+        HWND tip = nullptr;
+        while (text[0] == '\0' &&
+               (tip = ::FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
+            ::SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+        }
+        return text;
+    }
     bool Written(const char* key) {
         return ReadRawValue(std::string(kAppKey) + "\\Settings", key).found;
     }

@@ -78,7 +78,7 @@ TEST_F(SettingsSheetTest, OpensFitsEachPageAndStoresWhatOkConfirms) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("Blenked.txt")), "Kept\r\n");
 }
 
-// Cancel stores nothing of what the pages changed; OK without visiting a page writes all twelve
+// Cancel stores nothing of what the pages changed; OK without visiting a page writes all thirteen
 // values, the defaults where they were absent. The title file is written either way.
 TEST_F(SettingsSheetTest, CancelStoresNothingAndOkAloneWritesEveryValue) {
     Open("Kept\r\n");
@@ -97,15 +97,49 @@ TEST_F(SettingsSheetTest, CancelStoresNothingAndOkAloneWritesEveryValue) {
 
     RunSheet([&](HWND sheet) { End(sheet, IDOK); });
     const std::pair<const char*, DWORD> expected[] = {
-        {"ColorText", 0xFFFFFF},  {"ColorBg", 0},   {"SoundOn", 1},      {"RemoveAppName", 1},
-        {"SmartBlenk", 0},        {"Strict", 0},    {"NeedBrowser", 0},  {"CaseSensitive", 0},
-        {"MinimizeAtStartup", 0}, {"UpdateExe", 0}, {"InitialState", 1},
+        {"ColorText", 0xFFFFFF},  {"ColorBg", 0},       {"SoundOn", 1},
+        {"RemoveAppName", 1},     {"SmartBlenk", 0},    {"Strict", 0},
+        {"NeedBrowser", 0},       {"CaseSensitive", 0}, {"InstantBlenk", 1},
+        {"MinimizeAtStartup", 0}, {"UpdateExe", 0},     {"InitialState", 1},
     };
     for (const auto& [key, value] : expected) {
         EXPECT_EQ(Stored("Settings", key), value) << key;
     }
     EXPECT_EQ(test::ReadRawValue(std::string(test::kAppKey) + "\\Settings", "SoundFile").bytes,
               std::string("Blenked.wav\0", 12));
+}
+
+// "Instant blenk" sits in the scanning group with its tip, checked by default and then as stored;
+// a click reaches the store only with OK.
+TEST_F(SettingsSheetTest, InstantBlenkShowsTheStoredValueAndOnlyOkStoresIt) {
+    Open("");
+    const auto showThenClick = [&](int button) {
+        bool checked = false;
+        RunSheet([&](HWND sheet) {
+            SelectTab(sheet, 3);
+            const HWND page = Page(sheet);
+            const HWND box = ::GetDlgItem(page, IDC_TITLES_INSTANT_BLENK);
+            EXPECT_EQ(WindowText(box), "Instant blenk");
+            EXPECT_EQ(PageTip(page, IDC_TITLES_INSTANT_BLENK),
+                      "A matching window is closed as soon as it appears, instead of at the next "
+                      "scan");
+            RECT group = RectIn(::GetDlgItem(page, IDC_TITLES_SCANNING_GROUP), page), both{};
+            const RECT boxRect = RectIn(box, page);
+            ::UnionRect(&both, &group, &boxRect);
+            EXPECT_TRUE(::EqualRect(&both, &group));
+            EXPECT_LT(group.bottom, RectIn(::GetDlgItem(page, IDC_TITLES_UPDATE_GROUP), page).top);
+            checked = ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            ClickIn(page, IDC_TITLES_INSTANT_BLENK);
+            End(sheet, button);
+        });
+        return checked;
+    };
+    EXPECT_TRUE(showThenClick(IDCANCEL));  // the default
+    EXPECT_FALSE(Written("InstantBlenk"));
+    EXPECT_TRUE(showThenClick(IDOK));
+    EXPECT_EQ(Stored("Settings", "InstantBlenk"), 0u);
+    EXPECT_FALSE(showThenClick(IDOK));
+    EXPECT_EQ(Stored("Settings", "InstantBlenk"), 1u);
 }
 
 // The counters come from the main window; a reset reaches it only with OK.
@@ -160,6 +194,10 @@ TEST_F(SettingsSheetTest, FrenchTextsAndEnglishTips) {
         EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_DESKTOP_LABEL)), "Bureau");
         SelectTab(sheet, 3);
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_CASE)), "Respecte la casse");
+        EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_INSTANT_BLENK)),
+                  "Blenk imm\xE9\x64iat");
+        EXPECT_EQ(PageTip(Page(sheet), IDC_TITLES_INSTANT_BLENK).substr(0, 34),
+                  "A matching window is closed as soo");
         End(sheet, IDCANCEL);
     });
 }

@@ -83,10 +83,11 @@ inline constexpr ShortcutButton kShortcutButtons[] = {
 };
 
 inline constexpr ControlText kTitleTexts[] = {
-    {IDC_TITLES_UPDATE_GROUP, IDS_UPDATE_GROUP}, {IDC_TITLES_MAIL_US, IDS_MAIL_US},
-    {IDC_TITLES_REMOVE_APP, IDS_REMOVE_APP},     {IDC_TITLES_STRICT, IDS_STRICT},
-    {IDC_TITLES_NEED_BROWSER, IDS_NEED_BROWSER}, {IDC_TITLES_CASE, IDS_CASE},
-    {IDC_TITLES_ADDING_GROUP, IDS_ADDING_GROUP}, {IDC_TITLES_SCANNING_GROUP, IDS_SCANNING_GROUP},
+    {IDC_TITLES_UPDATE_GROUP, IDS_UPDATE_GROUP},   {IDC_TITLES_MAIL_US, IDS_MAIL_US},
+    {IDC_TITLES_REMOVE_APP, IDS_REMOVE_APP},       {IDC_TITLES_STRICT, IDS_STRICT},
+    {IDC_TITLES_NEED_BROWSER, IDS_NEED_BROWSER},   {IDC_TITLES_CASE, IDS_CASE},
+    {IDC_TITLES_ADDING_GROUP, IDS_ADDING_GROUP},   {IDC_TITLES_SCANNING_GROUP, IDS_SCANNING_GROUP},
+    {IDC_TITLES_INSTANT_BLENK, IDS_INSTANT_BLENK},
 };
 inline constexpr ControlText kTitleTips[] = {
     {IDC_TITLES_UPDATE, IDS_UPDATE_TIP},
@@ -95,6 +96,7 @@ inline constexpr ControlText kTitleTips[] = {
     {IDC_TITLES_STRICT, IDS_STRICT_TIP},
     {IDC_TITLES_NEED_BROWSER, IDS_NEED_BROWSER_TIP},
     {IDC_TITLES_CASE, IDS_CASE_TIP},
+    {IDC_TITLES_INSTANT_BLENK, IDS_INSTANT_BLENK_TIP},
 };
 // The option check boxes.
 inline constexpr CheckField kTitleChecks[] = {
@@ -103,6 +105,7 @@ inline constexpr CheckField kTitleChecks[] = {
     {IDC_TITLES_NEED_BROWSER, &SettingsValues::needBrowser},
     {IDC_TITLES_STRICT, &SettingsValues::strict},
     {IDC_TITLES_CASE, &SettingsValues::caseSensitive},
+    {IDC_TITLES_INSTANT_BLENK, &SettingsValues::instantBlenk},
 };
 inline constexpr PageFields kTitleFields{kTitleChecks, {}, {}};
 

@@ -61,6 +61,10 @@ void CResizeablePropertySheet::FitToActivePage() {
     Resize(Hwnd(), fit.sheet);
     Move(cancel, fit.cancel);
     Move(Item(IDOK), fit.ok);
+    // A sheet that grew shows its buttons in a strip that was not on the screen before: the whole
+    // sheet is painted again, its controls included, or they stay hidden until something else
+    // paints them.
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace blenker

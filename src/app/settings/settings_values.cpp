@@ -2,7 +2,7 @@
 
 namespace blenker {
 
-std::array<SettingBinding, 12> SettingsValues::Bindings() {
+std::array<SettingBinding, 13> SettingsValues::Bindings() {
     return {{
         {Setting::ColorText, &textColour},
         {Setting::ColorBg, &backgroundColour},
@@ -13,6 +13,7 @@ std::array<SettingBinding, 12> SettingsValues::Bindings() {
         {Setting::Strict, &strict},
         {Setting::NeedBrowser, &needBrowser},
         {Setting::CaseSensitive, &caseSensitive},
+        {Setting::InstantBlenk, &instantBlenk},
         {Setting::MinimizeAtStartup, &minimizeAtStartup},
         {Setting::UpdateExe, &updateExe},
         {Setting::InitialState, &initialState},

@@ -1,4 +1,4 @@
-// The twelve values the settings sheet edits, held once while the sheet is open: loaded from the
+// The thirteen values the settings sheet edits, held once while the sheet is open: loaded from the
 // settings store when the sheet is made, edited by the pages, and stored by an end with OK.
 #pragma once
 
@@ -24,6 +24,8 @@ struct SettingsValues {
     int strict = 0;
     int needBrowser = 0;
     int caseSensitive = 0;
+    // A matching window is closed as soon as it appears, not at the next scan.
+    int instantBlenk = 0;
     // The start of the program.
     int minimizeAtStartup = 0;
     int updateExe = 0;
@@ -35,7 +37,7 @@ struct SettingsValues {
     void Save(ProfileStore& store) const;
 
   private:
-    std::array<SettingBinding, 12> Bindings();
+    std::array<SettingBinding, 13> Bindings();
 };
 
 // The colours every dialog of the program shows.

@@ -1,5 +1,6 @@
 // The fourth page of the settings sheet: the five options that shape how titles are added and
-// how windows are matched, and the themed title update: "Upd" downloads the maker's themes, the
+// how windows are matched, whether a matching window is closed as soon as it appears ("Instant
+// blenk"), and the themed title update: "Upd" downloads the maker's themes, the
 // list shows each with the number of its titles the user does not have yet, and a double click
 // adds them to the main window's list.
 #pragma once
