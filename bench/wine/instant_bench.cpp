@@ -15,6 +15,7 @@
 
 #include "framework/unique_handle.h"
 #include "framework/window.h"
+#include "program_copy.h"
 #include "resource.h"
 #include "store/registry_profile_store.h"
 
@@ -170,31 +171,17 @@ void Report(const char* name, const Run& run) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string dir(self);
-    dir.resize(dir.rfind('\\'));
-    const std::string original = argc > 1 ? argv[1] : dir + "\\..\\..\\Blenker.exe";
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + kName;
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string exe = folder + "\\" + kName + ".exe";
-    const std::string titles = folder + "\\Blenked.txt";
-    if (!::CopyFileA(original.c_str(), exe.c_str(), FALSE)) {
-        std::printf("cannot copy %s\n", original.c_str());
+    const BenchProgramCopy copy(kName, argc, argv);
+    if (!copy.Copied()) {
+        std::printf("cannot copy Blenker.exe\n");
         return 1;
     }
-    {
-        const UniqueKernelHandle out(
-            ::CreateFileA(titles.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        const std::string text = std::string(kPopupTitle) + "\r\n";
-        DWORD written = 0;
-        ::WriteFile(out.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    }
+    copy.WriteTitles(std::string(kPopupTitle) + "\r\n");
+    const std::string& exe = copy.Exe();
+    const std::string& folder = copy.Folder();
 
     const UniqueKernelHandle ready(::CreateEventA(nullptr, TRUE, FALSE, kReadyEvent));
-    std::string command = "\"" + dir + "\\scan_bench.exe\" --owner 200";
+    std::string command = "\"" + copy.BenchDir() + "\\scan_bench.exe\" --owner 200";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -220,9 +207,5 @@ int main(int argc, char** argv) {
         std::printf("median off / on: x%.0f\n", off.lives[off.lives.size() / 2] /
                                                     std::max(on.lives[on.lives.size() / 2], 0.01));
     }
-    ::DeleteFileA(titles.c_str());
-    ::DeleteFileA(exe.c_str());
-    ::RemoveDirectoryA(folder.c_str());
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Vorlen\\") + kName).c_str());
     return ran ? 0 : 1;
 }

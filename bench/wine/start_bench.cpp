@@ -9,6 +9,7 @@
 
 #include "store/registry_profile_store.h"
 #include "framework/unique_handle.h"
+#include "program_copy.h"
 #include "resource.h"
 
 namespace {
@@ -36,18 +37,13 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM data) {
 }
 
 // Seconds from the start to the shown main window; -1 when it did not show within a minute.
-double TimeToMainWindow(const std::string& exe, const std::string& folder, std::size_t lines) {
+double TimeToMainWindow(const BenchProgramCopy& copy, std::size_t lines) {
     std::string file;
     for (std::size_t i = 0; i < lines; ++i) {
         file += "Bench pop-up title number " + std::to_string(i * 7919 % 1000003) + "\r\n";
     }
-    {
-        const UniqueKernelHandle out(::CreateFileA((folder + "\\Blenked.txt").c_str(),
-                                                   GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                                   nullptr));
-        DWORD written = 0;
-        ::WriteFile(out.Get(), file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
-    }
+    copy.WriteTitles(file);
+    const std::string& exe = copy.Exe();
 
     RegistryProfileStore store(kRegistryKeyName, kName);
     store.WriteProfileInt("", "Version", 2005);
@@ -61,7 +57,7 @@ double TimeToMainWindow(const std::string& exe, const std::string& folder, std::
     ::QueryPerformanceFrequency(&frequency);
     ::QueryPerformanceCounter(&start);
     if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &info)) {
+                          copy.Folder().c_str(), &startup, &info)) {
         return -1;
     }
     const UniqueKernelHandle process(info.hProcess);
@@ -83,27 +79,14 @@ double TimeToMainWindow(const std::string& exe, const std::string& folder, std::
 }  // namespace
 
 int main(int argc, char** argv) {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string dir(self);
-    dir.resize(dir.rfind('\\'));
-    const std::string original = argc > 1 ? argv[1] : dir + "\\..\\..\\Blenker.exe";
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + kName;
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string exe = folder + "\\" + kName + ".exe";
-    if (!::CopyFileA(original.c_str(), exe.c_str(), FALSE)) {
-        std::printf("cannot copy %s\n", original.c_str());
+    const BenchProgramCopy copy(kName, argc, argv);
+    if (!copy.Copied()) {
+        std::printf("cannot copy Blenker.exe\n");
         return 1;
     }
-    const double small = TimeToMainWindow(exe, folder, 10);
-    const double big = TimeToMainWindow(exe, folder, 100000);
+    const double small = TimeToMainWindow(copy, 10);
+    const double big = TimeToMainWindow(copy, 100000);
     std::printf("Start to main window: %.3f s with 10 titles, %.3f s with 100 000 (x%.1f)\n", small,
                 big, big / small);
-    ::DeleteFileA((folder + "\\Blenked.txt").c_str());
-    ::DeleteFileA(exe.c_str());
-    ::RemoveDirectoryA(folder.c_str());
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Vorlen\\") + kName).c_str());
     return small > 0 && big > 0 ? 0 : 1;
 }
