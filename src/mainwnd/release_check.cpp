@@ -6,6 +6,7 @@
 #include "app/win_app.h"
 #include "net/new_version_dlg.h"
 #include "net/release.h"
+#include "net/url_check.h"
 #include "resource.h"
 
 namespace blenker {
@@ -31,6 +32,7 @@ void CReleaseCheck::OnReleaseReply(const CWebDownload& reply) {
     }
     CNewVersionDlg newVersion(m_window);
     newVersion.m_strDownload = reply.GetValue("Download");
+    newVersion.m_bFromSecureSite = IsSecureAddress(reply.Url());
     newVersion.m_strNotes = reply.GetValue(m_app.GetLanguage() != 0 ? "Infos_FRA" : "Infos_ENG");
     newVersion.DoModal();
 }

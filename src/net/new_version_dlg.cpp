@@ -10,11 +10,11 @@ CNewVersionDlg::CNewVersionDlg(HWND owner)
     AddControl(m_close);
     // The link keeps the size of its control.
     m_link.ChangeStyleBits(kLinkAutoSize, 0);
-    m_link.OpenWebAddressesOnly();
 }
 
 BOOL CNewVersionDlg::OnInitDialog() {
     SetItemText(IDC_RELEASE_NOTES, m_strNotes);
+    m_link.OpenWebAddressesOnly(m_bFromSecureSite);
     m_link.Attach(Item(IDC_DOWNLOAD_LINK));
 
     const VWinApp& app = TheApp();

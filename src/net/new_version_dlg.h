@@ -15,8 +15,10 @@ class CNewVersionDlg : public Dialog {
     explicit CNewVersionDlg(HWND owner);
 
     std::string m_strNotes;
-    // Read from the release file: the link opens it only when it is a web address.
+    // Read from the release file: the link opens it only when it is a web address, and only when
+    // it is an https one if the release file came over https.
     std::string m_strDownload;
+    bool m_bFromSecureSite = false;
 
     const CHyperLink& Link() const { return m_link; }
 

@@ -13,7 +13,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }  // namespace
 
 bool IsWebAddress(std::string_view url) {
-    return StartsWithNoCase(url, "http://") || StartsWithNoCase(url, "https://");
+    return StartsWithNoCase(url, "http://") || IsSecureAddress(url);
+}
+
+bool IsSecureAddress(std::string_view url) {
+    return StartsWithNoCase(url, "https://");
 }
 
 }  // namespace blenker

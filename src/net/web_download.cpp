@@ -2,6 +2,7 @@
 
 #include <wininet.h>
 
+#include <cstring>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -9,6 +10,7 @@
 
 #include "framework/unique_handle.h"
 #include "net/transfer_state.h"
+#include "net/url_check.h"
 
 namespace blenker {
 
@@ -41,8 +43,21 @@ bool ReadBody(HINTERNET file, TransferBody& body) {
     }
 }
 
+// The address the transfer ended at, after the server's redirections; empty when unknown.
+std::string ReachedUrl(HINTERNET file) {
+    char url[INTERNET_MAX_URL_LENGTH + 1] = {};
+    DWORD size = sizeof url;
+    if (!::InternetQueryOptionA(file, INTERNET_OPTION_URL, url, &size)) {
+        return std::string();
+    }
+    return std::string(url, ::strnlen(url, sizeof url));
+}
+
 // Fetches the file at the address through the system's proxy setting; the records go to
-// "records" on success.
+// "records" on success. WinINet's checks of an https site's certificate stay as they are (no
+// flag relaxes them): an unknown authority, another host's name or an expired certificate fails
+// the transfer. So does a file asked for over https that a redirection brought from a plain
+// address.
 DownloadOutcome Fetch(const std::string& url, Records& records) {
     const UniqueInternetHandle session(
         ::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
@@ -51,7 +66,7 @@ DownloadOutcome Fetch(const std::string& url, Records& records) {
     }
     const UniqueInternetHandle file(::InternetOpenUrlA(session.Get(), url.c_str(), nullptr, 0,
                                                        INTERNET_FLAG_TRANSFER_ASCII, 1));
-    if (!file) {
+    if (!file || !KeepsItsSecurity(url, ReachedUrl(file.Get()))) {
         return DownloadOutcome::InternetError;
     }
     DWORD status = 0;
@@ -128,6 +143,10 @@ void CWebDownload::Start() {
     } catch (const std::system_error&) {
         m_request->Finish(DownloadOutcome::InternetError, Records());
     }
+}
+
+const std::string& CWebDownload::Url() const {
+    return m_request->url;
 }
 
 bool CWebDownload::Done() const {

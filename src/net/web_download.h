@@ -32,6 +32,7 @@ class CWebDownload {
     CWebDownload& operator=(const CWebDownload&) = delete;
 
     void SetUrl(std::string url);
+    const std::string& Url() const;
     // Starts the transfer on a new thread, once per request. When no thread can be started,
     // the failure is posted at once.
     void Start();

@@ -35,9 +35,9 @@ class CHyperLink : private SubclassedWindow {
     static LinkColors Colors();
     // style = (style without "clear") with "set"; no repaint.
     void ChangeStyleBits(unsigned clear, unsigned set) { m_link.ChangeStyleBits(clear, set); }
-    // Only addresses starting with "http://" or "https://" are opened; others fail. For targets
-    // that come from the network.
-    void OpenWebAddressesOnly() { m_link.OpenWebAddressesOnly(); }
+    // Only addresses starting with "http://" or "https://" are opened (with secureOnly, only
+    // "https://" ones); others fail. For targets that come from the network.
+    void OpenWebAddressesOnly(bool secureOnly = false) { m_link.OpenWebAddressesOnly(secureOnly); }
 
     // Opens the target with the shell; on failure beeps and returns false, and the link stays
     // unvisited.

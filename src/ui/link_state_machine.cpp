@@ -9,7 +9,10 @@ LinkColor LinkStateMachine::TextColor(const LinkColors& colors) const {
 }
 
 bool LinkStateMachine::MayOpen() const {
-    return !m_webOnly || IsWebAddress(m_target);
+    if (!m_webOnly) {
+        return true;
+    }
+    return m_secureOnly ? IsSecureAddress(m_target) : IsWebAddress(m_target);
 }
 
 std::optional<std::string> LinkStateMachine::Attach(std::string_view text) {

@@ -38,8 +38,13 @@ class LinkStateMachine {
 
     const std::string& Target() const { return m_target; }
     void SetTarget(std::string target) { m_target = std::move(target); }
-    // Only web addresses are opened from now on: the target came from the network.
-    void OpenWebAddressesOnly() { m_webOnly = true; }
+    // Only web addresses are opened from now on: the target came from the network. With
+    // secureOnly, only https addresses: the target came over https, and a plain address would
+    // hand the download to anyone on the way.
+    void OpenWebAddressesOnly(bool secureOnly = false) {
+        m_webOnly = true;
+        m_secureOnly = secureOnly;
+    }
     // Whether the target may be handed to the shell.
     bool MayOpen() const;
     // The control is attached with this text: an empty target becomes the text. Returns the text
@@ -62,6 +67,7 @@ class LinkStateMachine {
     LinkState m_state;
     unsigned m_style = kLinkDefaultStyle;
     bool m_webOnly = false;
+    bool m_secureOnly = false;
     std::string m_target;
 };
 

@@ -9,7 +9,10 @@
 #include "mainwnd/tray_icon.h"
 #include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
+#include "loopback_tls_proxy.h"
+#include "net/url_check.h"
 #include "resource.h"
+#include "site_config.h"
 #include "win_test_support.h"
 
 #include <commctrl.h>
@@ -245,12 +248,17 @@ TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
 }
 
 // The release check: the program asks the maker's site, through the system proxy setting, for
-// "/blenker/tbk_update.txt"; the loopback server stands in for the proxy and the site.
+// "/blenker/tbk_update.txt"; the loopback proxy stands in for the system's proxy, and the
+// loopback server behind it for the site.
 constexpr char kReleasePath[] = "/blenker/tbk_update.txt";
+constexpr char kThemesPath[] = "/blenker/tbk_titles.txt";
+using Certificate = test::LoopbackTlsProxy::Certificate;
 
-std::string ReleaseFile(const std::string& version) {
-    return "@VersionNumber\r\n" + version +
-           "\r\n@Download\r\nhttp://www.vorlen.example/blenker/Blenker.zip\r\n"
+std::string ReleaseFile(const std::string& version,
+                        const std::string& download = "https://" BLENKER_SITE_HOST
+                                                      "/blenker/Blenker.zip") {
+    return "@VersionNumber\r\n" + version + "\r\n@Download\r\n" + download +
+           "\r\n"
            "@Infos_ENG\r\nFaster scans.\r\nSmaller program.\r\n"
            "@Infos_FRA\r\nScans plus rapides.\r\nProgramme plus l\xE9ger.\r\n";
 }
@@ -279,7 +287,9 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
         ProgramCopy program;
         program.MakeReturningUser("Some title\r\n");
         program.Store().WriteProfileInt("Settings", "Language", c.language);
-        const HANDLE process = program.Start(server.Address());
+        const test::LoopbackTlsProxy proxy(server);
+        ASSERT_TRUE(proxy.Ready());
+        const HANDLE process = program.Start(proxy.Address());
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
 
@@ -310,9 +320,11 @@ TEST(BlenkerE2eTest, NoNewerReleaseOrABrokenConnectionShowsNothing) {
         const bool newer = name == "2006";
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, version ? 200 : 0, ReleaseFile(version ? version : "2006"));
+        const test::LoopbackTlsProxy proxy(server);
+        ASSERT_TRUE(proxy.Ready());
         ProgramCopy program;
         program.MakeReturningUser("Some title\r\n");
-        const HANDLE process = program.Start(server.Address());
+        const HANDLE process = program.Start(proxy.Address());
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
         // Shown or not yet: a quick reply opens the new-release window before it is shown.
@@ -342,7 +354,9 @@ TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
         ProgramCopy program;
         program.MakeReturningUser("Some title\r\n");
         program.Store().WriteProfileInt("Settings", "UpdateExe", on);
-        const HANDLE process = program.Start(server.Address());
+        const test::LoopbackTlsProxy proxy(server);
+        ASSERT_TRUE(proxy.Ready());
+        const HANDLE process = program.Start(proxy.Address());
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
         const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);  // shown or not yet
@@ -361,24 +375,35 @@ TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
     }
 }
 
+// Opens the settings sheet on the Titles page and presses "Upd"; the page, or null.
+HWND StartThemeUpdate(DWORD pid, HWND main, HWND& sheet) {
+    ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
+    sheet = WaitForDialog(pid, 0x3020);  // the sheet's tab control
+    if (sheet == nullptr) {
+        return nullptr;
+    }
+    ::SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    const auto page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ::SendMessageA(::GetDlgItem(page, IDC_TITLES_UPDATE), BM_CLICK, 0, 0);
+    return page;
+}
+
 // The theme update as a user runs it, against the maker's themes file as published.
 TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
     test::LoopbackHttpServer server;
-    server.Serve("/blenker/tbk_titles.txt", 200,
-                 ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
+    server.Serve(kThemesPath, 200, ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
+    const test::LoopbackTlsProxy proxy(server);
+    ASSERT_TRUE(proxy.Ready());
     ProgramCopy program;
     program.MakeReturningUser("Some title\r\n");
-    const HANDLE process = program.Start(server.Address());
+    const HANDLE process = program.Start(proxy.Address());
     const DWORD pid = ::GetProcessId(process);
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);
 
-    ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
-    const HWND sheet = WaitForDialog(pid, 0x3020);  // the sheet's tab control
-    ASSERT_NE(sheet, nullptr);
-    ::SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
-    const auto page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    ::SendMessageA(::GetDlgItem(page, IDC_TITLES_UPDATE), BM_CLICK, 0, 0);
+    HWND sheet = nullptr;
+    const HWND page = StartThemeUpdate(pid, main, sheet);
+    ASSERT_NE(page, nullptr);
     const HWND themes = ::GetDlgItem(page, IDC_TITLES_THEMES);
     ASSERT_TRUE(test::PumpUntil([&] { return ::SendMessageA(themes, LB_GETCOUNT, 0, 0) == 4; }));
     // A double click on the first theme, "Adware and fake alerts".
@@ -402,6 +427,145 @@ TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
         << saved;
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+// A site whose certificate the program cannot trust is no site: the start-up check shows
+// nothing, the theme update says it could not connect, and nothing hangs.
+class UntrustedSiteTest : public ::testing::TestWithParam<Certificate> {};
+
+TEST_P(UntrustedSiteTest, NothingIsShownAndTheThemeUpdateFailsToConnect) {
+    if (!IsSecureAddress(BLENKER_UPDATE_URL)) {
+        GTEST_SKIP() << "this build's site has no TLS";
+    }
+    test::LoopbackHttpServer server;
+    server.Serve(kReleasePath, 200, ReleaseFile("2006"));
+    server.Serve(kThemesPath, 200, ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
+    const test::LoopbackTlsProxy proxy(server, GetParam());
+    ASSERT_TRUE(proxy.Ready());
+    ProgramCopy program;
+    program.MakeReturningUser("Some title\r\n");
+    const HANDLE process = program.Start(proxy.Address());
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+
+    HWND sheet = nullptr;
+    const HWND page = StartThemeUpdate(pid, main, sheet);
+    ASSERT_NE(page, nullptr);
+    const HWND status = ::GetDlgItem(page, IDC_TITLES_STATUS);
+    EXPECT_TRUE(
+        test::PumpUntil([&] { return test::WindowText(status) == "Connection failed !"; }, 15000))
+        << test::WindowText(status);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(page, IDC_TITLES_THEMES), LB_GETCOUNT, 0, 0), 0);
+    // The release check, asked first, has failed the same way by now.
+    test::PumpMessages(1000);
+    EXPECT_EQ(DialogOf(pid, IDC_RELEASE_NOTES), nullptr);
+    EXPECT_TRUE(server.Requests().empty()) << "a request came through the refused tunnel";
+
+    ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+std::string CertificateName(const ::testing::TestParamInfo<Certificate>& certificate) {
+    return std::array{"Trusted", "OtherHost", "Expired",
+                      "UnknownAuthority"}[static_cast<int>(certificate.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(BlenkerE2eTest, UntrustedSiteTest,
+                         ::testing::Values(Certificate::OtherHost, Certificate::Expired,
+                                           Certificate::UnknownAuthority),
+                         &CertificateName);
+
+TEST(BlenkerE2eTest, AReleaseFileRedirectedToAPlainAddressIsRefused) {
+    if (!IsSecureAddress(BLENKER_UPDATE_URL)) {
+        GTEST_SKIP() << "this build's site has no TLS";
+    }
+    constexpr char kPlainPath[] = "/blenker/plain_update.txt";
+    test::LoopbackHttpServer server;
+    server.Redirect(kReleasePath, std::string("http://" BLENKER_SITE_HOST) + kPlainPath);
+    server.Serve(kPlainPath, 200, ReleaseFile("2006"));
+    const test::LoopbackTlsProxy proxy(server);
+    ASSERT_TRUE(proxy.Ready());
+    ProgramCopy program;
+    program.MakeReturningUser("Some title\r\n");
+    const HANDLE process = program.Start(proxy.Address());
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);
+    ASSERT_NE(main, nullptr);
+    // The system follows the redirection; the program refuses what came over plain HTTP.
+    ASSERT_TRUE(server.WaitForAnswers(2, 10000));
+    EXPECT_EQ(server.Requests(), std::vector<std::string>({kReleasePath, kPlainPath}));
+    test::PumpMessages(1500);
+    EXPECT_EQ(DialogOf(pid, IDC_RELEASE_NOTES), nullptr);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+// The shell's web browser, for the time of a test: popup_helper.exe, which opens a window titled
+// with the address it was given. The prefix's own handlers come back afterwards.
+class TestBrowser {
+  public:
+    TestBrowser() {
+        for (const char* scheme : {"http", "https"}) {
+            const std::string key =
+                std::string("Software\\Classes\\") + scheme + "\\shell\\open\\command";
+            char old[512] = {};
+            LONG size = sizeof old;
+            ::RegQueryValueA(HKEY_LOCAL_MACHINE, key.c_str(), old, &size);
+            m_saved.emplace_back(key, old);
+            const std::string command = "\"" + test::TestBinDir() + "popup_helper.exe\" \"%1\"";
+            ::RegSetValueA(HKEY_LOCAL_MACHINE, key.c_str(), REG_SZ, command.c_str(),
+                           static_cast<DWORD>(command.size()));
+        }
+    }
+    ~TestBrowser() {
+        for (const auto& [key, command] : m_saved) {
+            ::RegSetValueA(HKEY_LOCAL_MACHINE, key.c_str(), REG_SZ, command.c_str(),
+                           static_cast<DWORD>(command.size()));
+        }
+    }
+    TestBrowser(const TestBrowser&) = delete;
+    TestBrowser& operator=(const TestBrowser&) = delete;
+
+  private:
+    std::vector<std::pair<std::string, std::string>> m_saved;
+};
+
+TEST(BlenkerE2eTest, FromAnHttpsSiteOnlyAnHttpsDownloadLinkOpens) {
+    if (!IsSecureAddress(BLENKER_UPDATE_URL)) {
+        GTEST_SKIP() << "this build's site has no TLS";
+    }
+    const TestBrowser browser;
+    // The https address first: the same wait sees its browser window.
+    for (const char* download : {"https://" BLENKER_SITE_HOST "/blenker/Blenker.zip",
+                                 "http://" BLENKER_SITE_HOST "/blenker/Blenker.zip"}) {
+        const bool opens = IsSecureAddress(download);
+        test::LoopbackHttpServer server;
+        server.Serve(kReleasePath, 200, ReleaseFile("2006", download));
+        const test::LoopbackTlsProxy proxy(server);
+        ASSERT_TRUE(proxy.Ready());
+        ProgramCopy program;
+        program.MakeReturningUser("Some title\r\n");
+        const HANDLE process = program.Start(proxy.Address());
+        const HWND window = WaitForDialog(::GetProcessId(process), IDC_RELEASE_NOTES);
+        ASSERT_NE(window, nullptr) << download;
+        // The space bar on the link, as a user presses it.
+        ::SendMessageA(::GetDlgItem(window, IDC_DOWNLOAD_LINK), WM_KEYDOWN, VK_SPACE, 0);
+        HWND opened = nullptr;
+        test::PumpUntil([&] { return (opened = ::FindWindowA(nullptr, download)) != nullptr; },
+                        opens ? 15000 : 3000);
+        EXPECT_EQ(opened != nullptr, opens) << download;
+        if (opened != nullptr) {
+            ::PostMessageA(opened, WM_CLOSE, 0, 0);
+        }
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(window); }));
+        const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitForExit(process, 10000)) << download;
+    }
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {

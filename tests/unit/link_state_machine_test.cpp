@@ -68,6 +68,13 @@ TEST(LinkStateMachineTest, TheTargetAndTheTextFillEachOther) {
     EXPECT_FALSE(fromTarget.MayOpen());
     fromTarget.SetTarget("HTTPS://example.invalid/");
     EXPECT_TRUE(fromTarget.MayOpen());
+    fromTarget.SetTarget("http://example.invalid/");
+    EXPECT_TRUE(fromTarget.MayOpen());
+    // A target that came over https opens only over https.
+    fromTarget.OpenWebAddressesOnly(true);
+    EXPECT_FALSE(fromTarget.MayOpen());
+    fromTarget.SetTarget("HTTPS://example.invalid/");
+    EXPECT_TRUE(fromTarget.MayOpen());
 }
 
 }  // namespace

@@ -125,5 +125,17 @@ TEST(UrlCheckTest, AcceptsOnlyHttpAndHttpsInAnyCase) {
     EXPECT_FALSE(IsWebAddress(std::string_view("http\0//x", 8)));
 }
 
+TEST(UrlCheckTest, AFileAskedForOverHttpsMustArriveOverHttps) {
+    EXPECT_TRUE(IsSecureAddress("HTTPS://x"));
+    EXPECT_FALSE(IsSecureAddress("http://x"));
+    EXPECT_FALSE(IsSecureAddress("https:/x"));
+    EXPECT_TRUE(KeepsItsSecurity("https://a/f.txt", "https://b/g.txt"));
+    EXPECT_FALSE(KeepsItsSecurity("https://a/f.txt", "http://a/f.txt"));
+    EXPECT_FALSE(KeepsItsSecurity("https://a/f.txt", ""));
+    // A site without TLS may send the program on to its https address.
+    EXPECT_TRUE(KeepsItsSecurity("http://a/f.txt", "https://a/f.txt"));
+    EXPECT_TRUE(KeepsItsSecurity("http://a/f.txt", "http://b/f.txt"));
+}
+
 }  // namespace
 }  // namespace blenker

@@ -25,7 +25,8 @@ TEST(SiteFilesTest, TheReleaseFileAnnouncesThisReleaseWithAWebDownloadAndNotes) 
     const Records release = SiteFile("tbk_update.txt");
     EXPECT_EQ(release.GetValue("VersionNumber"), std::to_string(kReleaseNumber));
     EXPECT_FALSE(IsNewerRelease(release.GetValue("VersionNumber"), kReleaseNumber));
-    EXPECT_TRUE(IsWebAddress(release.GetValue("Download")));
+    // The site is served over https, and so is the program it offers.
+    EXPECT_TRUE(IsSecureAddress(release.GetValue("Download")));
     // The 32-bit package, which every Windows runs.
     EXPECT_TRUE(release.GetValue("Download")
                     .ends_with(std::string("/Blenker-") + kVersionText + "-x86.zip"));

@@ -10,6 +10,7 @@
 #include "mainwnd/blenker_dlg.h"
 #include "resource.h"
 #include "loopback_http_server.h"
+#include "loopback_tls_proxy.h"
 #include "main_dialog_fixture.h"
 
 namespace blenker {
@@ -306,7 +307,8 @@ TEST_F(BlenkerDlgTest, OnlyThePendingRequestsOwnReplyOpensTheNewReleaseWindow) {
     test::LoopbackHttpServer server;
     server.Serve("/blenker/tbk_update.txt", 200, "@VersionNumber\r\n2006\r\n");
     server.Hold("/blenker/tbk_update.txt");
-    const test::ScopedProxy proxy(server.Address());
+    const test::LoopbackTlsProxy siteProxy(server);
+    const test::ScopedProxy proxy(siteProxy.Address());
     ModalCloser closer;
     releaseCheck = true;
     Open(kTenTitles);

@@ -1,8 +1,8 @@
 #include "loopback_http_server.h"
 
-#include <winsock2.h>
-
 #include <chrono>
+
+#include "loopback_socket.h"
 
 namespace blenker::test {
 
@@ -10,33 +10,6 @@ namespace {
 
 SOCKET AsSocket(std::uintptr_t s) {
     return static_cast<SOCKET>(s);
-}
-
-// Starts Winsock once for the test process.
-void StartWinsock() {
-    static const bool started = [] {
-        WSADATA data{};
-        return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }();
-    (void)started;
-}
-
-SOCKET BoundLoopbackSocket() {
-    StartWinsock();
-    const SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    ::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    return s;
-}
-
-std::uint16_t PortOf(SOCKET s) {
-    sockaddr_in address{};
-    int size = sizeof address;
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
-    return ntohs(address.sin_port);
 }
 
 // The path of a request target: "/a/b", or "http://host:port/a/b" as a proxy is asked.
@@ -88,7 +61,12 @@ std::string LoopbackHttpServer::Address() const {
 
 void LoopbackHttpServer::Serve(const std::string& path, int status, const std::string& body) {
     const std::lock_guard<std::mutex> hold(m_lock);
-    m_routes[path] = Route{status, body};
+    m_routes[path] = Route{status, body, ""};
+}
+
+void LoopbackHttpServer::Redirect(const std::string& path, const std::string& location) {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    m_routes[path] = Route{302, "", location};
 }
 
 void LoopbackHttpServer::Hold(const std::string& path) {
@@ -164,7 +142,7 @@ void LoopbackHttpServer::Answer(std::uintptr_t handle) {
     const std::size_t start = request.find(' ') + 1;
     const std::string path = PathOf(request.substr(start, request.find(' ', start) - start));
 
-    Route route{404, "Not found"};
+    Route route{404, "Not found", ""};
     {
         std::unique_lock<std::mutex> hold(m_lock);
         m_requests.push_back(path);
@@ -176,9 +154,10 @@ void LoopbackHttpServer::Answer(std::uintptr_t handle) {
     }
     const std::string answer =
         "HTTP/1.1 " + std::to_string(route.status) + (route.status == 200 ? " OK" : " Error") +
-        "\r\nContent-Type: text/plain\r\nCache-Control: no-store\r\n"
-        "Content-Length: " +
-        std::to_string(route.body.size()) + "\r\nConnection: close\r\n\r\n" + route.body;
+        "\r\nContent-Type: text/plain\r\nCache-Control: no-store\r\n" +
+        (route.location.empty() ? "" : "Location: " + route.location + "\r\n") +
+        "Content-Length: " + std::to_string(route.body.size()) + "\r\nConnection: close\r\n\r\n" +
+        route.body;
     if (route.status != 0) {
         ::send(connection, answer.data(), static_cast<int>(answer.size()), 0);
     }

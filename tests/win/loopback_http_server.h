@@ -31,6 +31,8 @@ class LoopbackHttpServer {
     // Answers the path with this status and body from now on; unknown paths get 404. Status 0
     // closes the connection without an answer, as a broken connection would.
     void Serve(const std::string& path, int status, const std::string& body);
+    // Answers the path with a redirection (302) to this address from now on.
+    void Redirect(const std::string& path, const std::string& location);
     // Holds the answers to the path until Release is called.
     void Hold(const std::string& path);
     void Release();
@@ -48,6 +50,7 @@ class LoopbackHttpServer {
     struct Route {
         int status;
         std::string body;
+        std::string location;
     };
     void AcceptLoop();
     void Answer(std::uintptr_t connection);

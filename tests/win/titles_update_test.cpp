@@ -1,6 +1,7 @@
 // The Titles page's theme update in the real settings sheet, against the test's loopback server
 // reached through the user's proxy setting, as the program reaches the maker's site.
 #include "loopback_http_server.h"
+#include "loopback_tls_proxy.h"
 #include "settings_sheet_fixture.h"
 
 namespace blenker {
@@ -17,7 +18,7 @@ constexpr char kInternetSettings[] =
 
 class TitlesUpdateTest : public test::SettingsSheetFixture {
   protected:
-    TitlesUpdateTest() { UseProxy(server.Address()); }
+    TitlesUpdateTest() { UseProxy(siteProxy.Address()); }
     ~TitlesUpdateTest() override {
         ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyEnable");
         ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyServer");
@@ -66,6 +67,8 @@ class TitlesUpdateTest : public test::SettingsSheetFixture {
     }
 
     test::LoopbackHttpServer server;
+    // The system's proxy in front of it, which speaks TLS when the site does.
+    test::LoopbackTlsProxy siteProxy{server};
     std::vector<std::string> seen;
 };
 
