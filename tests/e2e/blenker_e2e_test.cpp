@@ -321,7 +321,7 @@ TEST(BlenkerE2eTest, NoNewerReleaseOrABrokenConnectionShowsNothing) {
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, version ? 200 : 0, ReleaseFile(version ? version : "2006"));
         const test::LoopbackTlsProxy proxy(server);
-        ASSERT_TRUE(proxy.Ready());
+        ASSERT_TRUE(proxy.Ready()) << name;
         ProgramCopy program;
         program.MakeReturningUser("Some title\r\n");
         const HANDLE process = program.Start(proxy.Address());

@@ -30,8 +30,8 @@ bool TrustTestAuthority() {
     return trusted;
 }
 
-// Starts the proxy, a program of this machine, not of Wine's: Wine starts it, but its process
-// handle cannot be waited for, so it reports on the control connection instead.
+// Starts the proxy, a program of this machine, not of Wine's: Wine starts it, but gives no
+// process handle to wait for, so the proxy reports on the control connection instead.
 bool StartProxy(const LoopbackHttpServer& site, const char* certificate,
                 std::uint16_t controlPort) {
     std::string command = "python3 " BLENKER_SITE_PROXY " --cert " BLENKER_TEST_CERTS "/" +
@@ -46,8 +46,12 @@ bool StartProxy(const LoopbackHttpServer& site, const char* certificate,
                           0, nullptr, nullptr, &startup, &info)) {
         return false;
     }
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
+    // Wine starts a program of this machine with no process handle and a thread "handle" that
+    // is not one: closing it closed a handle of ours, a socket of the next proxy (seen here).
+    if (info.hProcess != nullptr) {
+        ::CloseHandle(info.hThread);
+        ::CloseHandle(info.hProcess);
+    }
     return true;
 }
 
