@@ -4,24 +4,16 @@
 # its addresses name:
 #   tools/serve-site.sh [port]        (default 8080)
 #   http_proxy=http://127.0.0.1:8080 tools/run.sh
-# The proxy request names the whole address ("GET http://host/blenker/...") and the server
-# answers it from site/ by its path.
+# A plain request ("GET http://host/blenker/...") is answered from site/ by its path; an https
+# one comes as "CONNECT host:443", and the proxy answers it over TLS with a certificate for the
+# build's site host from a local test authority, made once under build/win64/test-certs.
+# tools/run.sh trusts that authority in its own Wine prefix only, when http_proxy is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 port="${1:-8080}"
-exec python3 - "$port" <<'PY'
-import http.server, sys, urllib.parse
-
-class Handler(http.server.SimpleHTTPRequestHandler):
-    def __init__(self, *args, **kwargs):
-        super().__init__(*args, directory="site", **kwargs)
-
-    def do_GET(self):
-        # A proxy request carries the absolute address; only its path is served.
-        self.path = urllib.parse.urlsplit(self.path).path or "/"
-        super().do_GET()
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), Handler)
-print(f"Serving site/ on http://127.0.0.1:{sys.argv[1]}/ (Ctrl+C ends)", flush=True)
-server.serve_forever()
-PY
+# The host the built program names: the build tree's setting, or the project's default.
+host=$(sed -n 's/^BLENKER_SITE_HOST:STRING=//p' build/win64/CMakeCache.txt 2>/dev/null || true)
+[ -n "$host" ] || host=$(sed -n 's/.*set(BLENKER_SITE_HOST "\([^"]*\)".*/\1/p' CMakeLists.txt)
+certs=build/win64/test-certs
+bash tools/make-test-certs.sh "$certs" "$host"
+exec python3 tools/site_proxy.py --site site --cert "$certs/trusted.pem" --port "$port"

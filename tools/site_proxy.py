@@ -10,8 +10,8 @@ Either answer comes from a folder (--site DIR, by the request's path) or from an
 server (--backend PORT), which gets the request as it came and whose answer goes back as it is.
 
 With --control PORT the proxy tells the program that started it its own port, as one line on a
-connection to that port, and ends when that connection closes. It ends by itself after
---lifetime seconds in any case.
+connection to that port, and ends when that connection closes. With --lifetime it ends by
+itself after that many seconds in any case.
 """
 import argparse
 import os
@@ -97,14 +97,15 @@ def main():
     source.add_argument("--backend", type=int)
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--control", type=int)
-    parser.add_argument("--lifetime", type=float, default=600)
+    parser.add_argument("--lifetime", type=float)
     options = parser.parse_args()
 
     tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     tls.load_cert_chain(options.cert)
     listener = socket.create_server(("127.0.0.1", options.port))
     port = listener.getsockname()[1]
-    threading.Timer(options.lifetime, os._exit, (0,)).start()
+    if options.lifetime is not None:
+        threading.Timer(options.lifetime, os._exit, (0,)).start()
     if options.control is not None:
         control = socket.create_connection(("127.0.0.1", options.control), timeout=10)
         control.settimeout(None)
