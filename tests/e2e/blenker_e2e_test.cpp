@@ -254,6 +254,20 @@ constexpr char kReleasePath[] = "/blenker/tbk_update.txt";
 constexpr char kThemesPath[] = "/blenker/tbk_titles.txt";
 using Certificate = test::LoopbackTlsProxy::Certificate;
 
+// A returning user's copy of the program whose system proxy is a loopback TLS proxy in front of
+// the test's server; the proxy outlives the program.
+struct SiteRun {
+    explicit SiteRun(const test::LoopbackHttpServer& server,
+                     Certificate certificate = Certificate::Trusted)
+        : proxy(server, certificate) {
+        program.MakeReturningUser("Some title\r\n");
+    }
+    HANDLE Start() { return program.Start(proxy.Address()); }
+
+    const test::LoopbackTlsProxy proxy;
+    ProgramCopy program;
+};
+
 std::string ReleaseFile(const std::string& version,
                         const std::string& download = "https://" BLENKER_SITE_HOST
                                                       "/blenker/Blenker.zip") {
@@ -284,12 +298,10 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
     for (const Case& c : cases) {
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, 200, ReleaseFile(c.version));
-        ProgramCopy program;
-        program.MakeReturningUser("Some title\r\n");
-        program.Store().WriteProfileInt("Settings", "Language", c.language);
-        const test::LoopbackTlsProxy proxy(server);
-        ASSERT_TRUE(proxy.Ready());
-        const HANDLE process = program.Start(proxy.Address());
+        SiteRun run(server);
+        ASSERT_TRUE(run.proxy.Ready());
+        run.program.Store().WriteProfileInt("Settings", "Language", c.language);
+        const HANDLE process = run.Start();
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
 
@@ -320,11 +332,9 @@ TEST(BlenkerE2eTest, NoNewerReleaseOrABrokenConnectionShowsNothing) {
         const bool newer = name == "2006";
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, version ? 200 : 0, ReleaseFile(version ? version : "2006"));
-        const test::LoopbackTlsProxy proxy(server);
-        ASSERT_TRUE(proxy.Ready()) << name;
-        ProgramCopy program;
-        program.MakeReturningUser("Some title\r\n");
-        const HANDLE process = program.Start(proxy.Address());
+        SiteRun run(server);
+        ASSERT_TRUE(run.proxy.Ready()) << name;
+        const HANDLE process = run.Start();
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
         // Shown or not yet: a quick reply opens the new-release window before it is shown.
@@ -351,12 +361,10 @@ TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
     for (const int on : {1, 0}) {
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, 200, ReleaseFile("2006"));
-        ProgramCopy program;
-        program.MakeReturningUser("Some title\r\n");
-        program.Store().WriteProfileInt("Settings", "UpdateExe", on);
-        const test::LoopbackTlsProxy proxy(server);
-        ASSERT_TRUE(proxy.Ready());
-        const HANDLE process = program.Start(proxy.Address());
+        SiteRun run(server);
+        ASSERT_TRUE(run.proxy.Ready());
+        run.program.Store().WriteProfileInt("Settings", "UpdateExe", on);
+        const HANDLE process = run.Start();
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
         const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);  // shown or not yet
@@ -392,11 +400,9 @@ HWND StartThemeUpdate(DWORD pid, HWND main, HWND& sheet) {
 TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
     test::LoopbackHttpServer server;
     server.Serve(kThemesPath, 200, ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
-    const test::LoopbackTlsProxy proxy(server);
-    ASSERT_TRUE(proxy.Ready());
-    ProgramCopy program;
-    program.MakeReturningUser("Some title\r\n");
-    const HANDLE process = program.Start(proxy.Address());
+    SiteRun run(server);
+    ASSERT_TRUE(run.proxy.Ready());
+    const HANDLE process = run.Start();
     const DWORD pid = ::GetProcessId(process);
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);
@@ -421,7 +427,7 @@ TEST(BlenkerE2eTest, AThemeOfTheSiteAddsItsTitlesWhichStayAfterCancel) {
     ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
 
     EXPECT_EQ(::SendMessageA(::GetDlgItem(main, IDC_TITLE_LIST), LB_GETCOUNT, 0, 0), 8);
-    const std::string saved = ReadFileBytes(program.File("Blenked.txt"));
+    const std::string saved = ReadFileBytes(run.program.File("Blenked.txt"));
     EXPECT_NE(saved.find("Some title\r\nSpeed Up Your PC\r\nSystem Alert\r\nVirus Alert!\r\n"),
               std::string::npos)
         << saved;
@@ -440,11 +446,9 @@ TEST_P(UntrustedSiteTest, NothingIsShownAndTheThemeUpdateFailsToConnect) {
     test::LoopbackHttpServer server;
     server.Serve(kReleasePath, 200, ReleaseFile("2006"));
     server.Serve(kThemesPath, 200, ReadFileBytes(BLENKER_SITE_DIR "/blenker/tbk_titles.txt"));
-    const test::LoopbackTlsProxy proxy(server, GetParam());
-    ASSERT_TRUE(proxy.Ready());
-    ProgramCopy program;
-    program.MakeReturningUser("Some title\r\n");
-    const HANDLE process = program.Start(proxy.Address());
+    SiteRun run(server, GetParam());
+    ASSERT_TRUE(run.proxy.Ready());
+    const HANDLE process = run.Start();
     const DWORD pid = ::GetProcessId(process);
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);
@@ -486,11 +490,9 @@ TEST(BlenkerE2eTest, AReleaseFileRedirectedToAPlainAddressIsRefused) {
     test::LoopbackHttpServer server;
     server.Redirect(kReleasePath, std::string("http://" BLENKER_SITE_HOST) + kPlainPath);
     server.Serve(kPlainPath, 200, ReleaseFile("2006"));
-    const test::LoopbackTlsProxy proxy(server);
-    ASSERT_TRUE(proxy.Ready());
-    ProgramCopy program;
-    program.MakeReturningUser("Some title\r\n");
-    const HANDLE process = program.Start(proxy.Address());
+    SiteRun run(server);
+    ASSERT_TRUE(run.proxy.Ready());
+    const HANDLE process = run.Start();
     const DWORD pid = ::GetProcessId(process);
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);
     ASSERT_NE(main, nullptr);
@@ -544,11 +546,9 @@ TEST(BlenkerE2eTest, FromAnHttpsSiteOnlyAnHttpsDownloadLinkOpens) {
         const bool opens = IsSecureAddress(download);
         test::LoopbackHttpServer server;
         server.Serve(kReleasePath, 200, ReleaseFile("2006", download));
-        const test::LoopbackTlsProxy proxy(server);
-        ASSERT_TRUE(proxy.Ready());
-        ProgramCopy program;
-        program.MakeReturningUser("Some title\r\n");
-        const HANDLE process = program.Start(proxy.Address());
+        SiteRun run(server);
+        ASSERT_TRUE(run.proxy.Ready());
+        const HANDLE process = run.Start();
         const HWND window = WaitForDialog(::GetProcessId(process), IDC_RELEASE_NOTES);
         ASSERT_NE(window, nullptr) << download;
         // The space bar on the link, as a user presses it.
