@@ -37,6 +37,10 @@ for arch in win64 win32; do
       "off in its kernel), so wine32 cannot start"
     continue
   fi
+  if [ "$arch" = win32 ] && ! wine32_installed; then
+    echo "== win32 tests NOT RUN: wine32 could not be installed from the package archive"
+    continue
+  fi
   echo "== $arch tests under Wine"
   skip=()
   [ "$arch" = win32 ] && skip=(-E '^unit_tests_under_wine$')

@@ -24,6 +24,11 @@ runs_32bit_programs() {
   return $rc
 }
 
+# True when the 32-bit Wine is installed (the set-up leaves it out where it cannot be had).
+wine32_installed() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
 # The installed Wine packages, one per line. A prefix made under another set cannot be trusted:
 # one made before wine32 came fails with "could not load kernel32.dll" once it is there.
 wine_packages() {

@@ -126,11 +126,11 @@ HWND FindMainWindow(DWORD process) {
 bool RunProgram(const std::string& exe, const std::string& folder, bool instant, int popups,
                 Run& run) {
     RegistryProfileStore store(kRegistryKeyName, kName);
-    store.WriteProfileInt("", "Version", 2005);
-    store.WriteProfileInt("Settings", "UpdateExe", 0);
-    store.WriteProfileInt("Settings", "SoundOn", 0);
-    store.WriteProfileInt("Settings", "Delay", 1000);
-    store.WriteProfileInt("Settings", "InstantBlenk", instant ? 1 : 0);
+    store.WriteNumber("", "Version", 2005);
+    store.WriteNumber("Settings", "UpdateExe", 0);
+    store.WriteNumber("Settings", "SoundOn", 0);
+    store.WriteNumber("Settings", "Delay", 1000);
+    store.WriteNumber("Settings", "InstantBlenk", instant ? 1 : 0);
     std::string command = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -46,8 +46,8 @@ double TimeToMainWindow(const BenchProgramCopy& copy, std::size_t lines) {
     const std::string& exe = copy.Exe();
 
     RegistryProfileStore store(kRegistryKeyName, kName);
-    store.WriteProfileInt("", "Version", 2005);
-    store.WriteProfileInt("Settings", "UpdateExe", 0);
+    store.WriteNumber("", "Version", 2005);
+    store.WriteNumber("Settings", "UpdateExe", 0);
 
     std::string command = "\"" + exe + "\"";
     STARTUPINFOA startup{};

@@ -1,10 +1,5 @@
-// <windows.h> for the program's Win32 code. The ANSI profile functions of <windows.h> are
-// macros named like the settings store's operations (GetProfileInt, GetProfileString,
-// WriteProfileString); the program never uses win.ini, so the macros go.
+// <windows.h> for the program's Win32 code, with the definitions the build sets for it
+// (WIN32_LEAN_AND_MEAN, NOMINMAX, STRICT, the Windows version).
 #pragma once
 
 #include <windows.h>
-
-#undef GetProfileInt
-#undef GetProfileString
-#undef WriteProfileString

@@ -2,7 +2,7 @@
 
 namespace blenker {
 
-int MemoryProfileStore::GetProfileInt(const std::string& section, const std::string& key, int def) {
+int MemoryProfileStore::ReadNumber(const std::string& section, const std::string& key, int def) {
     const auto found = m_values.find({section, key});
     if (found == m_values.end()) {
         return def;
@@ -11,7 +11,7 @@ int MemoryProfileStore::GetProfileInt(const std::string& section, const std::str
     return number ? static_cast<int>(*number) : def;
 }
 
-std::string MemoryProfileStore::GetProfileString(const std::string& section, const std::string& key,
+std::string MemoryProfileStore::ReadText(const std::string& section, const std::string& key,
                                                  const std::string& def) {
     const auto found = m_values.find({section, key});
     if (found == m_values.end()) {
@@ -21,13 +21,13 @@ std::string MemoryProfileStore::GetProfileString(const std::string& section, con
     return text ? *text : def;
 }
 
-bool MemoryProfileStore::WriteProfileInt(const std::string& section, const std::string& key,
+bool MemoryProfileStore::WriteNumber(const std::string& section, const std::string& key,
                                          int value) {
     Put(section, key, static_cast<std::uint32_t>(value));
     return true;
 }
 
-bool MemoryProfileStore::WriteProfileString(const std::string& section, const std::string& key,
+bool MemoryProfileStore::WriteText(const std::string& section, const std::string& key,
                                             const std::string& value) {
     Put(section, key, value);
     return true;

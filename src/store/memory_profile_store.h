@@ -19,11 +19,11 @@ class MemoryProfileStore : public ProfileStore {
     using Bytes = std::vector<std::uint8_t>;
     using Value = std::variant<std::uint32_t, std::string, Bytes>;
 
-    int GetProfileInt(const std::string& section, const std::string& key, int def) override;
-    std::string GetProfileString(const std::string& section, const std::string& key,
+    int ReadNumber(const std::string& section, const std::string& key, int def) override;
+    std::string ReadText(const std::string& section, const std::string& key,
                                  const std::string& def) override;
-    bool WriteProfileInt(const std::string& section, const std::string& key, int value) override;
-    bool WriteProfileString(const std::string& section, const std::string& key,
+    bool WriteNumber(const std::string& section, const std::string& key, int value) override;
+    bool WriteText(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
     // Stores any value as it stands, whatever type the program expects there.

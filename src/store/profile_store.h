@@ -11,13 +11,13 @@ class ProfileStore {
     virtual ~ProfileStore() = default;
 
     // The stored number, or the default when the value is missing or of another type.
-    virtual int GetProfileInt(const std::string& section, const std::string& key, int def) = 0;
+    virtual int ReadNumber(const std::string& section, const std::string& key, int def) = 0;
     // The stored text, or the default when the value is missing or of another type.
-    virtual std::string GetProfileString(const std::string& section, const std::string& key,
+    virtual std::string ReadText(const std::string& section, const std::string& key,
                                          const std::string& def) = 0;
     // Writes create the section on demand; their result may be ignored.
-    virtual bool WriteProfileInt(const std::string& section, const std::string& key, int value) = 0;
-    virtual bool WriteProfileString(const std::string& section, const std::string& key,
+    virtual bool WriteNumber(const std::string& section, const std::string& key, int value) = 0;
+    virtual bool WriteText(const std::string& section, const std::string& key,
                                     const std::string& value) = 0;
 };
 

@@ -82,19 +82,19 @@ std::optional<RawValue> QueryValue(const UniqueRegKey& key, const std::string& n
 
 }  // namespace
 
-int RegistryProfileStore::GetProfileInt(const std::string& section, const std::string& key,
+int RegistryProfileStore::ReadNumber(const std::string& section, const std::string& key,
                                         int def) {
     const auto value = QueryValue(OpenSection(section), key);
     return value ? DecodeNumber(value->type, value->bytes).value_or(def) : def;
 }
 
-std::string RegistryProfileStore::GetProfileString(const std::string& section,
+std::string RegistryProfileStore::ReadText(const std::string& section,
                                                    const std::string& key, const std::string& def) {
     const auto value = QueryValue(OpenSection(section), key);
     return value ? DecodeText(value->type, value->bytes).value_or(def) : def;
 }
 
-bool RegistryProfileStore::WriteProfileInt(const std::string& section, const std::string& key,
+bool RegistryProfileStore::WriteNumber(const std::string& section, const std::string& key,
                                            int value) {
     const UniqueRegKey sectionKey = OpenSection(section);
     const auto number = static_cast<DWORD>(value);
@@ -103,7 +103,7 @@ bool RegistryProfileStore::WriteProfileInt(const std::string& section, const std
                             reinterpret_cast<const BYTE*>(&number), sizeof number) == ERROR_SUCCESS;
 }
 
-bool RegistryProfileStore::WriteProfileString(const std::string& section, const std::string& key,
+bool RegistryProfileStore::WriteText(const std::string& section, const std::string& key,
                                               const std::string& value) {
     const UniqueRegKey sectionKey = OpenSection(section);
     return sectionKey && ::RegSetValueExA(sectionKey.Get(), key.c_str(), 0, REG_SZ,

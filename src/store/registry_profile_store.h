@@ -24,11 +24,11 @@ class RegistryProfileStore : public ProfileStore {
     // The store of the running executable: the application is its base name.
     static RegistryProfileStore ForThisExecutable();
 
-    int GetProfileInt(const std::string& section, const std::string& key, int def) override;
-    std::string GetProfileString(const std::string& section, const std::string& key,
+    int ReadNumber(const std::string& section, const std::string& key, int def) override;
+    std::string ReadText(const std::string& section, const std::string& key,
                                  const std::string& def) override;
-    bool WriteProfileInt(const std::string& section, const std::string& key, int value) override;
-    bool WriteProfileString(const std::string& section, const std::string& key,
+    bool WriteNumber(const std::string& section, const std::string& key, int value) override;
+    bool WriteText(const std::string& section, const std::string& key,
                             const std::string& value) override;
 
     // "Software\<company>\<application>", relative to HKEY_CURRENT_USER.

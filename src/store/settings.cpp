@@ -27,7 +27,7 @@ const SettingInfo& Describe(Setting setting) {
 int ReadInt(ProfileStore& store, Setting setting) {
     const SettingInfo& info = Describe(setting);
     assert(info.type != SettingType::String);
-    return store.GetProfileInt(info.section, info.key, info.intDefault);
+    return store.ReadNumber(info.section, info.key, info.intDefault);
 }
 
 bool ReadFlag(ProfileStore& store, Setting setting) {
@@ -38,19 +38,19 @@ bool ReadFlag(ProfileStore& store, Setting setting) {
 std::string ReadString(ProfileStore& store, Setting setting) {
     const SettingInfo& info = Describe(setting);
     assert(info.type == SettingType::String);
-    return store.GetProfileString(info.section, info.key, info.stringDefault);
+    return store.ReadText(info.section, info.key, info.stringDefault);
 }
 
 bool WriteInt(ProfileStore& store, Setting setting, int value) {
     const SettingInfo& info = Describe(setting);
     assert(info.type != SettingType::String);
-    return store.WriteProfileInt(info.section, info.key, value);
+    return store.WriteNumber(info.section, info.key, value);
 }
 
 bool WriteString(ProfileStore& store, Setting setting, const std::string& value) {
     const SettingInfo& info = Describe(setting);
     assert(info.type == SettingType::String);
-    return store.WriteProfileString(info.section, info.key, value);
+    return store.WriteText(info.section, info.key, value);
 }
 
 namespace {

@@ -102,7 +102,7 @@ class ProgramCopy {
     RegistryProfileStore Store() const { return RegistryProfileStore(kRegistryKeyName, m_name); }
     // A user who ran the program before: "Version" stored and a title file in place.
     void MakeReturningUser(const std::string& titles) {
-        Store().WriteProfileInt("", "Version", 2005);
+        Store().WriteNumber("", "Version", 2005);
         test::WriteFileBytes(File("Blenked.txt"), titles);
     }
     std::string Key() const { return "Software\\Vorlen\\" + m_name; }
@@ -202,7 +202,7 @@ TEST(BlenkerE2eTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
 TEST(BlenkerE2eTest, MinimizedAtStartupItShowsNoWindowAndASecondStartKeepsItHidden) {
     ProgramCopy program;
     program.MakeReturningUser("Some popup\r\n");
-    program.Store().WriteProfileInt("Settings", "MinimizeAtStartup", 1);
+    program.Store().WriteNumber("Settings", "MinimizeAtStartup", 1);
     const HANDLE first = program.Start();
     const DWORD pid = ::GetProcessId(first);
     // Running (it writes its settings at start), with its main window created but not shown.
@@ -300,7 +300,7 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
         server.Serve(kReleasePath, 200, ReleaseFile(c.version));
         SiteRun run(server);
         ASSERT_TRUE(run.proxy.Ready());
-        run.program.Store().WriteProfileInt("Settings", "Language", c.language);
+        run.program.Store().WriteNumber("Settings", "Language", c.language);
         const HANDLE process = run.Start();
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
@@ -363,7 +363,7 @@ TEST(BlenkerE2eTest, WithTheCheckSwitchedOffNoRequestIsMade) {
         server.Serve(kReleasePath, 200, ReleaseFile("2006"));
         SiteRun run(server);
         ASSERT_TRUE(run.proxy.Ready());
-        run.program.Store().WriteProfileInt("Settings", "UpdateExe", on);
+        run.program.Store().WriteNumber("Settings", "UpdateExe", on);
         const HANDLE process = run.Start();
         ASSERT_NE(process, nullptr);
         const DWORD pid = ::GetProcessId(process);
@@ -654,7 +654,7 @@ TEST(BlenkerE2eTest, TheIconDeletedFromOutsideComesBackWhenTheShellAnnouncesItse
     for (const bool hidden : {false, true}) {
         ProgramCopy program;
         program.MakeReturningUser("Some popup\r\n");
-        program.Store().WriteProfileInt("Settings", "MinimizeAtStartup", hidden ? 1 : 0);
+        program.Store().WriteNumber("Settings", "MinimizeAtStartup", hidden ? 1 : 0);
         const HANDLE process = program.Start();
         const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST, hidden);
         ASSERT_NE(main, nullptr);
@@ -675,10 +675,10 @@ HWND StartScanningSlowly(ProgramCopy& program, int instantBlenk, int needBrowser
                          int smartBlenk = 0) {
     program.MakeReturningUser("E2E instant\r\n");
     RegistryProfileStore store = program.Store();
-    store.WriteProfileInt("Settings", "Delay", 10000);
-    store.WriteProfileInt("Settings", "InstantBlenk", instantBlenk);
-    store.WriteProfileInt("Settings", "NeedBrowser", needBrowser);
-    store.WriteProfileInt("Settings", "SmartBlenk", smartBlenk);
+    store.WriteNumber("Settings", "Delay", 10000);
+    store.WriteNumber("Settings", "InstantBlenk", instantBlenk);
+    store.WriteNumber("Settings", "NeedBrowser", needBrowser);
+    store.WriteNumber("Settings", "SmartBlenk", smartBlenk);
     return WaitForDialog(::GetProcessId(program.Start()), IDC_TITLE_LIST);
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 class ScanEngineTest : public ::testing::Test {
   protected:
-    int StoredClosed() { return store.GetProfileInt("Stat", "Closed", -1); }
+    int StoredClosed() { return store.ReadNumber("Stat", "Closed", -1); }
 
     MemoryProfileStore store;
     TitleList titles;
@@ -38,7 +38,7 @@ TEST_F(ScanEngineTest, ClosesOneMatchingWindowPerPassFromTheTop) {
 }
 
 TEST_F(ScanEngineTest, CountsEveryRequestAndStoresTheTotalAtOnce) {
-    store.WriteProfileInt("Stat", "Closed", 41);
+    store.WriteNumber("Stat", "Closed", 41);
     titles.AddTitle("Stubborn");
     desktop.Add("Stubborn ad").ignoresClose = true;
     ScanEngine engine(titles, store);
@@ -55,7 +55,7 @@ TEST_F(ScanEngineTest, CountsEveryRequestAndStoresTheTotalAtOnce) {
 }
 
 TEST_F(ScanEngineTest, SoundFollowsTheOptions) {
-    store.WriteProfileString("Settings", "SoundFile", "C:\\sounds\\pop.wav");
+    store.WriteText("Settings", "SoundFile", "C:\\sounds\\pop.wav");
     titles.AddTitle("Ad");
     desktop.Add("Ad 1");
     desktop.Add("Ad 2");
@@ -64,7 +64,7 @@ TEST_F(ScanEngineTest, SoundFollowsTheOptions) {
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.sounds, (std::vector<std::string>{"C:\\sounds\\pop.wav"}));
 
-    store.WriteProfileInt("Settings", "SoundOn", 0);
+    store.WriteNumber("Settings", "SoundOn", 0);
     engine.LoadOptions();
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.sounds.size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(ScanEngineTest, SoundFollowsTheOptions) {
 }
 
 TEST_F(ScanEngineTest, BrowserOptionClosesOnlyBrowserWindows) {
-    store.WriteProfileInt("Settings", "NeedBrowser", 1);
+    store.WriteNumber("Settings", "NeedBrowser", 1);
     titles.AddTitle("Popup");
     desktop.Add("Popup - netscape");
     desktop.Add("Popup");
@@ -88,7 +88,7 @@ TEST_F(ScanEngineTest, BrowserOptionClosesOnlyBrowserWindows) {
 }
 
 TEST_F(ScanEngineTest, SmartBlenkSparesLargeWindowsAndGoesOn) {
-    store.WriteProfileInt("Settings", "SmartBlenk", 1);
+    store.WriteNumber("Settings", "SmartBlenk", 1);
     titles.AddTitle("Banner");
     desktop.Add("Banner wide", {401, 400});
     desktop.Add("Banner tall", {800, 201});
@@ -99,7 +99,7 @@ TEST_F(ScanEngineTest, SmartBlenkSparesLargeWindowsAndGoesOn) {
     // The spared windows do not end the pass: the small one below them is closed.
     EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true, false}));
 
-    store.WriteProfileInt("Settings", "SmartBlenk", 0);
+    store.WriteNumber("Settings", "SmartBlenk", 0);
     engine.LoadOptions();
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{false, true, false}));
@@ -111,19 +111,19 @@ TEST_F(ScanEngineTest, OptionsComeFromTheStore) {
     desktop.Add("INFO IFRANCE");
     ScanEngine engine(titles, store);
 
-    store.WriteProfileInt("Settings", "Strict", 1);
-    store.WriteProfileInt("Settings", "CaseSensitive", 1);
+    store.WriteNumber("Settings", "Strict", 1);
+    store.WriteNumber("Settings", "CaseSensitive", 1);
     engine.LoadOptions();
     EXPECT_TRUE(titles.CaseSensitive());
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true}));
 
-    store.WriteProfileInt("Settings", "CaseSensitive", 0);
+    store.WriteNumber("Settings", "CaseSensitive", 0);
     engine.LoadOptions();
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false}));
 
-    store.WriteProfileInt("Settings", "Strict", 0);
+    store.WriteNumber("Settings", "Strict", 0);
     engine.LoadOptions();
     engine.RunPass(desktop);
     EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{false, false}));
@@ -145,7 +145,7 @@ TEST_F(ScanEngineTest, ListChangesTakeEffectAtTheNextPass) {
 
 TEST_F(ScanEngineTest, TitlesAreCutAt1023CharactersAndEmptyOnesSkipped) {
     const std::string head(1023, 'x');
-    store.WriteProfileInt("Settings", "Strict", 1);
+    store.WriteNumber("Settings", "Strict", 1);
     titles.Insert("");  // even an empty entry cannot reach an untitled window
     titles.AddTitle(head);
     desktop.Add("");

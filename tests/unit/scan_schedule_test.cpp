@@ -76,7 +76,7 @@ class ScanScheduleTest : public ::testing::Test {
         return *schedule;
     }
     int Stored(const char* section, const char* key) {
-        return store.GetProfileInt(section, key, -1);
+        return store.ReadNumber(section, key, -1);
     }
 
     MemoryProfileStore store;
@@ -87,7 +87,7 @@ class ScanScheduleTest : public ::testing::Test {
 };
 
 TEST_F(ScanScheduleTest, StartsOnWithTheStoredDelay) {
-    store.WriteProfileInt("Settings", "Delay", 500);
+    store.WriteNumber("Settings", "Delay", 500);
     ScanSchedule& s = Make();
     EXPECT_EQ(s.m_strDelay, "0.5");
     s.StartupState();
@@ -109,9 +109,9 @@ TEST_F(ScanScheduleTest, InitialStateChoosesTheStartingState) {
                           Case{2, -1, true}, Case{7, 0, true}}) {
         store = MemoryProfileStore();
         host = FakeHost();
-        store.WriteProfileInt("Settings", "InitialState", c.initial);
+        store.WriteNumber("Settings", "InitialState", c.initial);
         if (c.previous >= 0) {
-            store.WriteProfileInt("Settings", "PreviousState", c.previous);
+            store.WriteNumber("Settings", "PreviousState", c.previous);
         }
         ScanSchedule& s = Make();
         s.StartupState();
@@ -169,7 +169,7 @@ TEST_F(ScanScheduleTest, AFailedTimerShowsTheRealState) {
 }
 
 TEST_F(ScanScheduleTest, EndStoresEverythingAndStopsTheTimer) {
-    store.WriteProfileInt("Stat", "Closed", 7);
+    store.WriteNumber("Stat", "Closed", 7);
     ScanSchedule& s = Make();
     s.StartupState();
     s.StepDelay(-1);

@@ -54,7 +54,7 @@ TEST_F(ScanSwitchTest, AnAppearingWindowIsTriedAloneWhileScanningWithInstantBlen
     EXPECT_TRUE(appear(1));
     EXPECT_FALSE(appear(0));
     EXPECT_EQ(desktop.passes, 0);
-    EXPECT_EQ(store.GetProfileInt("Stat", "Closed", -1), 1);
+    EXPECT_EQ(store.ReadNumber("Stat", "Closed", -1), 1);
     EXPECT_EQ(desktop.sounds.size(), 1u);
 
     scan.OnCommand(IDC_ENABLE, kButtonClicked);  // off: an event that was already posted is late
@@ -63,11 +63,11 @@ TEST_F(ScanSwitchTest, AnAppearingWindowIsTriedAloneWhileScanningWithInstantBlen
     scan.OnCommand(IDC_ENABLE, kButtonClicked);
     EXPECT_FALSE(appear(0));
 
-    store.WriteProfileInt("Settings", "InstantBlenk", 0);
+    store.WriteNumber("Settings", "InstantBlenk", 0);
     scan.LoadOptions();
     EXPECT_FALSE(host.listening);
     EXPECT_TRUE(appear(0));
-    store.WriteProfileInt("Settings", "InstantBlenk", 1);
+    store.WriteNumber("Settings", "InstantBlenk", 1);
     scan.LoadOptions();
     EXPECT_TRUE(host.listening);
     scan.End();

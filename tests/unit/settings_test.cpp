@@ -59,7 +59,7 @@ TEST(SettingsTest, WrittenValuesReadBackAndFlagsReadAnyNonZeroAsOn) {
     EXPECT_TRUE(ReadFlag(store, Setting::SmartBlenk));
     EXPECT_EQ(ReadInt(store, Setting::ColorBg), 0x00BDBDF7);
     EXPECT_EQ(ReadString(store, Setting::Location), "C:\\Tools\\Blenker.exe");
-    EXPECT_EQ(store.GetProfileString("", "Location", "?"), "C:\\Tools\\Blenker.exe");
+    EXPECT_EQ(store.ReadText("", "Location", "?"), "C:\\Tools\\Blenker.exe");
     WriteInt(store, Setting::Closed, -1);
     EXPECT_EQ(ReadInt(store, Setting::Closed), -1);
 }
@@ -67,14 +67,14 @@ TEST(SettingsTest, WrittenValuesReadBackAndFlagsReadAnyNonZeroAsOn) {
 // Remembers the order of the writes.
 class RecordingStore : public MemoryProfileStore {
   public:
-    bool WriteProfileInt(const std::string& section, const std::string& key, int value) override {
+    bool WriteNumber(const std::string& section, const std::string& key, int value) override {
         written.push_back(key);
-        return MemoryProfileStore::WriteProfileInt(section, key, value);
+        return MemoryProfileStore::WriteNumber(section, key, value);
     }
-    bool WriteProfileString(const std::string& section, const std::string& key,
+    bool WriteText(const std::string& section, const std::string& key,
                             const std::string& value) override {
         written.push_back(key);
-        return MemoryProfileStore::WriteProfileString(section, key, value);
+        return MemoryProfileStore::WriteText(section, key, value);
     }
     std::vector<std::string> written;
 };

@@ -141,7 +141,7 @@ TEST_F(BlenkerDlgTest, TheCheckBoxSwitchesScanning) {
 
 TEST_F(BlenkerDlgTest, FrenchTextsWhileTheTipsStayEnglish) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "Language", 1);
+        .WriteNumber("Settings", "Language", 1);
     Open("");
     EXPECT_EQ(Field(IDC_DELAY_LABEL), "D\xE9lai :");
     EXPECT_EQ(Field(IDC_ENABLE), "Active le blenk");
@@ -161,7 +161,7 @@ TEST_F(BlenkerDlgTest, FrenchTextsWhileTheTipsStayEnglish) {
 // tick, and the count stored at the end.
 TEST_F(BlenkerDlgTest, ItsTimerClosesPopupsOnlyWhileOn) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "Delay", 100);
+        .WriteNumber("Settings", "Delay", 100);
     Open("Timed popup\r\n");
     test::TestPopup first("Timed popup 1");
     test::TestPopup second("Timed popup 2");
@@ -188,7 +188,7 @@ TEST_F(BlenkerDlgTest, EveryWayOutStoresEverything) {
         Click(IDC_DELAY_DOWN);
         ::DeleteFileA(dir.File("Blenked.txt").c_str());
         RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-            .WriteProfileInt("Settings", "Delay", 1);
+            .WriteNumber("Settings", "Delay", 1);
         const HWND window = dialog->Hwnd();
         if (way == 0) {
             ::PostMessageA(dialog->Item(IDC_TITLE_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);

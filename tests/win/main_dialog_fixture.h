@@ -55,9 +55,9 @@ class MainDialogFixture : public ::testing::Test {
             WriteFileBytes(dir.File("Blenked.txt"), titleFile);
         }
         RegistryProfileStore store(kRegistryKeyName, "blenker_win_tests");
-        store.WriteProfileInt("Settings", "UpdateExe", releaseCheck ? 1 : 0);
+        store.WriteNumber("Settings", "UpdateExe", releaseCheck ? 1 : 0);
         if (!firstRun) {
-            store.WriteProfileInt("", "Version", 2005);
+            store.WriteNumber("", "Version", 2005);
         }
         app.InitInstance();
         dialog = std::make_unique<CBlenkerDlg>(openTitleFile);

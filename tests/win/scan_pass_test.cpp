@@ -147,7 +147,7 @@ TEST_F(ScanPassTest, HiddenAndOwnedWindowsAreClosedToo) {
 }
 
 TEST_F(ScanPassTest, NeedBrowserClosesPopupsOfTodaysBrowsersAndNoOtherProgramsWindow) {
-    store.WriteProfileInt("Settings", "NeedBrowser", 1);
+    store.WriteNumber("Settings", "NeedBrowser", 1);
     titles.AddTitle("Popup");
     // Edge writes a zero-width space after "Microsoft", which the ANSI interface reads as '?';
     // Firefox writes an em dash, byte 0x97 there.
@@ -186,7 +186,7 @@ TEST_F(ScanPassTest, NeedBrowserClosesPopupsOfTodaysBrowsersAndNoOtherProgramsWi
 }
 
 TEST_F(ScanPassTest, SmartBlenkClosesBannersAndSparesLargerWindows) {
-    store.WriteProfileInt("Settings", "SmartBlenk", 1);
+    store.WriteNumber("Settings", "SmartBlenk", 1);
     titles.AddTitle("Banner");
     TestPopup wide("Banner 401x400", 401, 400);
     HelperPopup square("Banner 400x400", 400, 400);

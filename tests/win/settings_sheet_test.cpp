@@ -145,7 +145,7 @@ TEST_F(SettingsSheetTest, InstantBlenkShowsTheStoredValueAndOnlyOkStoresIt) {
 // The counters come from the main window; a reset reaches it only with OK.
 TEST_F(SettingsSheetTest, ResetCountersTakesEffectOnlyWithOk) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Stat", "Closed", 5);
+        .WriteNumber("Stat", "Closed", 5);
     Open("");
     const auto resetThen = [&](int button) {
         RunSheet([&](HWND sheet) {
@@ -174,7 +174,7 @@ TEST_F(SettingsSheetTest, ResetCountersTakesEffectOnlyWithOk) {
 
 TEST_F(SettingsSheetTest, FrenchTextsAndEnglishTips) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "Language", 1);
+        .WriteNumber("Settings", "Language", 1);
     Open("");
     RunSheet([&](HWND sheet) {
         EXPECT_EQ(WindowText(sheet), "Configuration de The Blenker");

@@ -102,7 +102,7 @@ TEST_F(TitlesUpdateTest, ThemesOfferTheNewTitlesAndADoubleClickAddsThem) {
 TEST_F(TitlesUpdateTest, InFrenchTheThemesAndTheMessageAreFrench) {
     server.Serve(kPath, 200, kThemes);
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "Language", 1);
+        .WriteNumber("Settings", "Language", 1);
     Open("");
     OnTitlesPage([&](HWND page) {
         Update(page);

@@ -145,7 +145,7 @@ TEST_F(TrayTest, TheMenuOffersMinimizeOrOpenAndFollowsTheScanState) {
 
 TEST_F(TrayTest, StartedHiddenTheMenuOffersOpen) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "MinimizeAtStartup", 1);
+        .WriteNumber("Settings", "MinimizeAtStartup", 1);
     Open("", /*firstRun=*/false, /*show=*/false);
     EXPECT_EQ(dialog->m_bHidden, 1);
     EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
@@ -157,7 +157,7 @@ TEST_F(TrayTest, StartedHiddenTheMenuOffersOpen) {
 
 TEST_F(TrayTest, TheMenuSpeaksFrench) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "Language", 1);
+        .WriteNumber("Settings", "Language", 1);
     Open("");
     EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()), (std::vector<MenuItem>{{1025, "Actif", true},
                                                                    {1026,
@@ -256,7 +256,7 @@ TEST_F(TargetDrag, TakesAFirefoxWindowsTitleWithoutTheNameAfterItsEmDash) {
 
 TEST_F(TargetDrag, KeepsTheWholeTitleWhenTheOptionIsOff) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteProfileInt("Settings", "RemoveAppName", 0);
+        .WriteNumber("Settings", "RemoveAppName", 0);
     Open("");
     test::HelperPopup popup("Popup title - Netscape");
     const HWND window = popup.WaitForWindow();
