@@ -71,6 +71,12 @@
 #define IDC_DELAY_DOWN 1014
 #define IDC_TARGET 1048
 #define IDC_DEFAULT 1049
+// The dialog's hidden "Exit" button is IDOK (1), the command of the notification menu's Exit.
+
+// Commands of the notification icon and its menu, sent to the main dialog as WM_COMMAND.
+#define ID_TRAY_ENABLED 1025   // switch scanning
+#define ID_TRAY_MINIMIZE 1026  // hide the window
+#define WM_BLENK_RESTORE 1027  // show the window (a left press on the icon, or "Open")
 
 // Message window (183) and language dialog (195).
 #define IDC_MESSAGE_TEXT 1053

@@ -34,6 +34,13 @@ inline void SetIcons(HWND window, HICON big, HICON small) {
     ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
+// An icon of the program's resources at a given size (0: the size of the resource's picture).
+inline UniqueIcon LoadIconResource(int id, int size) {
+    return UniqueIcon(
+        static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                        IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
 // For the drag-by-body rule: the system's hit test `hit` with the client area turned into the
 // caption, except over the window `except`, which keeps its own button-down.
 LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except = nullptr);

@@ -2,55 +2,73 @@
 
 #include <utility>
 
+#include "app/control_texts.h"
 #include "app/language_dlg.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
+#include "mainwnd/target_title.h"
+#include "messages.h"
 #include "resource.h"
 #include "store/settings.h"
 #include "ui/help_dlg.h"
 
 namespace blenker {
 
-static_assert(kOkCommand == IDOK && kCancelCommand == IDCANCEL);
+namespace {
 
-CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile)
+constexpr ControlText kTexts[] = {{IDC_DELAY_LABEL, IDS_DELAY_LABEL}, {IDC_ENABLE, IDS_ENABLE}};
+
+// The tool of each control and its tip, always in English.
+constexpr ControlText kTips[] = {
+    {IDC_ADD, IDS_ADD_TIP},           {IDC_REMOVE, IDS_REMOVE_TIP},
+    {IDC_MINIMIZE, IDS_MINIMIZE_TIP}, {IDC_CLOSE, IDS_CLOSE_TIP},
+    {IDC_DELAY_UP, IDS_DELAY_UP_TIP}, {IDC_DELAY_DOWN, IDS_DELAY_DOWN_TIP},
+    {IDC_SETTINGS, IDS_SETTINGS_TIP}, {IDC_HELP_BUTTON, IDS_HELP_TIP},
+    {IDC_ENABLE, IDS_ENABLE_TIP},     {IDC_TARGET, IDS_TARGET_TIP},
+};
+
+}  // namespace
+
+CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile, NotifyIconFn notifyIcon)
     : Dialog(IDD_MAIN, nullptr),
       m_app(TheApp()),
-      m_titleView(std::move(openTitleFile)),
-      m_scan(*this, m_titleView.List(), m_app.Store(), m_app.m_strVersion),
-      m_commands(*this, m_titleView.Editor(), m_scan.Switch(),
-                 ReadFlag(m_app.Store(), Setting::MinimizeAtStartup)),
-      m_tray(m_app,
-             [this] {
-                 return TrayMenuState{m_bHidden != 0, Scanning()};
-             }),
-      m_drag([this](std::string title) { AddTitle(std::move(title)); },
-             m_scan.Switch().Engine().Options().removeAppName),
-      m_releaseCheck(m_app) {
-    for (BitmapButton& button : m_controls.Buttons()) {
+      m_titles(*this, std::move(openTitleFile)),
+      m_engine(m_titles.List(), m_app.Store()),
+      m_schedule(*this, m_app.Store(), m_engine, m_app.m_strVersion),
+      m_buttons{{{IDC_SETTINGS, IDB_SETTINGS_UP, IDB_SETTINGS_DOWN},
+                 {IDC_HELP_BUTTON, IDB_HELP_UP, IDB_HELP_DOWN},
+                 {IDC_ADD, IDB_ADD_UP, IDB_ADD_DOWN},
+                 {IDC_REMOVE, IDB_REMOVE_UP, IDB_REMOVE_DOWN},
+                 {IDC_MINIMIZE, IDB_MINIMIZE_UP, IDB_MINIMIZE_DOWN},
+                 {IDC_CLOSE, IDB_CLOSE_UP, IDB_CLOSE_DOWN},
+                 {IDC_DELAY_DOWN, IDB_DELAY_DOWN_UP, IDB_DELAY_DOWN_DOWN},
+                 {IDC_DELAY_UP, IDB_DELAY_UP_UP, IDB_DELAY_UP_DOWN}}},
+      m_skin(*this),
+      m_tray(*this, m_skin.SmallIcon(), m_app, notifyIcon),
+      m_drag(*this),
+      m_releaseCheck(m_app),
+      m_bHidden(ReadFlag(m_app.Store(), Setting::MinimizeAtStartup)) {
+    for (BitmapButton& button : m_buttons) {
         AddControl(button);
     }
 }
 
 BOOL CBlenkerDlg::OnInitDialog() {
-    m_titleView.Attach(Hwnd());
-    WindowScanHost::Attach(Hwnd());
-    m_scan.Attach(*this);
-    m_skin.Init(Hwnd());
+    m_skin.Init();
     if (m_app.m_nPrevRelease == 0) {
         CLanguageDlg(nullptr).DoModal();
     }
-    m_commands.UpdateData(false);
-
-    m_drag.Init(Hwnd());
-    m_tray.Attach(Hwnd(), m_skin.SmallIcon());
+    m_drag.ShowAtRest();
+    // The delay field is narrow: no margins, so that "10.0" fits.
+    SetEditMargins(Item(IDC_DELAY), 0, 0);
     SetTrayIcon(TrayAction::Add, LoadResString(IDS_TRAY_TIP));
 
     LoadOptions();
-    m_titleView.Load();
+    m_titles.Load();
     UpdateTexts();
-    m_scan.Switch().Start();
-    m_commands.UpdateData(false);
+    m_schedule.StartupState();
+    // The controls show the members once the start-up state is known.
+    UpdateData(false);
     DrawLamp(Scanning());
     if (ReadFlag(m_app.Store(), Setting::UpdateExe)) {
         m_releaseCheck.Start(Hwnd());
@@ -58,39 +76,105 @@ BOOL CBlenkerDlg::OnInitDialog() {
     return TRUE;
 }
 
-std::optional<CloseCounters> CBlenkerDlg::RunSettings(CloseCounters counters) {
-    CTBKSettings sheet(Hwnd(), *this, m_app.Store());
-    sheet.AddFlags(PSH_NOAPPLYNOW);
-    sheet.m_nClosedTotal = counters.total;
-    sheet.m_nClosedRun = counters.run;
-    if (sheet.DoModal() != IDOK) {
-        return std::nullopt;
-    }
-    return CloseCounters{sheet.m_nClosedTotal, sheet.m_nClosedRun};
+void CBlenkerDlg::UpdateTexts() {
+    SetLangTexts(Hwnd(), kTexts);
+    SetToolTips(m_toolTips, Hwnd(), kTips);
 }
 
-void CBlenkerDlg::OpenHelp() {
-    CHelpDlg(Hwnd()).DoModal();
+void CBlenkerDlg::LoadOptions() {
+    m_engine.LoadOptions();
+    m_schedule.FollowInstantBlenk();
+}
+
+void CBlenkerDlg::OnCommand(int id, int notifyCode, HWND) {
+    switch (id) {
+        case IDC_ADD:
+            OnAdd();
+            break;
+        case IDC_REMOVE:
+            m_titles.RemoveSelectedTitles();
+            break;
+        case IDC_TITLE_LIST:
+            if (notifyCode == LBN_SELCHANGE) {
+                OnSelChange();
+            }
+            break;
+        case IDC_ENABLE:
+            if (notifyCode == BN_CLICKED) {
+                m_schedule.ToggleScan();
+                // The box has marked itself; it shows the real state should the timer fail.
+                CheckItem(IDC_ENABLE, Scanning());
+            }
+            break;
+        case ID_TRAY_ENABLED:
+            m_schedule.ToggleScan();
+            // All the controls, the title field too: typing not yet added is gone.
+            UpdateData(false);
+            break;
+        case IDC_DELAY_UP:
+        case IDC_DELAY_DOWN:
+            m_schedule.StepDelay(id == IDC_DELAY_UP ? +1 : -1);
+            break;
+        case IDC_MINIMIZE:
+        case ID_TRAY_MINIMIZE:
+            Show(false);
+            break;
+        case WM_BLENK_RESTORE:
+            Show(true);
+            break;
+        case IDOK:  // the notification menu's Exit
+            End();
+            EndDialog(IDOK);
+            break;
+        case IDC_CLOSE:  // the close box's way, as Esc
+        case IDCANCEL:
+            EndDialog(IDCANCEL);
+            break;
+        case IDC_SETTINGS:
+            OpenSettings();
+            break;
+        case IDC_HELP_BUTTON:
+            CHelpDlg(Hwnd()).DoModal();
+            break;
+        default:
+            // The invisible default button IDC_DEFAULT swallows the Enter key.
+            break;
+    }
 }
 
 std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto handled = m_tray.OnMessage(message, wParam, lParam)) {
+    if (const auto handled = m_tray.OnMessage(message, wParam, lParam, {m_bHidden, Scanning()})) {
         return handled;
     }
-    if (const auto handled = m_skin.OnMessage(message, Scanning())) {
-        return handled;
-    }
-    m_drag.OnMessage(message, lParam);
     switch (message) {
-        case WM_TIMER:
-            m_scan.Switch().OnTimer(static_cast<unsigned>(wParam));
+        case WM_PAINT:
+            m_skin.Paint(Scanning());
             return 0;
-        case WM_WINDOW_APPEARED:
-            m_scan.Switch().OnWindowAppeared(static_cast<WindowRef>(wParam));
-            return 0;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<LRESULT>(m_skin.Icon());
         case WM_NCHITTEST:
             // The body moves the window; a press on the target must start the target drag.
             return HitTestAsCaption(lParam, Item(IDC_TARGET));
+        case WM_LBUTTONDOWN:
+            m_drag.OnButtonDown(lParam);
+            return std::nullopt;
+        case WM_LBUTTONUP:
+            if (std::optional<std::string> text = m_drag.OnButtonUp(lParam)) {
+                AddTitle(m_engine.Options().removeAppName ? CutAppName(*text) : std::move(*text));
+            }
+            return std::nullopt;
+        case WM_CAPTURECHANGED:
+            m_drag.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+            return std::nullopt;
+        case WM_TIMER:
+            m_engine.OnTimer(m_desktop, static_cast<unsigned>(wParam));
+            return 0;
+        case WM_WINDOW_APPEARED:
+            // An event posted before the listening stopped comes too late.
+            if (m_schedule.Listening()) {
+                m_engine.ScanWindowsProc(m_desktop, static_cast<WindowRef>(wParam));
+            }
+            return 0;
         case WM_DOWNLOAD_DONE:
             m_releaseCheck.OnDownloadDone();
             return 0;
@@ -99,26 +183,97 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
             if ((wParam & 0xFFF0) != SC_MINIMIZE) {
                 return std::nullopt;
             }
-            m_commands.Show(false);
+            Show(false);
             return 0;
         case WM_ENDSESSION:
-            m_commands.OnEndSession(wParam != FALSE);
+            // The system may end the process as soon as this returns: the end runs now,
+            // whatever window is open (the settings sheet stores nothing then, as with Cancel).
+            if (wParam != FALSE) {
+                End();
+            }
             return 0;
         case WM_DESTROY:
             m_releaseCheck.Cancel();
-            m_commands.End();
+            End();
             return std::nullopt;
         default:
             return std::nullopt;
     }
 }
 
-void CBlenkerDlg::ShowMainWindow(bool shown) {
+void CBlenkerDlg::UpdateData(bool fromControls) {
+    if (fromControls) {
+        m_strTitle = ItemText(IDC_TITLE_EDIT);
+        m_schedule.m_bEnable = IsItemChecked(IDC_ENABLE) ? 1 : 0;
+        m_schedule.m_strDelay = ItemText(IDC_DELAY);
+        return;
+    }
+    SetItemText(IDC_TITLE_EDIT, m_strTitle);
+    CheckItem(IDC_ENABLE, Scanning());
+    SetItemText(IDC_DELAY, m_schedule.m_strDelay);
+}
+
+void CBlenkerDlg::OnAdd() {
+    UpdateData(true);
+    // A refused title stays in the field.
+    if (AddTitle(m_strTitle)) {
+        m_strTitle.clear();
+        UpdateData(false);
+    }
+}
+
+void CBlenkerDlg::OnSelChange() {
+    if (std::optional<std::string> title = m_titles.CurrentTitle()) {
+        m_strTitle = std::move(*title);
+        UpdateData(false);
+    }
+}
+
+void CBlenkerDlg::Show(bool shown) {
     ::ShowWindow(Hwnd(), shown ? SW_SHOW : SW_HIDE);
+    m_bHidden = !shown;
+}
+
+void CBlenkerDlg::OpenSettings() {
+    // Titles the Titles page adds are saved once, when the sheet closes.
+    m_titles.HoldSaves(true);
+    CTBKSettings sheet(Hwnd(), *this, m_app.Store());
+    sheet.AddFlags(PSH_NOAPPLYNOW);
+    sheet.m_nClosedTotal = m_engine.m_nClosedTotal;
+    sheet.m_nClosedRun = m_engine.m_nClosedRun;
+    if (sheet.DoModal() == IDOK) {
+        // The Misc page may have reset the counters, and the colours may have changed.
+        m_engine.m_nClosedTotal = sheet.m_nClosedTotal;
+        m_engine.m_nClosedRun = sheet.m_nClosedRun;
+        LoadOptions();
+        ::InvalidateRect(Hwnd(), nullptr, TRUE);
+    }
+    m_titles.HoldSaves(false);
+    m_titles.Save();
+}
+
+void CBlenkerDlg::End() {
+    if (m_ended) {
+        return;  // the Exit command ends here before the window goes, its destruction again
+    }
+    m_ended = true;
+    UpdateData(true);
+    m_schedule.End();
+    m_titles.Save();
+    SetTrayIcon(TrayAction::Delete, "");
+}
+
+unsigned CBlenkerDlg::SetScanTimer(int periodMs) {
+    return static_cast<unsigned>(
+        ::SetTimer(Hwnd(), kScanTimerId, static_cast<UINT>(periodMs), nullptr));
+}
+
+void CBlenkerDlg::KillScanTimer() {
+    ::KillTimer(Hwnd(), kScanTimerId);
 }
 
 void CBlenkerDlg::SetCaption(const std::string& caption) {
-    WindowScanHost::SetCaption(caption);
+    ::SetWindowTextA(Hwnd(), caption.c_str());
     SetTrayIcon(TrayAction::ChangeTip, caption);
 }
 

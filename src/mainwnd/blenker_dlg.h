@@ -1,88 +1,94 @@
-// The main window: a composition of the title list view, the scan switch, the notification
-// icon, the target drag, the release check and the skin, with the buttons to the program's
-// other windows. It routes its messages to them and its commands to MainCommands, which decides
-// them; every way out, the session's end too, ends in its End, which reads the controls, stores
-// the scan state and the title file and removes the icon, once.
+// The main window: the title list with its file, the scan engine and its schedule, the picture
+// buttons with their tips, the notification icon, the target drag, the release check and the
+// skin. Its commands are decided in OnCommand and its messages in OnMessage, one switch each;
+// every way out, the session's end too, ends in End, which reads the controls, stores the scan
+// state and the title file and removes the icon, once.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/main_window.h"
 #include "framework/dialog.h"
-#include "mainwnd/main_buttons.h"
-#include "mainwnd/main_commands.h"
+#include "framework/tool_tip.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
-#include "mainwnd/scan_switch_view.h"
 #include "mainwnd/target_drag.h"
 #include "mainwnd/title_list_view.h"
 #include "mainwnd/tray_icon.h"
-#include "scan/window_scan_host.h"
+#include "scan/scan_engine.h"
+#include "scan/scan_schedule.h"
+#include "scan/win32_desktop.h"
+#include "scan/window_event_hooks.h"
+#include "ui/bitmap_button.h"
 
 namespace blenker {
 
 class VWinApp;
 
-class CBlenkerDlg : public Dialog,
-                    public MainWindow,
-                    private WindowScanHost,
-                    private MainDialogSite {
+class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
   public:
-    // The title file is read through "openTitleFile" (the file on disk unless a test says
-    // otherwise).
-    explicit CBlenkerDlg(OpenBytesFn openTitleFile = &OpenFileBytes);
+    // The title file is read through "openTitleFile" and the notification icon's data goes to
+    // "notifyIcon": the file on disk and the shell unless a test says otherwise.
+    explicit CBlenkerDlg(OpenBytesFn openTitleFile = &OpenFileBytes,
+                         NotifyIconFn notifyIcon = &::Shell_NotifyIconA);
 
-    // The operations other windows use.
-    bool AddTitle(std::string title) override { return m_titleView.Add(title); }
+    // The operations the settings sheet uses.
+    bool AddTitle(std::string title) override { return m_titles.AddTitle(title); }
     bool TitleExists(const std::string& title) const override {
-        return m_titleView.List().TitleExists(title);
+        return m_titles.List().TitleExists(title);
     }
-    void UpdateTexts() override { m_controls.SetTexts(Hwnd()); }
-    void LoadOptions() override { m_scan.Switch().LoadOptions(); }
+    void UpdateTexts() override;
+    void LoadOptions() override;
 
-    const TitleList& Titles() const { return m_titleView.List(); }
-    const ScanSchedule& Schedule() const { return m_scan.Switch().Schedule(); }
-    const ToolTip& ToolTips() const { return m_controls.ToolTips(); }
-
+    // Adds the notification icon, deletes it or changes its tip.
     void SetTrayIcon(TrayAction action, const std::string& tip) { m_tray.Set(action, tip); }
-    CTrayIcon& Tray() { return m_tray; }
+
+    const TitleList& Titles() const { return m_titles.List(); }
+    const ScanSchedule& Schedule() const { return m_schedule; }
+    const ToolTip& ToolTips() const { return m_toolTips; }
 
   protected:
     BOOL OnInitDialog() override;
-    void OnCommand(int id, int notifyCode, HWND) override { m_commands.OnCommand(id, notifyCode); }
+    void OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    // The schedule's host: timer 1 comes from WindowScanHost; the caption is also the tip.
+    // The scan schedule's host: timer 1, the caption (which is also the icon's tip), the lamp,
+    // the controls and the window events.
+    unsigned SetScanTimer(int periodMs) override;
+    void KillScanTimer() override;
     void SetCaption(const std::string& caption) override;
     void DrawLamp(bool scanning) override { m_skin.DrawLamp(scanning); }
-    void RefreshControls() override { m_commands.UpdateData(false); }
+    void RefreshControls() override { UpdateData(false); }
+    bool ListenToWindowEvents(bool on) override { return m_hooks.Listen(on, Hwnd()); }
 
-    // What the commands do to the window.
-    void ShowMainWindow(bool shown) override;
-    void CloseMainWindow(int result) override { EndDialog(result); }
-    void OpenHelp() override;
-    std::optional<CloseCounters> RunSettings(CloseCounters counters) override;
-    void Repaint() override { ::InvalidateRect(Hwnd(), nullptr, TRUE); }
-    void RemoveTrayIcon() override { SetTrayIcon(TrayAction::Delete, ""); }
-
-    bool Scanning() const { return m_scan.Switch().Scanning(); }
+    // The title field, the "Enable" box and the delay field from their members (false) or into
+    // them (true).
+    void UpdateData(bool fromControls);
+    void OnAdd();
+    void OnSelChange();
+    // Shows the window or hides it in the notification area.
+    void Show(bool shown);
+    void OpenSettings();
+    void End();
+    bool Scanning() const { return m_schedule.m_bEnable != 0; }
 
     VWinApp& m_app;
-    CTitleListView m_titleView;
-    CScanSwitchView m_scan;
-    MainCommands m_commands;
-    CMainButtons m_controls;
+    CTitleListView m_titles;
+    std::string m_strTitle;  // the title field's text, as last read or to be shown
+    Win32Desktop m_desktop;
+    ScanEngine m_engine;
+    ScanSchedule m_schedule;
+    WindowEventHooks m_hooks;
+    std::array<BitmapButton, 8> m_buttons;
+    ToolTip m_toolTips;
+    CMainSkin m_skin;
     CTrayIcon m_tray;
     CTargetDrag m_drag;
     CReleaseCheck m_releaseCheck;
-    CMainSkin m_skin;
-
-  public:
-    // 1 while the window is hidden in the notification area.
-    const int& m_bHidden = m_commands.Hidden();
-    // The target drag's state: 1 while the target is dragged.
-    const int& m_bDragging = m_drag.Dragging();
+    bool m_bHidden;        // hidden in the notification area
+    bool m_ended = false;  // End has run
 };
 
 }  // namespace blenker

@@ -1,9 +1,9 @@
 #include "mainwnd/main_skin.h"
 
+#include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
-#include "mainwnd/icon_resource.h"
 #include "mainwnd/window_shape.h"
 #include "resource.h"
 
@@ -21,21 +21,27 @@ UniqueRegion Region(const Rect& rect, bool ellipse) {
 
 }  // namespace
 
-void CMainSkin::Init(HWND window) {
-    m_window = window;
+CMainSkin::CMainSkin(const Dialog& window)
+    : m_window(window),
+      m_icon(LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON))),
+      m_smallIcon(LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON))) {}
+
+HWND CMainSkin::Hwnd() const {
+    return m_window.Hwnd();
+}
+
+void CMainSkin::Init() {
     SetOutline();
-    m_icon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON));
-    m_smallIcon = LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON));
-    SetIcons(window, m_icon.Get(), m_smallIcon.Get());
+    SetIcons(Hwnd(), m_icon.Get(), m_smallIcon.Get());
     for (CPicture& picture : m_lamp) {
-        picture.SetOwner(window);
+        picture.SetOwner(Hwnd());
     }
     m_lamp[0].LoadFromResource(IDG_LAMP_ON, "GIF");
     m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
 }
 
 void CMainSkin::SetOutline() const {
-    const RECT frame = WindowRectIn(m_window, nullptr);
+    const RECT frame = WindowRectIn(Hwnd(), nullptr);
     const WindowShape shape =
         SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
                            ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));
@@ -47,29 +53,18 @@ void CMainSkin::SetOutline() const {
         ::CombineRgn(outline.Get(), outline.Get(), round.Get(), RGN_OR);
     }
     // The window owns the region from here on.
-    if (::SetWindowRgn(m_window, outline.Get(), TRUE) != 0) {
+    if (::SetWindowRgn(Hwnd(), outline.Get(), TRUE) != 0) {
         outline.Release();
     }
 }
 
-std::optional<LRESULT> CMainSkin::OnMessage(UINT message, bool scanning) const {
-    if (message == WM_PAINT) {
-        Paint(scanning);
-        return 0;
-    }
-    if (message == WM_QUERYDRAGICON) {
-        return reinterpret_cast<LRESULT>(m_icon.Get());
-    }
-    return std::nullopt;
-}
-
 void CMainSkin::Paint(bool scanning) const {
     {
-        const PaintDc dc(m_window);
-        if (::IsIconic(m_window)) {
-            ::SendMessageA(m_window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+        const PaintDc dc(Hwnd());
+        if (::IsIconic(Hwnd())) {
+            ::SendMessageA(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
             RECT client{};
-            ::GetClientRect(m_window, &client);
+            ::GetClientRect(Hwnd(), &client);
             ::DrawIcon(dc.Get(), (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
                        (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.Get());
         }
@@ -80,7 +75,7 @@ void CMainSkin::Paint(bool scanning) const {
 }
 
 void CMainSkin::DrawLamp(bool scanning) const {
-    const WindowDc dc(m_window);
+    const WindowDc dc(Hwnd());
     m_lamp[scanning ? 0 : 1].Render(dc.Get(), kLampAt.x, kLampAt.y, kLampSize.cx, kLampSize.cy);
 }
 

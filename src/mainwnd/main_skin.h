@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
@@ -13,23 +12,31 @@
 
 namespace blenker {
 
+class Dialog;
+
 class CMainSkin {
   public:
+    // The icons are loaded now.
+    explicit CMainSkin(const Dialog& window);
+    CMainSkin(const CMainSkin&) = delete;
+    CMainSkin& operator=(const CMainSkin&) = delete;
+
     // At the start of the window's initialisation: its outline, its icons and the two lamp
     // pictures.
-    void Init(HWND window);
-    // The window's WM_PAINT (the body, or the application icon while minimised; then the lamp)
-    // and WM_QUERYDRAGICON; nothing for any other message.
-    std::optional<LRESULT> OnMessage(UINT message, bool scanning) const;
+    void Init();
+    // WM_PAINT: the body, or the application icon while minimised; then the lamp.
+    void Paint(bool scanning) const;
     void DrawLamp(bool scanning) const;
-    // The small application icon, which the notification area shows too.
+    // The application icon (WM_QUERYDRAGICON), and the small one, which the notification area
+    // shows too.
+    HICON Icon() const { return m_icon.Get(); }
     HICON SmallIcon() const { return m_smallIcon.Get(); }
 
   private:
     void SetOutline() const;
-    void Paint(bool scanning) const;
+    HWND Hwnd() const;
 
-    HWND m_window = nullptr;
+    const Dialog& m_window;
     UniqueIcon m_icon;
     UniqueIcon m_smallIcon;
     std::array<CPicture, 2> m_lamp;  // "On", "Off"

@@ -3,58 +3,70 @@
 #include <windowsx.h>
 
 #include "framework/controls.h"
+#include "framework/dialog.h"
 #include "framework/window.h"
-#include "mainwnd/icon_resource.h"
 #include "resource.h"
 
 namespace blenker {
 
-void CTargetDrag::Init(HWND dialog) {
-    m_dialog = dialog;
-    m_targetIcon = LoadIconResource(IDI_TARGET, 0);
-    m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, 0);
-    m_dragCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR));
-    ShowDragging(false);
+namespace {
+
+POINT PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-void CTargetDrag::OnMessage(UINT message, LPARAM lParam) {
-    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (message == WM_LBUTTONDOWN) {
-        m_machine.Press(at);
-    } else if (message == WM_LBUTTONUP) {
-        m_machine.Release(at);
-    } else if (message == WM_CAPTURECHANGED) {
-        m_machine.CaptureLost(reinterpret_cast<HWND>(lParam) == m_dialog);
+}  // namespace
+
+CTargetDrag::CTargetDrag(const Dialog& dialog)
+    : m_dialog(dialog),
+      m_targetIcon(LoadIconResource(IDI_TARGET, 0)),
+      m_draggedIcon(LoadIconResource(IDI_TARGET_DRAGGED, 0)),
+      m_dragCursor(
+          ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR))) {}
+
+void CTargetDrag::OnButtonDown(LPARAM lParam) {
+    if (::ChildWindowFromPoint(m_dialog.Hwnd(), PointOf(lParam)) != m_dialog.Item(IDC_TARGET)) {
+        return;
     }
+    ::SetCapture(m_dialog.Hwnd());
+    m_bDragging = true;
+    ShowDragging(true);
 }
 
-bool CTargetDrag::OnTarget(Point at) const {
-    return ::ChildWindowFromPoint(m_dialog, POINT{at.x, at.y}) ==
-           ::GetDlgItem(m_dialog, IDC_TARGET);
-}
-
-void CTargetDrag::ReleaseMouse() {
-    if (::GetCapture() == m_dialog) {
-        ::ReleaseCapture();
+std::optional<std::string> CTargetDrag::OnButtonUp(LPARAM lParam) {
+    if (!m_bDragging) {
+        return std::nullopt;
     }
-}
-
-void CTargetDrag::ShowDragging(bool dragging) {
-    SetStaticIcon(::GetDlgItem(m_dialog, IDC_TARGET),
-                  dragging ? m_draggedIcon.Get() : m_targetIcon.Get());
-    if (dragging) {
-        ::SetCursor(m_dragCursor);
-    }
-}
-
-std::optional<std::string> CTargetDrag::WindowTextAt(Point at) const {
-    POINT screen{at.x, at.y};
-    ::ClientToScreen(m_dialog, &screen);
+    POINT screen = PointOf(lParam);
+    ::ClientToScreen(m_dialog.Hwnd(), &screen);
     const HWND found = ::WindowFromPoint(screen);
+    End();
     if (found == nullptr) {
         return std::nullopt;
     }
     return WholeWindowText(found);
+}
+
+void CTargetDrag::OnCaptureChanged(HWND newCapture) {
+    // The dialog taking the mouse itself changes nothing.
+    if (m_bDragging && newCapture != m_dialog.Hwnd()) {
+        End();
+    }
+}
+
+void CTargetDrag::End() {
+    m_bDragging = false;
+    if (::GetCapture() == m_dialog.Hwnd()) {
+        ::ReleaseCapture();
+    }
+    ShowDragging(false);
+}
+
+void CTargetDrag::ShowDragging(bool dragging) {
+    SetStaticIcon(m_dialog.Item(IDC_TARGET), dragging ? m_draggedIcon.Get() : m_targetIcon.Get());
+    if (dragging) {
+        ::SetCursor(m_dragCursor);
+    }
 }
 
 }  // namespace blenker

@@ -1,48 +1,44 @@
-// The target drag on the main window: the press on the dialog's target picture takes the mouse;
-// the release finds the window under it. While dragged, the target shows its dragged picture
-// and the cursor a target. The machine decides what each event does.
+// The target drag on the main window: a press on the dialog's target picture takes the mouse;
+// the release over a window gives that window's text, which the dialog adds as a title; the
+// release anywhere, or the mouse taken by another window (a system menu, a task switch), ends
+// it. While dragged, the target shows its dragged picture and the cursor a target.
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
-#include <utility>
 
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
-#include "mainwnd/target_drag_machine.h"
 
 namespace blenker {
 
-class CTargetDrag : private TargetDragSite {
+class Dialog;
+
+class CTargetDrag {
   public:
-    CTargetDrag(std::function<void(std::string)> addTitle, const bool& removeAppName)
-        : m_machine(*this, std::move(addTitle), removeAppName) {}
+    // The target is the dialog's IDC_TARGET; its pictures and the cursor are loaded now.
+    explicit CTargetDrag(const Dialog& dialog);
     CTargetDrag(const CTargetDrag&) = delete;
     CTargetDrag& operator=(const CTargetDrag&) = delete;
 
-    // Loads the pictures and shows the target at rest in the dialog.
-    void Init(HWND dialog);
+    // Shows the target at rest (once the dialog exists).
+    void ShowAtRest() { ShowDragging(false); }
 
-    // Sees the dialog's WM_LBUTTONDOWN, WM_LBUTTONUP and WM_CAPTURECHANGED, which keep their
-    // own handling too.
-    void OnMessage(UINT message, LPARAM lParam);
-    void EndDrag() { m_machine.End(); }
-
-    // 1 while the target is dragged.
-    const int& Dragging() const { return m_machine.Dragging(); }
+    // The dialog's WM_LBUTTONDOWN, WM_LBUTTONUP and WM_CAPTURECHANGED, which keep their own
+    // handling too. A release that ends a drag over a window gives its whole text.
+    void OnButtonDown(LPARAM lParam);
+    std::optional<std::string> OnButtonUp(LPARAM lParam);
+    void OnCaptureChanged(HWND newCapture);
 
   private:
-    bool OnTarget(Point at) const override;
-    void TakeMouse() override { ::SetCapture(m_dialog); }
-    void ReleaseMouse() override;
-    void ShowDragging(bool dragging) override;
-    std::optional<std::string> WindowTextAt(Point at) const override;
+    void End();
+    void ShowDragging(bool dragging);
 
-    TargetDragMachine m_machine;
-    HWND m_dialog = nullptr;
+    const Dialog& m_dialog;
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;
-    HCURSOR m_dragCursor = nullptr;
+    HCURSOR m_dragCursor;
+    bool m_bDragging = false;
 };
 
 }  // namespace blenker

@@ -1,48 +1,52 @@
-// The main window's titles on the screen: the list box that shows the title list in its order
-// and the title field, for the editor that decides what the add and remove buttons and the
-// selection do; the title file's boxes are owned by the main window.
+// The main window's title list with its file: the list in the system's order, the list box that
+// shows it in that order, and "Blenked.txt", loaded at the start and written at once after every
+// accepted title and every removal, unless saves are held (while the settings sheet is open).
+// A file that cannot be read is announced and the built-in titles come in; a save is written to
+// a temporary file and moved over the file in one step, and a failure is said in a box.
 #pragma once
 
 #include <string>
-#include <utility>
 
-#include "framework/controls.h"
-#include "framework/win32.h"
-#include "mainwnd/title_list_editor.h"
-#include "mainwnd/win32_title_file_site.h"
+#include "titles/title_file.h"
+#include "titles/title_list.h"
 
 namespace blenker {
 
-class CTitleListView : private TitleListControls {
+class Dialog;
+
+class CTitleListView {
   public:
-    explicit CTitleListView(OpenBytesFn openTitleFile);
+    // The list box is the dialog's IDC_TITLE_LIST; the file is read through "openTitleFile"
+    // (the file on disk unless a test says otherwise).
+    CTitleListView(const Dialog& dialog, OpenBytesFn openTitleFile);
     CTitleListView(const CTitleListView&) = delete;
     CTitleListView& operator=(const CTitleListView&) = delete;
 
-    // The dialog whose list box, field and buttons these are, once they exist.
-    void Attach(HWND dialog);
-    void Load() { m_editor.Load(); }
-    bool Add(const std::string& title) { return m_editor.Add(title); }
-    // What the add and remove buttons, the selection and the saves do.
-    TitleListEditor& Editor() { return m_editor; }
+    // Replaces the list by the file's titles and shows them.
+    void Load();
+    // Writes the list to the file; false, after a box said so, on failure.
+    bool Save() const;
+    // While held, a change is not saved at once: the holder saves at the end.
+    void HoldSaves(bool hold) { m_savesHeld = hold; }
 
-    TitleList& List() { return m_editor.List(); }
-    const TitleList& List() const { return m_editor.List(); }
+    // Trims the title and adds it at the list's place for it, in the list box too; false when
+    // refused (empty, already listed, the program's own name).
+    bool AddTitle(const std::string& title);
+    // Takes the entries selected in the list box out of both.
+    void RemoveSelectedTitles();
+    // The entry the list box's selection last moved to; nothing when there is none.
+    std::optional<std::string> CurrentTitle() const;
+
+    TitleList& List() { return m_titles; }
+    const TitleList& List() const { return m_titles; }
 
   private:
-    void InsertEntry(std::size_t index, const std::string& title) override;
-    void DeleteEntry(std::size_t index) override;
-    void ShowEntries(const std::vector<std::string>& titles) override;
-    std::vector<std::size_t> SelectedEntries() const override;
-    std::optional<std::size_t> CurrentEntry() const override;
-    std::string FieldText() const override;
-    void SetFieldText(const std::string& text) override;
-    ListBox Box() const;
+    void SaveUnlessHeld() const;
 
-    Win32TitleFileSite m_site;
-    TitleFileKeeper m_file;
-    TitleListEditor m_editor;
-    HWND m_dialog = nullptr;
+    const Dialog& m_dialog;
+    OpenBytesFn m_open;
+    TitleList m_titles;
+    bool m_savesHeld = false;
 };
 
 }  // namespace blenker

@@ -1,92 +1,125 @@
 #include "mainwnd/tray_icon.h"
 
-#include <utility>
+#include <array>
 
 #include "app/win_app.h"
+#include "framework/dialog.h"
+#include "messages.h"
+#include "resource.h"
 #include "store/settings.h"
 #include "ui/skin_menu.h"
 
 namespace blenker {
 
-static_assert(kTrayExitCommand == IDOK && kCommandMessage == WM_COMMAND);
-static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kRightButtonDown == WM_RBUTTONDOWN);
-
 namespace {
 
-DWORD NotifyMessage(TrayAction action) {
-    switch (action) {
-        case TrayAction::Add:
-            return NIM_ADD;
-        case TrayAction::Delete:
-            return NIM_DELETE;
-        case TrayAction::ChangeTip:
+// The longest tip the shell shows (its buffer holds 64 characters with the end).
+constexpr std::size_t kTipLength = 63;
+
+// The owner's command of each menu item.
+UINT CommandId(TrayCommand command) {
+    switch (command) {
+        case TrayCommand::SwitchScan:
+            return ID_TRAY_ENABLED;
+        case TrayCommand::Minimize:
+            return ID_TRAY_MINIMIZE;
+        case TrayCommand::Open:
+            return WM_BLENK_RESTORE;
+        case TrayCommand::Exit:
             break;
     }
-    return NIM_MODIFY;
+    return IDOK;  // the dialog's own way out, its hidden "Exit" button
 }
 
 }  // namespace
 
-CTrayIcon::CTrayIcon(VWinApp& app, std::function<TrayMenuState()> menuState)
-    : m_app(app), m_menuState(std::move(menuState)) {}
+CTrayIcon::CTrayIcon(const Dialog& owner, HICON icon, VWinApp& app, NotifyIconFn notify)
+    : m_owner(owner),
+      m_icon(icon),
+      m_app(app),
+      m_notify(notify),
+      m_shellRestarted(::RegisterWindowMessageA("TaskbarCreated")) {}
 
-void CTrayIcon::Attach(HWND owner, HICON icon) {
-    m_owner = owner;
-    m_icon = icon;
-    m_shellRestarted = ::RegisterWindowMessageA("TaskbarCreated");
+HWND CTrayIcon::Owner() const {
+    return m_owner.Hwnd();
 }
 
 void CTrayIcon::Set(TrayAction action, const std::string& tip) {
-    m_presence.Told(action, tip);
-    Notify(action, tip);
+    switch (action) {
+        case TrayAction::Add:
+            m_wanted = true;
+            m_tip = tip.substr(0, kTipLength);
+            Notify(NIM_ADD);
+            break;
+        case TrayAction::ChangeTip:
+            m_tip = tip.substr(0, kTipLength);
+            Notify(NIM_MODIFY);
+            break;
+        case TrayAction::Delete:
+            m_wanted = false;
+            Notify(NIM_DELETE);
+            break;
+    }
 }
 
-void CTrayIcon::Notify(TrayAction action, const std::string& tip) const {
+void CTrayIcon::Notify(DWORD message) const {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = m_owner;
+    data.hWnd = Owner();
     data.uID = kTrayIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAY_NOTIFY;
     data.hIcon = m_icon;
-    TrayTip(tip).copy(data.szTip, kTrayTipLength);
-    m_notify(NotifyMessage(action), &data);
+    m_tip.copy(data.szTip, kTipLength);
+    m_notify(message, &data);
 }
 
-std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto reaction = ReactToTray(message, wParam, lParam)) {
-        if (reaction->post) {
-            ::PostMessageA(m_owner, reaction->post->message, reaction->post->wParam,
-                           reaction->post->lParam);
+std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                            TrayMenuState menu) {
+    switch (message) {
+        case WM_TRAY_NOTIFY: {
+            // The shell waits for this answer: what the press does comes as a message of its own.
+            const UINT press = lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
+                               : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
+                                                          : WM_TRAY_OTHER;
+            ::PostMessageA(Owner(), press, wParam, lParam);
+            return 0;
         }
-        if (reaction->openMenu) {
-            TrackMenu();
+        case WM_TRAY_LBUTTON:  // OnIconTrayLButtonDown: the window shows
+            ::PostMessageA(Owner(), WM_COMMAND, WM_BLENK_RESTORE, 0);
+            return 0;
+        case WM_TRAY_RBUTTON:  // OnIconTrayRButtonDown: the menu opens at the cursor
+            TrackMenu(menu);
+            return 0;
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
+                return std::nullopt;
+            }
+            m_trackedMenu->MeasureItem(item, Owner());
+            return TRUE;
         }
-        return 0;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
+                return std::nullopt;
+            }
+            m_trackedMenu->DrawItem(item);
+            return TRUE;
+        }
+        default:
+            break;
     }
     if (message == m_shellRestarted && m_shellRestarted != 0) {
-        if (const auto tip = m_presence.AfterShellRestart()) {
-            Notify(TrayAction::Add, *tip);
+        if (m_wanted) {
+            Notify(NIM_ADD);
         }
         return 0;
     }
-    switch (message) {
-        case WM_MEASUREITEM:
-            if (MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
-                return TRUE;
-            }
-            return std::nullopt;
-        case WM_DRAWITEM:
-            if (DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
-                return TRUE;
-            }
-            return std::nullopt;
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
-void CTrayIcon::TrackMenu() {
+void CTrayIcon::TrackMenu(TrayMenuState state) {
     CSkinMenu menu;
     ProfileStore& store = m_app.Store();
     const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
@@ -95,12 +128,12 @@ void CTrayIcon::TrackMenu() {
     if (!menu.CreatePopupMenu()) {
         return;
     }
-    const auto items = TrayMenuItems(m_menuState());
+    const auto items = TrayMenuItems(state);
     // The item texts must outlive the menu: the items hold pointers to them.
     std::array<std::string, items.size()> texts;
     for (std::size_t i = 0; i < items.size(); ++i) {
         texts[i] = m_app.LoadLangString(items[i].textId);
-        const auto command = static_cast<UINT>(items[i].command);
+        const UINT command = CommandId(items[i].command);
         menu.AppendOwnerDrawnItem(command, texts[i].c_str());
         menu.CheckItem(command, items[i].checked);
     }
@@ -108,31 +141,15 @@ void CTrayIcon::TrackMenu() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     // In the foreground, so that the menu closes when the user clicks elsewhere.
-    ::SetForegroundWindow(m_owner);
+    ::SetForegroundWindow(Owner());
     // Lets the activation settle first: on some systems a menu opened over a window that was
     // just hidden would otherwise close at once.
     MSG pending;
     ::PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
     m_trackedMenu = &menu;
-    menu.Track(m_owner, cursor);
+    menu.Track(Owner(), cursor);
     m_trackedMenu = nullptr;
-    ::PostMessageA(m_owner, WM_NULL, 0, 0);
-}
-
-bool CTrayIcon::MeasureItem(MEASUREITEMSTRUCT& item) const {
-    if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
-        return false;
-    }
-    m_trackedMenu->MeasureItem(item, m_owner);
-    return true;
-}
-
-bool CTrayIcon::DrawItem(const DRAWITEMSTRUCT& item) const {
-    if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
-        return false;
-    }
-    m_trackedMenu->DrawItem(item);
-    return true;
+    ::PostMessageA(Owner(), WM_NULL, 0, 0);
 }
 
 }  // namespace blenker

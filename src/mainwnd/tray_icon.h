@@ -1,66 +1,68 @@
-// The program's icon in the notification area and its popup menu. The owner window hands its
-// messages to this object first: the shell's notifications, the presses on the icon (which come
-// back to the owner as posted messages, so the shell is answered at once), the menu's
-// owner-draw requests and the restarted shell's "TaskbarCreated", which brings the icon back
-// with its tip; the menu's choice reaches the owner as WM_COMMAND.
+// The program's icon in the notification area, its tip and its popup menu. The owner window
+// hands its messages to this object first: the shell's notifications for the icon (answered at
+// once by a message the owner posts itself), the presses that come back that way, the open
+// menu's owner-draw requests, and a restarted shell's "TaskbarCreated", which brings the icon
+// back with its tip unless it was taken out. The menu's choice and a left press reach the owner
+// as WM_COMMAND.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "framework/win32.h"
 #include "mainwnd/tray_menu.h"
-#include "mainwnd/tray_notice.h"
-#include "mainwnd/tray_presence.h"
 
 #include <shellapi.h>
 
 namespace blenker {
 
-class VWinApp;
 class CSkinMenu;
+class Dialog;
+class VWinApp;
 
 // The shell's Shell_NotifyIconA, or a stand-in that sees what the icon is given.
 using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAA* data);
 
+// What SetTrayIcon does to the icon.
+enum class TrayAction {
+    Add,
+    Delete,
+    ChangeTip,
+};
+
 class CTrayIcon {
   public:
-    // The menu's texts and colours come from the application's language and settings, its
-    // items from the state that menuState tells when the menu opens.
-    CTrayIcon(VWinApp& app, std::function<TrayMenuState()> menuState);
+    // The icon of the owner window shows "icon" (owned by the window). The menu's texts and
+    // colours come from the application's language and settings; the icon's data goes to
+    // "notify" (the shell unless a test says otherwise).
+    CTrayIcon(const Dialog& owner, HICON icon, VWinApp& app, NotifyIconFn notify);
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
-
-    // The window that owns the icon and receives its messages, and the picture it shows (owned
-    // by that window); from now on the shell's restarts are heard.
-    void Attach(HWND owner, HICON icon);
-
-    // Where Set sends the icon's data (the shell unless a test says otherwise).
-    void SetNotifier(NotifyIconFn notify) { m_notify = notify; }
 
     // Adds the icon, deletes it or changes its tip (cut to 63 characters).
     void Set(TrayAction action, const std::string& tip);
 
-    // The owner's messages: the icon's, as ReactToTray decides them, and the open menu's
-    // WM_MEASUREITEM and WM_DRAWITEM, and the shell's restart. Nothing when the message is not
-    // the icon's.
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The owner's messages: the icon's, the open menu's WM_MEASUREITEM and WM_DRAWITEM, and the
+    // shell's restart; "menu" is what the menu shows should it open now. Nothing when the
+    // message is not the icon's.
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                     TrayMenuState menu);
 
   private:
-    void Notify(TrayAction action, const std::string& tip) const;
-    void TrackMenu();
-    bool MeasureItem(MEASUREITEMSTRUCT& item) const;
-    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+    void Notify(DWORD message) const;
+    void TrackMenu(TrayMenuState state);
+    HWND Owner() const;
 
+    const Dialog& m_owner;
+    HICON m_icon;
     VWinApp& m_app;
-    std::function<TrayMenuState()> m_menuState;
-    HWND m_owner = nullptr;
-    HICON m_icon = nullptr;
+    NotifyIconFn m_notify;
+    const UINT m_shellRestarted;  // the registered "TaskbarCreated"
+    // Whether the icon belongs in the notification area (added and not deleted since), and its
+    // tip, as the shell was last told: a restarted shell knows no icon of anyone.
+    bool m_wanted = false;
+    std::string m_tip;
     const CSkinMenu* m_trackedMenu = nullptr;  // the menu while it is open
-    NotifyIconFn m_notify = &::Shell_NotifyIconA;
-    TrayPresence m_presence;
-    UINT m_shellRestarted = 0;  // the registered "TaskbarCreated"; 0 until attached
 };
 
 }  // namespace blenker

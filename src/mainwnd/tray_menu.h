@@ -1,17 +1,18 @@
 // The notification icon's menu as the program decides it: which items, in which order, with
-// which command and text, and which one carries the check mark. The icon builds the real menu
-// from this.
+// which text, and which one carries the check mark. The icon builds the real menu from this.
 #pragma once
 
 #include <array>
 
 namespace blenker {
 
-// The commands of the notification icon and its menu, as the main window's WM_COMMAND ids.
-inline constexpr int ID_TRAY_ENABLED = 1025;   // switch scanning
-inline constexpr int ID_TRAY_MINIMIZE = 1026;  // hide the window
-inline constexpr int WM_BLENK_RESTORE = 1027;  // show the window
-inline constexpr int kTrayExitCommand = 1;     // IDOK, the main window's own way out
+// What an item of the menu does.
+enum class TrayCommand {
+    SwitchScan,  // "Enabled"
+    Minimize,    // hide the window
+    Open,        // show the window
+    Exit,        // end the program
+};
 
 // What the menu depends on.
 struct TrayMenuState {
@@ -20,7 +21,7 @@ struct TrayMenuState {
 };
 
 struct TrayMenuItem {
-    int command;
+    TrayCommand command;
     int textId;  // the string id of its text in the program's language
     bool checked;
     bool operator==(const TrayMenuItem&) const = default;

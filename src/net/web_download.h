@@ -8,12 +8,11 @@
 #include <string_view>
 
 #include "framework/win32.h"
+#include "messages.h"
 #include "net/transfer.h"
 
 namespace blenker {
 
-// Posted to the target window when a transfer has ended, with its outcome's code (CodeOf).
-inline constexpr UINT WM_DOWNLOAD_DONE = WM_USER + 1001;
 inline constexpr LPARAM kDownloadInternetError = kInternetErrorCode;
 inline constexpr LPARAM kDownloadFileError = kFileErrorCode;
 

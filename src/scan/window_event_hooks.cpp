@@ -20,7 +20,7 @@ std::map<HWINEVENTHOOK, HWND>& Targets() {
 
 }  // namespace
 
-bool WindowEventHooks::Listen(bool on) {
+bool WindowEventHooks::Listen(bool on, HWND target) {
     for (const UniqueWinEventHook& hook : m_hooks) {
         Targets().erase(hook.Get());
     }
@@ -32,10 +32,10 @@ bool WindowEventHooks::Listen(bool on) {
         UniqueWinEventHook hook(::SetWinEventHook(range.first, range.last, nullptr, &OnEvent, 0, 0,
                                                   WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
         if (!hook) {
-            Listen(false);
+            Listen(false, nullptr);
             return false;
         }
-        Targets()[hook.Get()] = m_target;
+        Targets()[hook.Get()] = target;
         m_hooks.push_back(std::move(hook));
     }
     return true;

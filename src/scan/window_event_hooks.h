@@ -8,27 +8,25 @@
 
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
+#include "messages.h"
 
 namespace blenker {
 
-inline constexpr UINT WM_WINDOW_APPEARED = WM_USER + 1002;
-
 class WindowEventHooks {
   public:
-    explicit WindowEventHooks(HWND target = nullptr) : m_target(target) {}
-    ~WindowEventHooks() { Listen(false); }
+    WindowEventHooks() = default;
+    ~WindowEventHooks() { Listen(false, nullptr); }
     WindowEventHooks(const WindowEventHooks&) = delete;
     WindowEventHooks& operator=(const WindowEventHooks&) = delete;
 
-    void Attach(HWND target) { m_target = target; }
-    // Sets the hooks (true) or removes them (false); false when they could not all be set.
-    bool Listen(bool on);
+    // Sets the hooks, which hand their events to "target" (true), or removes them (false);
+    // false when they could not all be set.
+    bool Listen(bool on, HWND target);
 
   private:
     static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,
                                  LONG childId, DWORD thread, DWORD time);
 
-    HWND m_target;
     std::vector<UniqueWinEventHook> m_hooks;
 };
 

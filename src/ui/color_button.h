@@ -6,14 +6,12 @@
 #include "framework/dialog_control.h"
 #include "framework/gdi.h"
 #include "framework/win32.h"
+#include "messages.h"
 #include "ui/color_button_face.h"
 #include "ui/color_palette_dlg.h"
 
 namespace blenker {
 
-// Sent (not posted) to the button's parent after a pick: wParam the button's control id,
-// lParam the new colour. Sent even when the colour is the one the button had.
-inline constexpr UINT WM_COLOR_CHANGED = WM_USER + 5;
 
 class CColorButton : public DialogControl {
   public:

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "mainwnd/tray_icon.h"
+#include "messages.h"
 #include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
 #include "loopback_tls_proxy.h"

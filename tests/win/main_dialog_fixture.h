@@ -60,7 +60,7 @@ class MainDialogFixture : public ::testing::Test {
             store.WriteNumber("", "Version", 2005);
         }
         app.InitInstance();
-        dialog = std::make_unique<CBlenkerDlg>(openTitleFile);
+        dialog = std::make_unique<CBlenkerDlg>(openTitleFile, notifyIcon);
         ASSERT_TRUE(dialog->Create());
         if (show) {
             ::ShowWindow(dialog->Hwnd(), SW_SHOW);
@@ -83,7 +83,8 @@ class MainDialogFixture : public ::testing::Test {
 
     ScopedWorkDir dir;
     bool releaseCheck = false;  // Open starts the release check as a user's setting would
-    OpenBytesFn openTitleFile = &OpenFileBytes;  // how the dialog reads "Blenked.txt"
+    OpenBytesFn openTitleFile = &OpenFileBytes;      // how the dialog reads "Blenked.txt"
+    NotifyIconFn notifyIcon = &::Shell_NotifyIconA;  // where the icon's data goes
     VWinApp app;
     std::unique_ptr<CBlenkerDlg> dialog;
 };

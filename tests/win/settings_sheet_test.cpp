@@ -136,10 +136,25 @@ TEST_F(SettingsSheetTest, InstantBlenkShowsTheStoredValueAndOnlyOkStoresIt) {
     };
     EXPECT_TRUE(showThenClick(IDCANCEL));  // the default
     EXPECT_FALSE(Written("InstantBlenk"));
+    EXPECT_TRUE(dialog->Schedule().Listening());
     EXPECT_TRUE(showThenClick(IDOK));
     EXPECT_EQ(Stored("Settings", "InstantBlenk"), 0u);
+    EXPECT_FALSE(dialog->Schedule().Listening());  // in force at once
     EXPECT_FALSE(showThenClick(IDOK));
     EXPECT_EQ(Stored("Settings", "InstantBlenk"), 1u);
+    EXPECT_TRUE(dialog->Schedule().Listening());
+}
+
+// A title that the sheet adds (the Titles page's themes) is written once, when the sheet closes,
+// whatever its end.
+TEST_F(SettingsSheetTest, TitlesAddedMeanwhileAreSavedWhenTheSheetCloses) {
+    Open("");
+    RunSheet([&](HWND sheet) {
+        EXPECT_TRUE(dialog->AddTitle("Added meanwhile"));
+        EXPECT_EQ(test::ReadFileBytes(dir.File("Blenked.txt")), "");
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(test::ReadFileBytes(dir.File("Blenked.txt")), "Added meanwhile\r\n");
 }
 
 // The counters come from the main window; a reset reaches it only with OK.

@@ -79,7 +79,6 @@ TEST_F(TrayTest, ALeftPressOnTheIconShowsTheWindow) {
     EXPECT_TRUE(TrayIconExists(dialog->Hwnd()));
     Click(IDC_MINIMIZE);
     EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
-    EXPECT_EQ(dialog->m_bHidden, 1);
     // Scanning goes on while hidden.
     EXPECT_NE(dialog->Schedule().m_nTimer, 0u);
 
@@ -89,7 +88,7 @@ TEST_F(TrayTest, ALeftPressOnTheIconShowsTheWindow) {
     EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
     ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(dialog->Hwnd()) != FALSE; }));
-    EXPECT_EQ(dialog->m_bHidden, 0);
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd())[1].id, static_cast<UINT>(ID_TRAY_MINIMIZE));
     // A press while shown keeps it shown.
     ::SendMessageA(dialog->Hwnd(), WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDOWN);
     test::PumpMessages(200);
@@ -104,8 +103,8 @@ BOOL WINAPI RecordIconData(DWORD message, NOTIFYICONDATAA* data) {
 }
 
 TEST_F(TrayTest, TheTipIsTheCaptionCutTo63Characters) {
+    notifyIcon = &RecordIconData;
     Open("");
-    dialog->Tray().SetNotifier(&RecordIconData);
     Click(IDC_ENABLE);
     EXPECT_EQ(g_lastIconData.uFlags & NIF_TIP, static_cast<UINT>(NIF_TIP));
     EXPECT_EQ(std::string(g_lastIconData.szTip), Caption());
@@ -117,8 +116,8 @@ TEST_F(TrayTest, TheTipIsTheCaptionCutTo63Characters) {
 }
 
 TEST_F(TrayTest, ARestartedShellGetsTheIconBackWithTheCaptionAsTip) {
+    notifyIcon = &RecordIconData;
     Open("");
-    dialog->Tray().SetNotifier(&RecordIconData);
     Click(IDC_ENABLE);
     test::DeleteTrayIcon(dialog->Hwnd());
     ASSERT_FALSE(TrayIconExists(dialog->Hwnd()));
@@ -147,7 +146,6 @@ TEST_F(TrayTest, StartedHiddenTheMenuOffersOpen) {
     RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
         .WriteNumber("Settings", "MinimizeAtStartup", 1);
     Open("", /*firstRun=*/false, /*show=*/false);
-    EXPECT_EQ(dialog->m_bHidden, 1);
     EXPECT_EQ(OpenTrayMenu(dialog->Hwnd()),
               (std::vector<MenuItem>{
                   {1025, "Enabled", true}, {1027, "Open", false}, {IDOK, "Exit", false}}));
@@ -182,7 +180,7 @@ TEST_F(TrayTest, MenuCommandsSwitchHideAndShow) {
     EXPECT_FALSE(::IsWindowVisible(dialog->Hwnd()));
     ::SendMessageA(dialog->Hwnd(), WM_COMMAND, WM_BLENK_RESTORE, 0);
     EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
-    EXPECT_EQ(dialog->m_bHidden, 0);
+    EXPECT_EQ(OpenTrayMenu(dialog->Hwnd())[1].id, static_cast<UINT>(ID_TRAY_MINIMIZE));
 }
 
 TEST_F(TrayTest, ExitRemovesTheIconAndStoresEverything) {
@@ -222,11 +220,9 @@ class TargetDrag : public test::MainDialogFixture {
         const HICON atRest = TargetIcon();
         Mouse(WM_LBUTTONDOWN, CentreOf(dialog->Item(IDC_TARGET)));
         ASSERT_EQ(::GetCapture(), dialog->Hwnd());
-        ASSERT_EQ(dialog->m_bDragging, 1);
         EXPECT_NE(TargetIcon(), atRest);
         Mouse(WM_LBUTTONUP, drop);
         EXPECT_EQ(::GetCapture(), nullptr);
-        EXPECT_EQ(dialog->m_bDragging, 0);
         EXPECT_EQ(TargetIcon(), atRest);
     }
 };
@@ -278,12 +274,25 @@ TEST_F(TargetDrag, DropsOnTheDialogItselfAndPressesBesideTheTarget) {
     Drag(CentreOf(dialog->Item(IDC_TITLE_EDIT)));
     EXPECT_EQ(ListBox(), (std::vector<std::string>{"Typed"}));
 
-    // A press beside the target starts nothing.
+    // A press beside the target starts nothing: its release over the field adds nothing.
     RECT target{};
     ::GetWindowRect(dialog->Item(IDC_TARGET), &target);
+    const HICON atRest = TargetIcon();
     Mouse(WM_LBUTTONDOWN, {target.left - 3, (target.top + target.bottom) / 2});
-    EXPECT_EQ(dialog->m_bDragging, 0);
     EXPECT_NE(::GetCapture(), dialog->Hwnd());
+    EXPECT_EQ(TargetIcon(), atRest);
+    Type("Beside");
+    Mouse(WM_LBUTTONUP, CentreOf(dialog->Item(IDC_TITLE_EDIT)));
+    EXPECT_EQ(ListBox().size(), 1u);
+
+    // Another window taking the mouse ends a drag: the target is back, a release adds nothing.
+    Mouse(WM_LBUTTONDOWN, CentreOf(dialog->Item(IDC_TARGET)));
+    ASSERT_EQ(::GetCapture(), dialog->Hwnd());
+    ::SetCapture(dialog->Item(IDC_TITLE_LIST));
+    EXPECT_EQ(TargetIcon(), atRest);
+    ::ReleaseCapture();
+    Mouse(WM_LBUTTONUP, CentreOf(dialog->Item(IDC_TITLE_EDIT)));
+    EXPECT_EQ(ListBox().size(), 1u);
 }
 
 // The target lets the mouse through to the dialog, which starts the drag; its tip must still

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "mainwnd/tray_notice.h"
+#include "messages.h"
 
 namespace blenker::test {
 
