@@ -28,18 +28,6 @@ MemoryProfileStore EditedStore() {
     return store;
 }
 
-TEST(SettingsValuesTest, AnEmptyStoreGivesTheDefaults) {
-    MemoryProfileStore store;
-    const SettingsValues v = SettingsValues::Load(store);
-    EXPECT_EQ(v.textColour, 0xFFFFFFul);
-    EXPECT_EQ(v.backgroundColour, 0ul);
-    EXPECT_EQ(v.soundFile, "Blenked.wav");
-    EXPECT_EQ((std::vector<int>{v.soundOn, v.removeAppName, v.smartBlenk, v.strict, v.needBrowser,
-                                v.caseSensitive, v.instantBlenk, v.minimizeAtStartup, v.updateExe,
-                                v.initialState}),
-              (std::vector<int>{1, 1, 0, 0, 0, 0, 1, 0, 1, 1}));
-}
-
 // A value missing from the load is saved as its default; one missing from the save is absent.
 TEST(SettingsValuesTest, EveryValueIsLoadedAndSaved) {
     MemoryProfileStore edited = EditedStore();
