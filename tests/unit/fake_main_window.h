@@ -12,7 +12,7 @@
 #include "mainwnd/title_list_editor.h"
 #include "fake_desktop.h"
 #include "resource.h"
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 
