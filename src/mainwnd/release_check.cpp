@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/win_app.h"
-#include "net/new_version_dlg.h"
+#include "ui/new_version_dlg.h"
 #include "net/release.h"
 #include "net/url_check.h"
 #include "resource.h"
