@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
 #include "scan/scan_engine.h"

@@ -2,7 +2,7 @@
 
 #include "app/win_app.h"
 #include "store/app_paths.h"
-#include "store/registry_profile_store.h"
+#include "store/executable_path.h"
 
 namespace blenker {
 

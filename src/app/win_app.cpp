@@ -6,6 +6,7 @@
 #include "framework/win32.h"
 #include "resource.h"
 #include "site_config.h"
+#include "store/executable_path.h"
 #include "store/registry_profile_store.h"
 
 namespace blenker {

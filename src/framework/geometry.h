@@ -1,5 +1,6 @@
 // Plain geometry in pixels for the portable rules: a rectangle (right and bottom exclusive, as in
-// a Win32 RECT), a point and a size. framework/win32_geometry.h converts them to the system's.
+// a Win32 RECT), a point and a size. ToRect and ToRECT in framework/window.h convert a rectangle
+// from and to the system's RECT.
 #pragma once
 
 namespace blenker {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/win_app.h"
-#include "net/new_version_dlg.h"
+#include "ui/new_version_dlg.h"
 #include "net/release.h"
-#include "net/url_check.h"
+#include "app/web_address.h"
 #include "resource.h"
 
 namespace blenker {

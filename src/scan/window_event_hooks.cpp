@@ -6,11 +6,41 @@
 
 namespace blenker {
 
-static_assert(kEventObjectCreate == EVENT_OBJECT_CREATE && kEventObjectShow == EVENT_OBJECT_SHOW &&
-              kEventObjectNameChange == EVENT_OBJECT_NAMECHANGE);
-static_assert(kObjectIdWindow == OBJID_WINDOW && kChildIdSelf == CHILDID_SELF);
-
 namespace {
+
+// The ranges of events the two hooks ask for. One range from the creation to the renaming
+// would also bring the location changes, which come with every move of the mouse.
+struct EventRange {
+    DWORD first;
+    DWORD last;
+};
+constexpr EventRange kListenedEvents[] = {{EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW},
+                                          {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE}};
+
+constexpr bool Listened(DWORD event) {
+    for (const EventRange& range : kListenedEvents) {
+        if (event >= range.first && event <= range.last) {
+            return true;
+        }
+    }
+    return false;
+}
+static_assert(Listened(EVENT_OBJECT_CREATE) && Listened(EVENT_OBJECT_SHOW) &&
+              Listened(EVENT_OBJECT_NAMECHANGE) && !Listened(EVENT_OBJECT_LOCATIONCHANGE));
+
+// What a system event means to the instant blenk. The first range brings the destruction too.
+WindowEventKind KindOf(DWORD event) {
+    switch (event) {
+        case EVENT_OBJECT_CREATE:
+            return WindowEventKind::Created;
+        case EVENT_OBJECT_SHOW:
+            return WindowEventKind::Shown;
+        case EVENT_OBJECT_NAMECHANGE:
+            return WindowEventKind::Renamed;
+        default:
+            return WindowEventKind::Other;
+    }
+}
 
 // The window each hook hands its events to: the callback only gets the hook.
 std::map<HWINEVENTHOOK, HWND>& Targets() {
@@ -47,7 +77,9 @@ void CALLBACK WindowEventHooks::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND wi
     if (target == Targets().end() || window == nullptr) {
         return;
     }
-    WindowEvent facts{event, objectId, childId};
+    WindowEvent facts;
+    facts.kind = KindOf(event);
+    facts.aboutWindowItself = objectId == OBJID_WINDOW && childId == CHILDID_SELF;
     facts.topLevel = ::GetAncestor(window, GA_PARENT) == ::GetDesktopWindow();
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);

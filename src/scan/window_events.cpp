@@ -3,10 +3,8 @@
 namespace blenker {
 
 bool StartsInstantBlenk(const WindowEvent& event, std::uint32_t ownProcessId) {
-    const bool listened = event.event == kEventObjectCreate || event.event == kEventObjectShow ||
-                          event.event == kEventObjectNameChange;
-    return listened && event.objectId == kObjectIdWindow && event.childId == kChildIdSelf &&
-           event.topLevel && event.processId != ownProcessId;
+    return event.kind != WindowEventKind::Other && event.aboutWindowItself && event.topLevel &&
+           event.processId != ownProcessId;
 }
 
 }  // namespace blenker

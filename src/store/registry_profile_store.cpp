@@ -6,24 +6,13 @@
 #include <vector>
 
 #include "store/app_paths.h"
+#include "store/executable_path.h"
 #include "store/stored_value.h"
 
 namespace blenker {
 
 RegistryProfileStore::RegistryProfileStore(std::string company, std::string application)
     : m_appKeyPath("Software\\" + company + "\\" + application) {}
-
-std::string ExecutablePath() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            return std::string(path.data(), length);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 RegistryProfileStore RegistryProfileStore::ForThisExecutable() {
     return RegistryProfileStore(kRegistryKeyName, ExecutableBaseName(ExecutablePath()));
@@ -82,20 +71,19 @@ std::optional<RawValue> QueryValue(const UniqueRegKey& key, const std::string& n
 
 }  // namespace
 
-int RegistryProfileStore::ReadNumber(const std::string& section, const std::string& key,
-                                        int def) {
+int RegistryProfileStore::ReadNumber(const std::string& section, const std::string& key, int def) {
     const auto value = QueryValue(OpenSection(section), key);
     return value ? DecodeNumber(value->type, value->bytes).value_or(def) : def;
 }
 
-std::string RegistryProfileStore::ReadText(const std::string& section,
-                                                   const std::string& key, const std::string& def) {
+std::string RegistryProfileStore::ReadText(const std::string& section, const std::string& key,
+                                           const std::string& def) {
     const auto value = QueryValue(OpenSection(section), key);
     return value ? DecodeText(value->type, value->bytes).value_or(def) : def;
 }
 
 bool RegistryProfileStore::WriteNumber(const std::string& section, const std::string& key,
-                                           int value) {
+                                       int value) {
     const UniqueRegKey sectionKey = OpenSection(section);
     const auto number = static_cast<DWORD>(value);
     return sectionKey &&
@@ -104,7 +92,7 @@ bool RegistryProfileStore::WriteNumber(const std::string& section, const std::st
 }
 
 bool RegistryProfileStore::WriteText(const std::string& section, const std::string& key,
-                                              const std::string& value) {
+                                     const std::string& value) {
     const UniqueRegKey sectionKey = OpenSection(section);
     return sectionKey && ::RegSetValueExA(sectionKey.Get(), key.c_str(), 0, REG_SZ,
                                           reinterpret_cast<const BYTE*>(value.c_str()),

@@ -11,9 +11,6 @@
 
 namespace blenker {
 
-// The full path of the running executable.
-std::string ExecutablePath();
-
 // The registry key name under "Software" that holds the maker's programs.
 inline constexpr char kRegistryKeyName[] = "Vorlen";
 
@@ -26,10 +23,10 @@ class RegistryProfileStore : public ProfileStore {
 
     int ReadNumber(const std::string& section, const std::string& key, int def) override;
     std::string ReadText(const std::string& section, const std::string& key,
-                                 const std::string& def) override;
+                         const std::string& def) override;
     bool WriteNumber(const std::string& section, const std::string& key, int value) override;
     bool WriteText(const std::string& section, const std::string& key,
-                            const std::string& value) override;
+                   const std::string& value) override;
 
     // "Software\<company>\<application>", relative to HKEY_CURRENT_USER.
     const std::string& ApplicationKeyPath() const { return m_appKeyPath; }

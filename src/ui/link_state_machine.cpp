@@ -1,6 +1,6 @@
 #include "ui/link_state_machine.h"
 
-#include "net/url_check.h"
+#include "app/web_address.h"
 
 namespace blenker {
 

@@ -17,7 +17,7 @@ constexpr int kDotsPerInch = 96;
 
 void CPicture::Error(const char* text) const {
     const std::string message = std::string(text) + "\t";
-    ::MessageBoxExA(m_owner, message.c_str(), "CPicture Error", MB_OK | MB_ICONSTOP,
+    ::MessageBoxExA(m_owner, message.c_str(), "The Blenker", MB_OK | MB_ICONSTOP,
                     MAKELANGID(LANG_ENGLISH, SUBLANG_NEUTRAL));
 }
 

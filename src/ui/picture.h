@@ -1,6 +1,6 @@
 // A picture of the program's resources (a GIF, for instance) loaded through the system's OLE
 // picture object and drawn into a device context. Failures are reported in English message
-// boxes captioned "CPicture Error" and leave the object empty; callers go on without it.
+// boxes captioned "The Blenker" and leave the object empty; callers go on without it.
 #pragma once
 
 #include <ocidl.h>

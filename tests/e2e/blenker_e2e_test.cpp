@@ -10,7 +10,7 @@
 #include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
 #include "loopback_tls_proxy.h"
-#include "net/url_check.h"
+#include "app/web_address.h"
 #include "resource.h"
 #include "site_config.h"
 #include "win_test_support.h"

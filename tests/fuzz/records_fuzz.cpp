@@ -11,7 +11,7 @@
 #include "version.h"
 #include "net/records.h"
 #include "net/release.h"
-#include "net/url_check.h"
+#include "app/web_address.h"
 #include "titles/title_text.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 namespace {

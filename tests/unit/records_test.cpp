@@ -8,6 +8,7 @@
 
 #include "version.h"
 #include "net/release.h"
+#include "app/web_address.h"
 #include "net/url_check.h"
 
 namespace blenker {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 #include "fake_desktop.h"
 
 namespace blenker {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 namespace {
@@ -75,9 +75,7 @@ class ScanScheduleTest : public ::testing::Test {
         schedule = std::make_unique<ScanSchedule>(host, store, *engine, "2.005");
         return *schedule;
     }
-    int Stored(const char* section, const char* key) {
-        return store.ReadNumber(section, key, -1);
-    }
+    int Stored(const char* section, const char* key) { return store.ReadNumber(section, key, -1); }
 
     MemoryProfileStore store;
     TitleList titles;

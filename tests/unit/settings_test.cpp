@@ -8,7 +8,7 @@
 
 #include "store/app_paths.h"
 #include "app/text_format.h"
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 namespace {
@@ -72,7 +72,7 @@ class RecordingStore : public MemoryProfileStore {
         return MemoryProfileStore::WriteNumber(section, key, value);
     }
     bool WriteText(const std::string& section, const std::string& key,
-                            const std::string& value) override {
+                   const std::string& value) override {
         written.push_back(key);
         return MemoryProfileStore::WriteText(section, key, value);
     }

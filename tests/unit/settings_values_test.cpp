@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 namespace {

@@ -9,7 +9,7 @@
 #include "net/records.h"
 #include "net/release.h"
 #include "net/themes.h"
-#include "net/url_check.h"
+#include "app/web_address.h"
 
 namespace blenker {
 namespace {

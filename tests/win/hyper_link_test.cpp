@@ -11,7 +11,7 @@
 #include "canvas.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
-#include "net/new_version_dlg.h"
+#include "ui/new_version_dlg.h"
 #include "resource.h"
 #include "win_test_support.h"
 

@@ -32,7 +32,7 @@ TEST(PictureTest, LoadsAResourcePictureAndReportsWhatFails) {
     test::ModalCloser closer;
     EXPECT_FALSE(picture.LoadFromResource(4242, "GIF"));
     EXPECT_EQ(closer.Seen(),
-              std::vector<std::string>{"CPicture Error | OK | FindResource() Failed\t"});
+              std::vector<std::string>{"The Blenker | OK | FindResource() Failed\t"});
     EXPECT_EQ(picture.m_Width + picture.m_Height + picture.m_Weight, 0);
     EXPECT_FALSE(picture.Loaded());
 }

@@ -1,4 +1,4 @@
-#include "store/memory_profile_store.h"
+#include "memory_profile_store.h"
 
 namespace blenker {
 
@@ -12,7 +12,7 @@ int MemoryProfileStore::ReadNumber(const std::string& section, const std::string
 }
 
 std::string MemoryProfileStore::ReadText(const std::string& section, const std::string& key,
-                                                 const std::string& def) {
+                                         const std::string& def) {
     const auto found = m_values.find({section, key});
     if (found == m_values.end()) {
         return def;
@@ -22,13 +22,13 @@ std::string MemoryProfileStore::ReadText(const std::string& section, const std::
 }
 
 bool MemoryProfileStore::WriteNumber(const std::string& section, const std::string& key,
-                                         int value) {
+                                     int value) {
     Put(section, key, static_cast<std::uint32_t>(value));
     return true;
 }
 
 bool MemoryProfileStore::WriteText(const std::string& section, const std::string& key,
-                                            const std::string& value) {
+                                   const std::string& value) {
     Put(section, key, value);
     return true;
 }

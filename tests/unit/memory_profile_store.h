@@ -1,5 +1,5 @@
-// A settings store held in memory, for tests and for runs without a registry. Values keep
-// their type, so a value of the wrong type reads as the default, as in the registry.
+// A settings store held in memory, for the tests and the benchmarks. Values keep their type, so a
+// value of the wrong type reads as the default, as in the registry.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +21,10 @@ class MemoryProfileStore : public ProfileStore {
 
     int ReadNumber(const std::string& section, const std::string& key, int def) override;
     std::string ReadText(const std::string& section, const std::string& key,
-                                 const std::string& def) override;
+                         const std::string& def) override;
     bool WriteNumber(const std::string& section, const std::string& key, int value) override;
     bool WriteText(const std::string& section, const std::string& key,
-                            const std::string& value) override;
+                   const std::string& value) override;
 
     // Stores any value as it stands, whatever type the program expects there.
     void Put(const std::string& section, const std::string& key, Value value);

@@ -1,4 +1,4 @@
-#include "net/url_check.h"
+#include "app/web_address.h"
 
 #include "titles/title_text.h"
 

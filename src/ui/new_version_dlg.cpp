@@ -1,4 +1,4 @@
-#include "net/new_version_dlg.h"
+#include "ui/new_version_dlg.h"
 
 #include "app/win_app.h"
 #include "resource.h"
