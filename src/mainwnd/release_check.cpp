@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "app/win_app.h"
-#include "ui/new_version_dlg.h"
-#include "net/release.h"
 #include "app/web_address.h"
+#include "app/win_app.h"
+#include "net/release.h"
 #include "resource.h"
+#include "ui/new_version_dlg.h"
 
 namespace blenker {
 

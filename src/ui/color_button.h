@@ -12,7 +12,6 @@
 
 namespace blenker {
 
-
 class CColorButton : public DialogControl {
   public:
     explicit CColorButton(int controlId);

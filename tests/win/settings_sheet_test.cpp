@@ -109,6 +109,21 @@ TEST_F(SettingsSheetTest, CancelStoresNothingAndOkAloneWritesEveryValue) {
               std::string("Blenked.wav\0", 12));
 }
 
+// A stored start-up state that none of the three radio buttons shows is kept by OK.
+TEST_F(SettingsSheetTest, AStartupStateOutsideTheRadioButtonsIsKept) {
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
+        .WriteNumber("Settings", "InitialState", 7);
+    Open("");
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 2);
+        for (const int radio : {IDC_STARTUP_DISABLED, IDC_STARTUP_ENABLED, IDC_STARTUP_PREVIOUS}) {
+            EXPECT_EQ(::IsDlgButtonChecked(Page(sheet), radio), BST_UNCHECKED) << radio;
+        }
+        End(sheet, IDOK);
+    });
+    EXPECT_EQ(Stored("Settings", "InitialState"), 7u);
+}
+
 // "Instant blenk" sits in the scanning group with its tip, checked by default and then as stored;
 // a click reaches the store only with OK.
 TEST_F(SettingsSheetTest, InstantBlenkShowsTheStoredValueAndOnlyOkStoresIt) {
@@ -159,8 +174,7 @@ TEST_F(SettingsSheetTest, TitlesAddedMeanwhileAreSavedWhenTheSheetCloses) {
 
 // The counters come from the main window; a reset reaches it only with OK.
 TEST_F(SettingsSheetTest, ResetCountersTakesEffectOnlyWithOk) {
-    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests")
-        .WriteNumber("Stat", "Closed", 5);
+    RegistryProfileStore(kRegistryKeyName, "blenker_win_tests").WriteNumber("Stat", "Closed", 5);
     Open("");
     const auto resetThen = [&](int button) {
         RunSheet([&](HWND sheet) {

@@ -1,6 +1,6 @@
-// Which control of a settings page shows which of the sheet's values, and the exchange between
-// them: the values into the controls when a page is made, and back when it hands them over.
-// The page's controls are reached through a small interface, so the rules run without windows.
+// Which control of a settings page shows which of the sheet's values: the tables that a page's
+// UpdateData goes through, the values into the controls when the page is made, and back when it
+// hands them over.
 #pragma once
 
 #include <span>
@@ -9,18 +9,6 @@
 #include "app/settings/settings_values.h"
 
 namespace blenker {
-
-// The controls of a page, by their ids.
-class PageControls {
-  public:
-    virtual bool IsChecked(int control) const = 0;
-    virtual void SetChecked(int control, bool checked) = 0;
-    virtual std::string Text(int control) const = 0;
-    virtual void SetText(int control, const std::string& text) = 0;
-
-  protected:
-    ~PageControls() = default;
-};
 
 // A check box: checked for any non-zero value, and 1 or 0 back.
 struct CheckField {
@@ -46,10 +34,5 @@ struct PageFields {
     std::span<const TextField> texts;
     RadioField radios;
 };
-
-// The values into the controls.
-void ShowFields(const PageFields& fields, const SettingsValues& values, PageControls& controls);
-// The controls back into the values.
-void TakeFields(const PageFields& fields, SettingsValues& values, const PageControls& controls);
 
 }  // namespace blenker

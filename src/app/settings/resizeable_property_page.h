@@ -10,9 +10,13 @@
 
 namespace blenker {
 
-class CResizeablePropertyPage : public PropertyPage, public PageControls {
+class CResizeablePropertyPage : public PropertyPage {
   public:
+    // A page without fields of the sheet's values.
     explicit CResizeablePropertyPage(int templateId) : PropertyPage(templateId) {}
+    // A page whose controls show these fields of the sheet's values.
+    CResizeablePropertyPage(int templateId, const PageFields& fields, SettingsValues& values)
+        : PropertyPage(templateId), m_fields(fields), m_values(&values) {}
 
     // The page's rectangle in its own client coordinates, as its template made it.
     const RECT& PageRect() const { return m_rectPage; }
@@ -20,11 +24,9 @@ class CResizeablePropertyPage : public PropertyPage, public PageControls {
     // Sets the page's texts in the current language.
     virtual void SetTexts() {}
 
-    // The page's own controls, for the exchange of its fields.
-    bool IsChecked(int control) const override { return IsItemChecked(control); }
-    void SetChecked(int control, bool checked) override { CheckItem(control, checked); }
-    std::string Text(int control) const override { return ItemText(control); }
-    void SetText(int control, const std::string& text) override { SetItemText(control, text); }
+    // The sheet's values into the page's controls (false) or back (true). A stored value that
+    // none of a group's radio buttons shows stays as it was.
+    void UpdateData(bool fromControls);
 
   protected:
     // Derived pages call this first.
@@ -34,13 +36,12 @@ class CResizeablePropertyPage : public PropertyPage, public PageControls {
         blenker::SetToolTips(m_tooltip, Hwnd(), tips);
     }
 
-    // The values into the page's controls (false) or back (true).
-    void ExchangeFields(const PageFields& fields, SettingsValues& values, bool fromControls) {
-        fromControls ? TakeFields(fields, values, *this) : ShowFields(fields, values, *this);
-    }
-
     RECT m_rectPage{};
     ToolTip m_tooltip;
+
+  private:
+    PageFields m_fields;
+    SettingsValues* m_values = nullptr;
 };
 
 }  // namespace blenker

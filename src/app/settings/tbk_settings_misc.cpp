@@ -13,7 +13,7 @@
 namespace blenker {
 
 CTBKSettingsMisc::CTBKSettingsMisc(CTBKSettings& sheet)
-    : CResizeablePropertyPage(IDD_SETTINGS_MISC),
+    : CResizeablePropertyPage(IDD_SETTINGS_MISC, pages::kMiscFields, sheet.Values()),
       m_btnTextColor(IDC_MISC_TEXT_COLOR),
       m_btnBgColor(IDC_MISC_BG_COLOR),
       m_sheet(sheet),
@@ -37,10 +37,6 @@ BOOL CTBKSettingsMisc::OnInitDialog() {
     ShowCounters();
     SetTexts();
     return TRUE;
-}
-
-void CTBKSettingsMisc::UpdateData(bool fromControls) {
-    ExchangeFields(pages::kMiscFields, m_sheet.Values(), fromControls);
 }
 
 void CTBKSettingsMisc::ShowCounters() {

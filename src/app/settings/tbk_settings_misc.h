@@ -16,8 +16,6 @@ class CTBKSettingsMisc : public CResizeablePropertyPage {
     explicit CTBKSettingsMisc(CTBKSettings& sheet);
 
     void SetTexts() override;
-    // The sheet's values into the controls (false) or back (true).
-    void UpdateData(bool fromControls);
 
   protected:
     BOOL OnInitDialog() override;

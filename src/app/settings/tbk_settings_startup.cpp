@@ -9,7 +9,7 @@
 namespace blenker {
 
 CTBKSettingsStartup::CTBKSettingsStartup(CTBKSettings& sheet)
-    : CResizeablePropertyPage(IDD_SETTINGS_STARTUP),
+    : CResizeablePropertyPage(IDD_SETTINGS_STARTUP, pages::kStartupFields, sheet.Values()),
       m_sheet(sheet),
       m_btnDesktop(IDC_STARTUP_TO_DESKTOP, IDB_SHORTCUT_UP, IDB_SHORTCUT_DOWN),
       m_btnStartMenu(IDC_STARTUP_TO_START_MENU, IDB_SHORTCUT_UP, IDB_SHORTCUT_DOWN),
@@ -24,10 +24,6 @@ BOOL CTBKSettingsStartup::OnInitDialog() {
     SetTexts();
     UpdateData(false);
     return TRUE;
-}
-
-void CTBKSettingsStartup::UpdateData(bool fromControls) {
-    ExchangeFields(pages::kStartupFields, m_sheet.Values(), fromControls);
 }
 
 void CTBKSettingsStartup::SetTexts() {

@@ -15,8 +15,6 @@ class CTBKSettingsStartup : public CResizeablePropertyPage {
     explicit CTBKSettingsStartup(CTBKSettings& sheet);
 
     void SetTexts() override;
-    // The sheet's values into the controls (false) or back (true).
-    void UpdateData(bool fromControls);
 
   protected:
     BOOL OnInitDialog() override;

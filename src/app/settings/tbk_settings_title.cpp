@@ -20,7 +20,7 @@ constexpr char kTooOld[] =
 }  // namespace
 
 CTBKSettingsTitle::CTBKSettingsTitle(CTBKSettings& sheet)
-    : CResizeablePropertyPage(IDD_SETTINGS_TITLES),
+    : CResizeablePropertyPage(IDD_SETTINGS_TITLES, pages::kTitleFields, sheet.Values()),
       m_sheet(sheet),
       m_btnUpdate(IDC_TITLES_UPDATE, IDB_UPDATE_UP, IDB_UPDATE_DOWN) {
     AddControl(m_btnUpdate);
@@ -31,10 +31,6 @@ BOOL CTBKSettingsTitle::OnInitDialog() {
     UpdateData(false);
     SetTexts();
     return TRUE;
-}
-
-void CTBKSettingsTitle::UpdateData(bool fromControls) {
-    ExchangeFields(pages::kTitleFields, m_sheet.Values(), fromControls);
 }
 
 void CTBKSettingsTitle::SetTexts() {

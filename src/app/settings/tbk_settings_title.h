@@ -24,8 +24,6 @@ class CTBKSettingsTitle : public CResizeablePropertyPage {
     explicit CTBKSettingsTitle(CTBKSettings& sheet);
 
     void SetTexts() override;
-    // The sheet's values into the controls (false) or back (true).
-    void UpdateData(bool fromControls);
 
   protected:
     BOOL OnInitDialog() override;
