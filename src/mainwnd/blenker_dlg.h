@@ -63,8 +63,8 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     void RefreshControls() override { UpdateData(false); }
     bool ListenToWindowEvents(bool on) override { return m_hooks.Listen(on, Hwnd()); }
 
-    // The title field, the "Enable" box and the delay field from their members (false) or into
-    // them (true).
+    // The members into the title field, the "Enable" box and the delay field (false), or those
+    // controls back into the members (true).
     void UpdateData(bool fromControls);
     void OnAdd();
     void OnSelChange();
