@@ -1,5 +1,6 @@
-// The program's private window messages, every one of them here. Their numbers are the ones the
-// program has always used: another program (a test, a tool) may send them.
+// The program's private window messages, all of them here (the dialog base's reflected
+// WM_CTLCOLORSTATIC belongs to the framework, which knows no part of the program). Their numbers
+// are the ones the program has always used: another program (a test, a tool) may send them.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,10 @@
 // Sent (not posted) by a colour button to its parent after a pick: wParam the button's control
 // id, lParam the new colour; sent even when the colour is the one the button had.
 inline constexpr UINT WM_COLOR_CHANGED = WM_USER + 5;
+// Posted to the colour palette to take the mouse once whatever is under way is through: the
+// activation that comes with showing the window cancels a capture taken before it
+// (WM_CANCELMODE).
+inline constexpr UINT WM_HOLD_MOUSE = WM_APP + 1;
 // Posted to a download's target window when the transfer has ended, with its outcome's code.
 inline constexpr UINT WM_DOWNLOAD_DONE = WM_USER + 1001;
 // A window of another program appeared or was renamed (wParam: the window), for the instant

@@ -5,6 +5,7 @@
 
 #include "framework/gdi.h"
 #include "framework/window.h"
+#include "messages.h"
 #include "resource.h"
 
 namespace blenker {
@@ -13,10 +14,6 @@ namespace {
 
 // The custom colours of the system colour dialog, kept for the whole run.
 COLORREF g_customColors[16] = {};
-
-// Posted to the palette to take the mouse once whatever is under way is through: the activation
-// that comes with showing the window cancels a capture taken before it (WM_CANCELMODE).
-constexpr UINT kHoldMouse = WM_APP + 1;
 
 }  // namespace
 
@@ -77,7 +74,7 @@ void CColorPaletteDlg::OnOther() {
 }
 
 void CColorPaletteDlg::HoldMouse() const {
-    ::PostMessageA(Hwnd(), kHoldMouse, 0, 0);
+    ::PostMessageA(Hwnd(), WM_HOLD_MOUSE, 0, 0);
 }
 
 std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
@@ -92,7 +89,7 @@ std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM 
             // activating the palette, which stays the active window: that one takes it back.
             HoldMouse();
             return std::nullopt;
-        case kHoldMouse:
+        case WM_HOLD_MOUSE:
             // Not once it is ending (hidden), while the system colour dialog runs (disabled), or
             // when another window has been activated.
             if (::IsWindowVisible(Hwnd()) && ::IsWindowEnabled(Hwnd()) &&
