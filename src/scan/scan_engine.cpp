@@ -1,9 +1,26 @@
 #include "scan/scan_engine.h"
 
+#include <string_view>
+
 #include "scan/browser_title.h"
 #include "store/settings.h"
 
 namespace blenker {
+
+namespace {
+
+// The desktop and the taskbars: asked to close, the desktop opens the system's shut-down dialog.
+bool IsShellWindow(std::string_view className) {
+    for (const std::string_view shell :
+         {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"}) {
+        if (className == shell) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 ScanEngine::ScanEngine(TitleList& titles, ProfileStore& store)
     : m_nClosedTotal(ReadInt(store, Setting::Closed)),
@@ -26,7 +43,16 @@ void ScanEngine::SyncMatcher() {
     m_matcherCaseSensitive = m_titles.CaseSensitive();
 }
 
+std::string ScanEngine::ReadTitle(Desktop& desktop, WindowRef window) {
+    std::string title = desktop.Title(window);
+    if (title.size() > kTitleBufferSize - 1) {
+        title.resize(kTitleBufferSize - 1);
+    }
+    return title;
+}
+
 void ScanEngine::RunPass(Desktop& desktop) {
+    m_asked.ForgetChanged([&](WindowRef window) { return ReadTitle(desktop, window); });
     desktop.EnumTopLevel([&](WindowRef window) { return ScanWindowsProc(desktop, window); });
 }
 
@@ -39,10 +65,7 @@ bool ScanEngine::OnTimer(Desktop& desktop, unsigned timerId) {
 }
 
 bool ScanEngine::ScanWindowsProc(Desktop& desktop, WindowRef window) {
-    std::string title = desktop.Title(window);
-    if (title.size() > kTitleBufferSize - 1) {
-        title.resize(kTitleBufferSize - 1);
-    }
+    const std::string title = ReadTitle(desktop, window);
     if (title.empty()) {
         return true;
     }
@@ -63,7 +86,14 @@ bool ScanEngine::AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view
             return true;
         }
     }
-    desktop.RequestClose(window);
+    if (m_asked.Asked(window, title) || IsShellWindow(desktop.ClassName(window))) {
+        return true;
+    }
+    const CloseRequest request = desktop.RequestClose(window);
+    m_asked.Remember(window, std::string(title));
+    if (request == CloseRequest::Refused) {
+        return true;
+    }
     ++m_nClosedTotal;
     ++m_nClosedRun;
     WriteInt(m_store, Setting::Closed, m_nClosedTotal);

@@ -1,5 +1,8 @@
 // The scan pass: one walk over the desktop's top-level windows that asks the first window whose
-// title matches the title list to close, counts the request and plays the sound.
+// title matches the title list to close, counts the request and plays the sound. A window is
+// asked once per title: one that stays (it refuses, asks a question, is hung) holds back no
+// pop-up behind it. A request the system does not deliver is no close: nothing is counted and
+// the pass goes on. The shell's own windows (the desktop, the taskbars) are never asked.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "scan/asked_windows.h"
 #include "scan/desktop.h"
 #include "scan/matcher.h"
 #include "scan/scan_options.h"
@@ -31,7 +35,8 @@ class ScanEngine {
     void LoadOptions();
     const ScanOptions& Options() const { return m_options; }
 
-    // One pass over the desktop; ends at the first close request.
+    // One pass over the desktop; ends at the first close request that was delivered or timed
+    // out.
     void RunPass(Desktop& desktop);
     // Runs a pass for the scan timer's ticks; returns whether the tick was the scan timer's.
     bool OnTimer(Desktop& desktop, unsigned timerId);
@@ -40,7 +45,8 @@ class ScanEngine {
     // one, otherwise returns AnalyseWnd's answer. True goes on with the next window.
     bool ScanWindowsProc(Desktop& desktop, WindowRef window);
     // Tests the window against the list and the filters and asks it to close on a match.
-    // Returns false when a close request was sent (the pass ends), true otherwise.
+    // Returns false when a close request was delivered or timed out (the pass ends), true
+    // otherwise.
     bool AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view title);
 
     int m_nClosedTotal = 0;
@@ -49,6 +55,8 @@ class ScanEngine {
   private:
     // Brings the matcher in step with the list and the case option.
     void SyncMatcher();
+    // The window's title as the pass reads it (cut to 1023 characters).
+    static std::string ReadTitle(Desktop& desktop, WindowRef window);
 
     TitleList& m_titles;
     ProfileStore& m_store;
@@ -57,6 +65,7 @@ class ScanEngine {
     TitleMatcher m_matcher;
     std::uint64_t m_matcherRevision = 0;
     bool m_matcherCaseSensitive = false;
+    AskedWindows m_asked;
 };
 
 }  // namespace blenker

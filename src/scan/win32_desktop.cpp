@@ -29,19 +29,32 @@ std::string Win32Desktop::Title(WindowRef window) {
     return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+std::string Win32Desktop::ClassName(WindowRef window) {
+    char name[256];
+    const int length = ::GetClassNameA(ToHwnd(window), name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
 ClientSize Win32Desktop::ClientArea(WindowRef window) {
     RECT client{};
     ::GetClientRect(ToHwnd(window), &client);
     return {client.right, client.bottom};
 }
 
-std::uintptr_t Win32Desktop::RequestClose(WindowRef window) {
+CloseRequest Win32Desktop::RequestClose(WindowRef window) {
     // A window whose thread does not answer must not freeze the program: the request waits a
     // few seconds at most, and not at all for a thread the system sees as hung.
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(ToHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG,
-                          kCloseTimeoutMs, &result);
-    return result;
+    ::SetLastError(ERROR_SUCCESS);
+    if (::SendMessageTimeoutA(ToHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG,
+                              kCloseTimeoutMs, &result) != 0) {
+        return CloseRequest::Delivered;
+    }
+    // A time-out may leave no error behind. Any other failure is a request that never arrived:
+    // the system shields a window of an elevated program from a normal one (access denied).
+    const DWORD error = ::GetLastError();
+    return error == ERROR_TIMEOUT || error == ERROR_SUCCESS ? CloseRequest::TimedOut
+                                                            : CloseRequest::Refused;
 }
 
 void Win32Desktop::PlayWave(const std::string& path) {

@@ -14,8 +14,9 @@ class Win32Desktop : public Desktop {
 
     void EnumTopLevel(const std::function<bool(WindowRef)>& visit) override;
     std::string Title(WindowRef window) override;
+    std::string ClassName(WindowRef window) override;
     ClientSize ClientArea(WindowRef window) override;
-    std::uintptr_t RequestClose(WindowRef window) override;
+    CloseRequest RequestClose(WindowRef window) override;
     void PlayWave(const std::string& path) override;
 
     static HWND ToHwnd(WindowRef window) { return reinterpret_cast<HWND>(window); }

@@ -726,5 +726,57 @@ TEST(BlenkerE2eTest, TheInstantCloseSparesWhatNeedBrowserAndSmartBlenkSpare) {
         << "larger than a banner";
 }
 
+// A window that takes the close request and stays, as one that asks "Leave this page?" does.
+class StubbornPopup : public test::TestPopup {
+  public:
+    using TestPopup::TestPopup;
+    int requests = 0;
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+            ++requests;
+            return 0;
+        }
+        return TestPopup::OnMessage(message, wParam, lParam);
+    }
+};
+
+// At Delay 0.1 s, with "InstantBlenk" off and on: a matching window that stays, above one that
+// closes, is asked once and holds nothing back; renamed to another matching title, it is asked
+// once more.
+class StubbornWindowTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(StubbornWindowTest, IsAskedOncePerTitleAndTheWindowBelowIsClosed) {
+    ProgramCopy program;
+    program.MakeReturningUser("E2E stubborn\r\n");
+    program.Store().WriteNumber("Settings", "Delay", 100);
+    program.Store().WriteNumber("Settings", "InstantBlenk", GetParam());
+    test::TestPopup below("E2E stubborn offer");
+    StubbornPopup above("E2E stubborn question");
+    const auto closed = [&] { return ReadRawValue(program.Key() + "\\Stat", "Closed").Number(); };
+    const HANDLE process = program.Start();
+    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(test::PumpUntil([&] { return !below.Alive(); }, 1000)) << "held back";
+    test::PumpMessages(3000);
+    EXPECT_EQ(closed(), 2u);
+    EXPECT_EQ(above.requests, 1);
+
+    ::SetWindowTextA(above.Hwnd(), "E2E stubborn question, again");
+    test::PumpMessages(1500);
+    EXPECT_EQ(closed(), 3u);
+    EXPECT_EQ(above.requests, 2);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+std::string InstantBlenkName(const ::testing::TestParamInfo<int>& param) {
+    return param.param != 0 ? "InstantBlenk" : "TimerOnly";
+}
+
+INSTANTIATE_TEST_SUITE_P(BlenkerE2eTest, StubbornWindowTest, ::testing::Values(0, 1),
+                         &InstantBlenkName);
+
 }  // namespace
 }  // namespace blenker

@@ -11,7 +11,9 @@ namespace blenker {
 struct FakeWindow {
     std::string title;
     ClientSize size{100, 100};
-    bool ignoresClose = false;  // keeps its title after a close request
+    std::string className = "Popup";
+    bool ignoresClose = false;                      // stays after a close request it took
+    CloseRequest answer = CloseRequest::Delivered;  // how its close requests end
     bool open = true;
     int closeRequests = 0;
     int titleReads = 0;
@@ -34,14 +36,15 @@ class FakeDesktop : public Desktop {
     }
     std::string Title(WindowRef window) override {
         ++windows[window].titleReads;
-        return windows[window].title;
+        return windows[window].open ? windows[window].title : "";
     }
+    std::string ClassName(WindowRef window) override { return windows[window].className; }
     ClientSize ClientArea(WindowRef window) override { return windows[window].size; }
-    std::uintptr_t RequestClose(WindowRef window) override {
+    CloseRequest RequestClose(WindowRef window) override {
         FakeWindow& target = windows[window];
         ++target.closeRequests;
-        target.open = target.ignoresClose;
-        return 0;
+        target.open = target.ignoresClose || target.answer != CloseRequest::Delivered;
+        return target.answer;
     }
     void PlayWave(const std::string& path) override { sounds.push_back(path); }
 

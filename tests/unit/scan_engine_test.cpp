@@ -37,21 +37,63 @@ TEST_F(ScanEngineTest, ClosesOneMatchingWindowPerPassFromTheTop) {
     EXPECT_EQ(engine.m_nClosedRun, 2);
 }
 
-TEST_F(ScanEngineTest, CountsEveryRequestAndStoresTheTotalAtOnce) {
+// A window that stays after its request (it refuses, asks a question) is asked once per title
+// and holds back no pop-up behind it, on the timer's pass and on the instant path alike.
+TEST_F(ScanEngineTest, AWindowThatStaysIsAskedOncePerTitleAndHoldsNothingBack) {
     store.WriteNumber("Stat", "Closed", 41);
     titles.AddTitle("Stubborn");
     desktop.Add("Stubborn ad").ignoresClose = true;
+    desktop.Add("Stubborn offer");
     ScanEngine engine(titles, store);
     EXPECT_EQ(engine.m_nClosedTotal, 41);
 
     engine.RunPass(desktop);
-    EXPECT_EQ(StoredClosed(), 42);
-    // A window that ignores the request is asked again, counted again and heard again.
+    EXPECT_EQ(StoredClosed(), 42);  // counted at once: the request was delivered
     engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, false}));
+    engine.RunPass(desktop);
+    EXPECT_TRUE(engine.ScanWindowsProc(desktop, 0));
+    EXPECT_EQ(desktop.windows[0].closeRequests, 1);
     EXPECT_EQ(StoredClosed(), 43);
-    EXPECT_EQ(engine.m_nClosedRun, 2);
-    EXPECT_EQ(desktop.windows[0].closeRequests, 2);
     EXPECT_EQ(desktop.sounds, (std::vector<std::string>{"Blenked.wav", "Blenked.wav"}));
+
+    desktop.windows[0].title = "Stubborn ad, renamed";  // asked again under its new title
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.windows[0].closeRequests, 2);
+    EXPECT_EQ(engine.m_nClosedRun, 3);
+}
+
+// A request the system does not deliver (an elevated program's window) is no close: the pass
+// goes on below it. A hung window's time-out still counts and ends the pass.
+TEST_F(ScanEngineTest, ARefusedRequestCountsNothingAndATimedOutOneCountsOnce) {
+    titles.AddTitle("Ad");
+    desktop.Add("Ad from an installer").answer = CloseRequest::Refused;
+    desktop.Add("Ad hung").answer = CloseRequest::TimedOut;
+    desktop.Add("Ad plain");
+    ScanEngine engine(titles, store);
+    engine.RunPass(desktop);
+    EXPECT_EQ(StoredClosed(), 1);
+    EXPECT_EQ(desktop.windows[2].titleReads, 0);  // the time-out ended the pass
+    engine.RunPass(desktop);
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(desktop.windows[0].closeRequests + desktop.windows[1].closeRequests, 2);
+    EXPECT_EQ(StoredClosed(), 2);
+    EXPECT_EQ(desktop.sounds.size(), 2u);
+}
+
+// The desktop and the taskbars match no entry safely: asked to close, the desktop would open the
+// shut-down dialog.
+TEST_F(ScanEngineTest, TheShellsOwnWindowsAreNeverAsked) {
+    titles.AddTitle("Program");
+    for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"}) {
+        desktop.Add("Program Manager").className = shell;
+    }
+    desktop.Add("Program update available");
+    ScanEngine engine(titles, store);
+    engine.RunPass(desktop);
+    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{true, true, true, true, false}));
+    EXPECT_EQ(desktop.windows[0].closeRequests, 0);
 }
 
 TEST_F(ScanEngineTest, SoundFollowsTheOptions) {
