@@ -86,13 +86,14 @@ bool ScanEngine::AnalyseWnd(Desktop& desktop, WindowRef window, std::string_view
             return true;
         }
     }
+    // A window that has had its answer under this title is passed by, as are the shell's own.
     if (m_asked.Asked(window, title) || IsShellWindow(desktop.ClassName(window))) {
         return true;
     }
     const CloseRequest request = desktop.RequestClose(window);
     m_asked.Remember(window, std::string(title));
     if (request == CloseRequest::Refused) {
-        return true;
+        return true;  // never delivered: no close, and the pass goes on to the next window
     }
     ++m_nClosedTotal;
     ++m_nClosedRun;
