@@ -13,8 +13,7 @@ cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DBLENKER_SANITIZE=O
 cmake --build build/bench-native -j"${JOBS:-2}" --target match_bench
 build/bench-native/bench/native/match_bench --benchmark_color=false
 
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure_windows_build build/win64 cmake/mingw-w64-x86_64.cmake
 cmake --build build/win64 -j"${JOBS:-2}" --target Blenker scan_bench start_bench instant_bench
 wine_env "$root/build/win64"
 wine_prefix_init

@@ -7,8 +7,7 @@ cd "$root"
 . tools/wine-env.sh
 
 bash tools/setup-debian.sh
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure_windows_build build/win64 cmake/mingw-w64-x86_64.cmake
 cmake --build build/win64 -j"${JOBS:-2}" --target Blenker
 
 wine_env "$root/build/win64"

@@ -24,7 +24,7 @@ for arch in win64 win32; do
   echo "== $arch build"
   toolchain=cmake/mingw-w64-x86_64.cmake
   [ "$arch" = win32 ] && toolchain=cmake/mingw-w64-i686.cmake
-  cmake -S . -B "build/$arch" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  configure_windows_build "build/$arch" "$toolchain"
   cmake --build "build/$arch" -j"$jobs"
 done
 

@@ -11,6 +11,15 @@ wine_env() {
   export WINE_HOME_DIR=$build_dir/winehome
 }
 
+# Configures a Windows build folder in release mode: the toolchain file is named only when the
+# folder is new (CMake keeps it in its cache, and warns that it is unused when named again).
+#   configure_windows_build <build dir> <toolchain file>
+configure_windows_build() {
+  local toolchain=()
+  [ -f "$1/CMakeCache.txt" ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$2")
+  cmake -S . -B "$1" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
+}
+
 # True when this machine runs 32-bit x86 programs, which wine32 needs: a kernel can be built or
 # started without them ("ia32_emulation=off"), and then wine32 breaks even the 64-bit "wine"
 # command. The probe is the smallest i386 program, one that only exits with 0.

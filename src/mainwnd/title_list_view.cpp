@@ -39,11 +39,16 @@ CTitleListView::CTitleListView(const Dialog& dialog, OpenBytesFn openTitleFile)
 void CTitleListView::Load() {
     const std::string name = LoadResString(IDS_TITLE_FILE);
     if (!LoadTitleFile(name, m_titles, m_open)) {
-        CMessageDlg box(m_dialog.Hwnd());
-        box.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
-        box.DoModal();
         for (const char* title : kBuiltinTitles) {
             m_titles.Insert(title);
+        }
+        // A first start writes the file before it says so. A file that is there but could not
+        // be read whole is left as it is until the next change.
+        const bool missing = ::GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES;
+        if (!missing || Save()) {
+            CMessageDlg box(m_dialog.Hwnd());
+            box.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
+            box.DoModal();
         }
     }
     // Into the list box in one go: the room for every entry taken at once, no drawing until

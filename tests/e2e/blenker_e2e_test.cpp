@@ -129,10 +129,21 @@ TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything
     ::SendMessageA(::GetDlgItem(language, IDC_FRENCH), BM_CLICK, 0, 0);
     ::PostMessageA(language, WM_COMMAND, IDOK, 0);
 
+    const char* const builtIns =
+        "Bienvenue sur la page perso d'un membre Tripod !\r\n"
+        "Bienvenue sur une page perso MultiMania\r\n"
+        "Info iFrance\r\n"
+        "Les Pages Perso de Club-Internet\r\n"
+        "Les sponsors de Chez\r\n"
+        "Some words from one of our sponsors\r\n"
+        "Welcome to a Tripod Member Page\r\n"
+        "Window refreshes every\r\n";
     const HWND message = WaitForDialog(pid, IDC_MESSAGE_TEXT);
     ASSERT_NE(message, nullptr) << "no message window";
     EXPECT_EQ(test::WindowText(::GetDlgItem(message, IDC_MESSAGE_TEXT)).substr(0, 66),
               "The file 'Blenked.txt' has been created. It is used to save the ti");
+    // What it says is true: a program killed now keeps the file.
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), builtIns);
     ::PostMessageA(message, WM_COMMAND, IDOK, 0);
 
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
@@ -152,15 +163,7 @@ TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything
     ::PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(WaitForExit(process, 10000)) << "Esc did not end the program";
 
-    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")),
-              "Bienvenue sur la page perso d'un membre Tripod !\r\n"
-              "Bienvenue sur une page perso MultiMania\r\n"
-              "Info iFrance\r\n"
-              "Les Pages Perso de Club-Internet\r\n"
-              "Les sponsors de Chez\r\n"
-              "Some words from one of our sponsors\r\n"
-              "Welcome to a Tripod Member Page\r\n"
-              "Window refreshes every\r\n");
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), builtIns);
     EXPECT_EQ(ReadRawValue(program.Key(), "Version").Number(), 2005u);
     const std::string location = ReadRawValue(program.Key(), "Location").bytes;
     EXPECT_NE(location.find("\\" + program.Name() + ".exe"), std::string::npos) << location;

@@ -228,8 +228,8 @@ TEST_F(BlenkerDlgTest, AMissingFileIsAnnouncedAndStartsWithTheBuiltInTitles) {
                              "Welcome to a Tripod Member Page",
                              "Window refreshes every",
                          }));
-    // The file is created by the next save only.
-    EXPECT_EQ(::GetFileAttributesA(dir.File("Blenked.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    // The file is written before the message says so.
+    EXPECT_NE(ReadFileBytes(dir.File("Blenked.txt")).find("Info iFrance\r\n"), std::string::npos);
     Type("Fresh popup");
     Click(IDC_ADD);
     EXPECT_NE(ReadFileBytes(dir.File("Blenked.txt")).find("Fresh popup\r\nInfo iFrance\r\n"),
@@ -252,9 +252,12 @@ TEST_F(BlenkerDlgTest, AReadErrorPartWayKeepsTheLinesReadThenAddsTheBuiltIns) {
         };
     };
     ModalCloser closer;
-    Open(nullptr);
+    const char* const onDisk = "Zebra ad\r\nAardvark ad\r\nCut short\r\nUnread ad\r\n";
+    Open(onDisk);
     ASSERT_EQ(closer.Seen().size(), 1u);
     EXPECT_NE(closer.Seen()[0].find("The file 'Blenked.txt' has been created."), std::string::npos);
+    // A file that is there is not rewritten with the part that could be read.
+    EXPECT_EQ(ReadFileBytes(dir.File("Blenked.txt")), onDisk);
     const std::vector<std::string> list = ListBox();
     ASSERT_EQ(list.size(), 10u);
     EXPECT_EQ(list.front(), "Aardvark ad");
