@@ -20,7 +20,7 @@ fi
 packages=(
   cmake make g++ googletest libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick zip
+  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick xdotool zip
   openssl python3
 )
 

@@ -66,6 +66,25 @@ UniqueKernelHandle StartProcess(const std::string& exe, const std::string& argum
     return UniqueKernelHandle(info.hProcess);
 }
 
+bool StartMachineProgram(const std::string& unixPath, std::string commandLine) {
+    commandLine.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    // Drive Z: is the machine's root.
+    if (!::CreateProcessA(("Z:" + unixPath).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                          nullptr, nullptr, &startup, &info)) {
+        return false;
+    }
+    // Wine gives no process handle here, and a thread "handle" that is not one: closing it closed
+    // a handle of ours, a socket of another test (seen here).
+    if (info.hProcess != nullptr) {
+        ::CloseHandle(info.hThread);
+        ::CloseHandle(info.hProcess);
+    }
+    return true;
+}
+
 HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode mode)
     : m_title(title),
       m_process(StartProcess(TestBinDir() + "popup_helper.exe",
@@ -356,6 +375,23 @@ std::size_t ThreadWindowCount() {
     std::size_t count = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
     return count;
+}
+
+bool XInput(const std::string& arguments) {
+    // Done when the marker file appears: Wine gives no process handle to wait on.
+    static int counter = 0;
+    const std::string marker = "/tmp/blenker-xinput-" + std::to_string(::GetCurrentProcessId()) +
+                               "-" + std::to_string(++counter);
+    const std::string winePath = "Z:" + marker;
+    if (!StartMachineProgram("/bin/sh",
+                             "sh -c \"xdotool " + arguments + "; touch " + marker + "\"") ||
+        !PumpUntil(
+            [&] { return ::GetFileAttributesA(winePath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+            10000)) {
+        return false;
+    }
+    ::DeleteFileA(winePath.c_str());
+    return true;
 }
 
 }  // namespace blenker::test

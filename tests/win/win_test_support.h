@@ -36,6 +36,11 @@ std::string TestBinDir();
 UniqueKernelHandle StartProcess(const std::string& exe, const std::string& arguments,
                                 const std::string& workDir);
 
+// Starts a program of this machine, not of Wine's (a Unix path such as "/bin/sh"; the command
+// line names the program first). Wine gives no process handle for it: it reports by a file or a
+// connection instead. False when it cannot be started.
+bool StartMachineProgram(const std::string& unixPath, std::string commandLine);
+
 // A popup window in another process (popup_helper.exe beside the test executable).
 class HelperPopup {
   public:
@@ -174,5 +179,10 @@ struct RawValue {
     DWORD Number() const;
 };
 RawValue ReadRawValue(const std::string& keyPath, const char* name);
+
+// Real input through the X server, as a user's hands give it: runs "xdotool <arguments>" (for
+// example "mousemove 10 20 click 3" or "key Tab") and returns once it ended, messages dispatched
+// meanwhile. Wine's own SendInput does not take the X server's way. False when it did not run.
+bool XInput(const std::string& arguments);
 
 }  // namespace blenker::test
