@@ -26,7 +26,9 @@ cp -n res/Blenked.wav build/win64/run/ 2>/dev/null || true
 cd build/win64/run
 if [ -z "${DISPLAY:-}" ]; then
   # A virtual screen that anyone on this machine can look at:
-  #   xwd -root -display :99 | convert xwd:- shot.png
+  #   import -display :99 -window root shot.png
+  # (xwd shows a window that lies wholly inside another one, such as the colour palette over the
+  # settings, as a black box, although the screen shows it.)
   display=${BLENKER_DISPLAY:-99}
   echo "No display: running inside Xvfb on :$display."
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &

@@ -198,6 +198,64 @@ TEST_F(MiscPageTest, ThePaletteHoldsTheMouseUnderRealClicks) {
     EXPECT_FALSE(g_paletteOutlived);
 }
 
+// A key pressed and let go through the system's input, to the window with the focus.
+void RealKey(WORD key) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    EXPECT_EQ(::SendInput(2, inputs, sizeof(INPUT)), 2u);
+}
+
+// What the user sees is the X server's picture: the palette, opened by a real click on the arrow
+// or by the space bar, is there at once with its twenty cells in the palette's colours and every
+// other pixel (frame, "Other...") as the program painted it.
+TEST_F(MiscPageTest, ThePaletteIsOnTheXScreenOpenedByClickOrKey) {
+    Open("");
+    int checked = 0;
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 1);
+        const HWND misc = Page(sheet);
+        onDialog = [&](HWND palette) {
+            ::SetCursorPos(0, 0);  // out of the picture
+            test::PumpMessages(100);
+            const RECT window = RectIn(palette, nullptr);
+            const int width = window.right - window.left;
+            const std::vector<COLORREF> screen = test::XScreenPixels(window);
+            ::PostMessageA(palette, WM_COMMAND, IDCANCEL, 0);
+            ++checked;
+            ASSERT_EQ(screen.size(),
+                      static_cast<std::size_t>(width) * (window.bottom - window.top));
+            const auto onScreen = [&](POINT p) {
+                return screen[(p.y - window.top) * width + p.x - window.left];
+            };
+            for (int cell = 0; cell < ColorPalette::kSize; ++cell) {
+                const POINT centre =
+                    test::CentreOf(::GetDlgItem(palette, IDC_PALETTE_FIRST_CELL + cell));
+                EXPECT_EQ(onScreen(centre), SharedColorPalette().ColorAt(cell)) << "cell " << cell;
+            }
+            const WindowDc painted(palette, true);
+            int differing = 0;
+            for (LONG y = window.top; y < window.bottom; ++y) {
+                for (LONG x = window.left; x < window.right; ++x) {
+                    differing += onScreen({x, y}) !=
+                                 ::GetPixel(painted.Get(), x - window.left, y - window.top);
+                }
+            }
+            EXPECT_EQ(differing, 0);
+        };
+        const RECT text = RectIn(::GetDlgItem(misc, IDC_MISC_TEXT_COLOR), nullptr);
+        test::RealClick({text.right - 6, (text.top + text.bottom) / 2});
+        EXPECT_TRUE(test::PumpUntil([&] { return checked == 1; }));
+        ::SetFocus(::GetDlgItem(misc, IDC_MISC_BG_COLOR));
+        RealKey(VK_SPACE);
+        EXPECT_TRUE(test::PumpUntil([&] { return checked == 2; }));
+        onDialog = nullptr;
+        End(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(checked, 2);
+}
+
 TEST_F(MiscPageTest, TheLanguageSwitchRetextsEverythingAndBrowseFillsThePath) {
     Open("");
     test::WriteFileBytes(dir.File("ding.wav"), "RIFF");

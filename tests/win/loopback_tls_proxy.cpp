@@ -30,29 +30,15 @@ bool TrustTestAuthority() {
     return trusted;
 }
 
-// Starts the proxy, a program of this machine, not of Wine's: Wine starts it, but gives no
-// process handle to wait for, so the proxy reports on the control connection instead.
+// Starts the proxy, a program of this machine: Wine gives no process handle to wait for, so the
+// proxy reports on the control connection instead.
 bool StartProxy(const LoopbackHttpServer& site, const char* certificate,
                 std::uint16_t controlPort) {
-    std::string command = "python3 " BLENKER_SITE_PROXY " --cert " BLENKER_TEST_CERTS "/" +
-                          std::string(certificate) + ".pem --backend " +
-                          std::to_string(site.Port()) + " --control " +
-                          std::to_string(controlPort) + " --lifetime 300";
-    command.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(OnDriveZ(BLENKER_PYTHON).c_str(), command.data(), nullptr, nullptr, FALSE,
-                          0, nullptr, nullptr, &startup, &info)) {
-        return false;
-    }
-    // Wine starts a program of this machine with no process handle and a thread "handle" that
-    // is not one: closing it closed a handle of ours, a socket of the next proxy (seen here).
-    if (info.hProcess != nullptr) {
-        ::CloseHandle(info.hThread);
-        ::CloseHandle(info.hProcess);
-    }
-    return true;
+    return StartMachineProgram(BLENKER_PYTHON, "python3 " BLENKER_SITE_PROXY
+                                               " --cert " BLENKER_TEST_CERTS "/" +
+                                                   std::string(certificate) + ".pem --backend " +
+                                                   std::to_string(site.Port()) + " --control " +
+                                                   std::to_string(controlPort) + " --lifetime 300");
 }
 
 // The proxy's connection on the listener, within 15 seconds; INVALID_SOCKET without one.

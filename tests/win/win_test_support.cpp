@@ -85,6 +85,40 @@ bool StartMachineProgram(const std::string& unixPath, std::string commandLine) {
     return true;
 }
 
+std::vector<COLORREF> XScreenPixels(const RECT& area) {
+    // ImageMagick's import reads the root window in one request, as the screen holds it. Not
+    // xwd: it rebuilds the picture window by window, and paints a window of Wine's that lies
+    // wholly inside another one black (measured), whatever the screen shows. The file is written
+    // under another name and renamed once complete.
+    static int counter = 0;
+    const std::string file = "/tmp/blenker-xscreen-" + std::to_string(::GetCurrentProcessId()) +
+                             "-" + std::to_string(++counter) + ".rgb";
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const std::string geometry = std::to_string(width) + "x" + std::to_string(height) + "+" +
+                                 std::to_string(area.left) + "+" + std::to_string(area.top);
+    const std::string winePath = "Z:" + file;
+    if (!StartMachineProgram("/bin/sh", "sh -c \"import -silent -window root -crop " + geometry +
+                                            " +repage -depth 8 rgb:" + file + ".part && mv " +
+                                            file + ".part " + file + "\"") ||
+        !PumpUntil(
+            [&] { return ::GetFileAttributesA(winePath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+            10000)) {
+        return {};
+    }
+    const std::string bytes = ReadFileBytes(winePath);
+    ::DeleteFileA(winePath.c_str());
+    if (bytes.size() != static_cast<std::size_t>(width) * height * 3) {
+        return {};
+    }
+    std::vector<COLORREF> pixels;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const auto channel = [&](std::size_t k) { return static_cast<BYTE>(bytes[i + k]); };
+        pixels.push_back(RGB(channel(0), channel(1), channel(2)));
+    }
+    return pixels;
+}
+
 HelperPopup::HelperPopup(const std::string& title, int width, int height, Mode mode)
     : m_title(title),
       m_process(StartProcess(TestBinDir() + "popup_helper.exe",

@@ -41,6 +41,11 @@ UniqueKernelHandle StartProcess(const std::string& exe, const std::string& argum
 // connection instead. False when it cannot be started.
 bool StartMachineProgram(const std::string& unixPath, std::string commandLine);
 
+// The X server's own picture of a part of the screen, row by row: what the user sees. Wine's GDI
+// read of the screen returns its window surfaces, which need not be what reached the X server.
+// Empty when it cannot be read within 10 s; messages are dispatched meanwhile.
+std::vector<COLORREF> XScreenPixels(const RECT& area);
+
 // A popup window in another process (popup_helper.exe beside the test executable).
 class HelperPopup {
   public:
