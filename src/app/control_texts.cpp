@@ -4,6 +4,17 @@
 
 namespace blenker {
 
+namespace {
+
+bool IsOwnerDrawnButton(HWND control) {
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    return ::lstrcmpiA(className, "Button") == 0 &&
+           (::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+}  // namespace
+
 void SetLangTexts(HWND dialog, std::span<const ControlText> texts) {
     for (const ControlText& text : texts) {
         ::SetDlgItemTextA(dialog, text.control, TheApp().LoadLangString(text.text).c_str());
@@ -22,6 +33,11 @@ void SetToolTips(ToolTip& toolTip, HWND dialog, std::span<const ControlText> tip
             toolTip.AddTool(control, text);
         } else {
             toolTip.UpdateTipText(control, text);
+        }
+        // A picture button shows no text of its own: its tip, in the user's language, is the
+        // name a screen reader gives it.
+        if (IsOwnerDrawnButton(control)) {
+            ::SetWindowTextA(control, LoadUserString(tip.text).c_str());
         }
     }
 }

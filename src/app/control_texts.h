@@ -14,7 +14,7 @@ namespace blenker {
 void SetLangTexts(HWND dialog, std::span<const ControlText> texts);
 
 // The first call makes the dialog's tool tip control and adds one tool per control; later calls
-// set the tips again.
+// set the tips again. A picture button takes its tip as its name, in the current language.
 void SetToolTips(ToolTip& toolTip, HWND dialog, std::span<const ControlText> tips);
 
 }  // namespace blenker

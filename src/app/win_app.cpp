@@ -46,6 +46,10 @@ VWinApp& TheApp() {
     return *g_app;
 }
 
+std::string LoadUserString(int id) {
+    return g_app != nullptr ? g_app->LoadLangString(id) : LoadResString(id);
+}
+
 bool VWinApp::InitInstance() {
     Start(std::make_unique<RegistryProfileStore>(RegistryProfileStore::ForThisExecutable()),
           {ExecutablePath(), LoadResString(IDS_VERSION), LoadResString(IDS_RELEASE), BLENKER_MAIL,

@@ -32,4 +32,8 @@ class VWinApp : public AppState {
 // The one application object of the process (set while it exists).
 VWinApp& TheApp();
 
+// A string in the user's language: as LoadLangString of the application object, in English
+// while none exists (a window made on its own).
+std::string LoadUserString(int id);
+
 }  // namespace blenker

@@ -166,6 +166,14 @@ std::optional<LRESULT> CBlenkerDlg::OnMessage(UINT message, WPARAM wParam, LPARA
         case WM_CAPTURECHANGED:
             m_drag.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
             return std::nullopt;
+        case WM_VKEYTOITEM:
+            // Delete in the list removes the selected titles, as the remove button does; every
+            // other key keeps the list box's own handling (-1).
+            if (LOWORD(wParam) != VK_DELETE) {
+                return -1;
+            }
+            m_titles.RemoveSelectedTitles();
+            return -2;
         case WM_TIMER:
             m_engine.OnTimer(m_desktop, static_cast<unsigned>(wParam));
             return 0;

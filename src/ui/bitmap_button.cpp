@@ -39,6 +39,12 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     const RECT& area = item.rcItem;
     ::BitBlt(item.hDC, area.left, area.top, std::min<LONG>(info.bmWidth, area.right - area.left),
              std::min<LONG>(info.bmHeight, area.bottom - area.top), memory.Get(), 0, 0, SRCCOPY);
+    // The keyboard's focus, once the keyboard is in use (the system hides the mark until then).
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = area;
+        ::InflateRect(&focus, -::GetSystemMetrics(SM_CXEDGE), -::GetSystemMetrics(SM_CYEDGE));
+        ::DrawFocusRect(item.hDC, &focus);
+    }
 }
 
 }  // namespace blenker

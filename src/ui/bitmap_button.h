@@ -1,6 +1,6 @@
 // An owner-drawn push button shown by two bitmaps of the resources: the "up" picture, and the
 // "pressed" picture while it is held down. The pictures are copied one to one at the button's
-// top-left corner, clipped to the button.
+// top-left corner, clipped to the button; the keyboard's focus shows as a dotted rectangle.
 #pragma once
 
 #include "framework/dialog_control.h"

@@ -150,8 +150,14 @@ TEST_F(BlenkerDlgTest, FrenchTextsWhileTheTipsStayEnglish) {
     EXPECT_EQ(dialog->ToolTips().TipText(dialog->Item(IDC_TARGET)),
               "Drag this icon over a window title bar to add its title to the list");
 
+    // A picture button's name, which a screen reader reads, is its tip in the user's language.
+    EXPECT_EQ(Field(IDC_ADD),
+              "Ajoute le d\xE9"
+              "but de titre d'une fen\xEAtre \xE0 la liste");
+
     app.ToggleLanguage();
     dialog->UpdateTexts();
+    EXPECT_EQ(Field(IDC_ADD), "Add the beginning of a new popup title to the list");
     EXPECT_EQ(Field(IDC_DELAY_LABEL), "Delay :");
     EXPECT_EQ(Field(IDC_ENABLE), "Enable annihilation");
     EXPECT_EQ(Stored("Settings", "Language"), 0u);
