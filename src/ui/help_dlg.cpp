@@ -30,8 +30,9 @@ CHelpDlg::CHelpDlg(HWND parent)
 
 BOOL CHelpDlg::OnInitDialog() {
     for (const HelpPicture& picture : kHelpPictures) {
-        const ControlText label{picture.label, picture.text};
-        SetLangTexts(Hwnd(), {&label, 1});
+        // The picture's words, beside it and as its name for a screen reader.
+        const ControlText label[] = {{picture.label, picture.text}, {picture.button, picture.text}};
+        SetLangTexts(Hwnd(), label);
     }
     const HelpTexts& texts = HelpTextsIn(TheApp().GetLanguage());
     SetItemText(IDC_HELP_TITLE, texts.title);

@@ -221,6 +221,8 @@ TEST_F(SettingsSheetTest, FrenchTextsAndEnglishTips) {
         EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_START_MENU_LABEL)),
                   "Menu D\xE9marrer");
         EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_DESKTOP_LABEL)), "Bureau");
+        // The picture button's name for a screen reader is its label's.
+        EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_TO_DESKTOP)), "Bureau");
         SelectTab(sheet, 3);
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_CASE)), "Respecte la casse");
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_INSTANT_BLENK)),

@@ -128,6 +128,9 @@ TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
             seen.push_back(WindowText(::GetDlgItem(help, IDC_HELP_TITLE)) + "|" +
                            WindowText(::GetDlgItem(help, IDC_HELP_GROUP)) + "|" +
                            WindowText(::GetDlgItem(help, IDC_HELP_LABEL_MINIMIZE)));
+            // A picture's name for a screen reader is the text beside it.
+            EXPECT_EQ(WindowText(::GetDlgItem(help, IDC_HELP_PICTURE_MINIMIZE)),
+                      WindowText(::GetDlgItem(help, IDC_HELP_LABEL_MINIMIZE)));
             ::SendMessageA(::GetDlgItem(help, 1014), BM_CLICK, 0, 0);  // a picture: nothing
             ::PostMessageA(::GetDlgItem(help, IDC_HELP_CLOSE), BM_CLICK, 0, 0);
         });

@@ -58,17 +58,18 @@ inline constexpr CheckField kStartupChecks[] = {
 inline constexpr PageFields kStartupFields{
     kStartupChecks, {}, {kStateRadios, &SettingsValues::initialState}};
 
-// The labels of the shortcut folders, in the user's language; the folders themselves are
-// always found by their English names.
+// The labels of the shortcut folders, in the user's language, and the picture button each names
+// (for a screen reader); the folders themselves are always found by their English names.
 struct FolderLabel {
     int control;
+    int button;
     const char* english;
     const char* french;
 };
 inline constexpr FolderLabel kFolderLabels[] = {
-    {IDC_STARTUP_STARTUP_LABEL, "Startup", "D\xE9marrage"},
-    {IDC_STARTUP_START_MENU_LABEL, "Start Menu", "Menu D\xE9marrer"},
-    {IDC_STARTUP_DESKTOP_LABEL, "Desktop", "Bureau"},
+    {IDC_STARTUP_STARTUP_LABEL, IDC_STARTUP_TO_STARTUP, "Startup", "D\xE9marrage"},
+    {IDC_STARTUP_START_MENU_LABEL, IDC_STARTUP_TO_START_MENU, "Start Menu", "Menu D\xE9marrer"},
+    {IDC_STARTUP_DESKTOP_LABEL, IDC_STARTUP_TO_DESKTOP, "Desktop", "Bureau"},
 };
 
 // The shortcut buttons and the folders they put a shortcut into.

@@ -31,6 +31,7 @@ void CTBKSettingsStartup::SetTexts() {
     const bool french = TheApp().GetLanguage() != 0;
     for (const pages::FolderLabel& label : pages::kFolderLabels) {
         SetItemText(label.control, french ? label.french : label.english);
+        SetItemText(label.button, french ? label.french : label.english);
     }
     // The page's tool tip control, with no tools of its own.
     SetToolTips({});
