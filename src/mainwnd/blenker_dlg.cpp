@@ -250,12 +250,13 @@ void CBlenkerDlg::OpenSettings() {
     sheet.m_nClosedTotal = m_engine.m_nClosedTotal;
     sheet.m_nClosedRun = m_engine.m_nClosedRun;
     if (sheet.DoModal() == IDOK) {
-        // The Misc page may have reset the counters, and the colours may have changed.
+        // The Misc page may have reset the counters.
         m_engine.m_nClosedTotal = sheet.m_nClosedTotal;
         m_engine.m_nClosedRun = sheet.m_nClosedRun;
         LoadOptions();
-        ::InvalidateRect(Hwnd(), nullptr, TRUE);
     }
+    // The colours in force now, kept by OK or given back by any other end, on every control.
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_titles.HoldSaves(false);
     m_titles.Save();
 }

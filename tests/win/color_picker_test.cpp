@@ -130,10 +130,21 @@ TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
             ::PostMessageA(found, WM_COMMAND, IDOK, 0);
         });
         EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x123456u);
+        // The main window, uncovered meanwhile, shows the preview.
+        ::RedrawWindow(dialog->Hwnd(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         End(sheet, IDCANCEL);
     });
     EXPECT_EQ(BrushColor(dialog->Hwnd()), 0x0000FFu);
     EXPECT_EQ(Stored("Settings", "ColorBg"), 0x0000FFu);
+    // On the screen, every control of the main window is in the stored colours at once.
+    for (const int id : {IDC_DELAY_LABEL, IDC_ENABLE}) {
+        RECT corner{};
+        ::GetWindowRect(dialog->Item(id), &corner);
+        corner.left = corner.right - 1;
+        corner.bottom = corner.top + 1;
+        EXPECT_EQ(test::XScreenPixels(corner), std::vector<COLORREF>{0x0000FF}) << id;
+    }
 }
 
 // A palette that a real click left open is ended after a while, and that shows.
