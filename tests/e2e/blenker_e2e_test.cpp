@@ -1,6 +1,7 @@
 // The real Blenker.exe, started as a user starts it and driven through its windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -780,6 +781,74 @@ std::string InstantBlenkName(const ::testing::TestParamInfo<int>& param) {
 
 INSTANTIATE_TEST_SUITE_P(BlenkerE2eTest, StubbornWindowTest, ::testing::Values(0, 1),
                          &InstantBlenkName);
+
+// Real hands: the mouse through the X server, as a user's clicks come.
+
+// A click of this button ("1" left, "3" right) at this point of the screen.
+bool XClick(POINT at, int button) {
+    return test::XInput("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) +
+                        " click " + std::to_string(button));
+}
+
+// The windows of class "#32768" or of the given class that the process shows (open menus).
+std::vector<HWND> ShownWindowsOf(DWORD process, const char* className = "#32768") {
+    std::pair<DWORD, std::vector<HWND>> found{process, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&found));
+    std::erase_if(found.second, [&](HWND window) {
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        return !::IsWindowVisible(window) || std::string(name) != className;
+    });
+    return found.second;
+}
+
+// The icons in Wine's own notification area, the one shown where no shell runs.
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    const HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = tray != nullptr ? ::GetWindow(tray, GW_CHILD) : nullptr; icon != nullptr;
+         icon = ::GetWindow(icon, GW_HWNDNEXT)) {
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
+TEST(BlenkerE2eTest, TheTrayMenuOpensOnEveryRightClickAfterOpen) {
+    ProgramCopy program;
+    program.MakeReturningUser("Some popup\r\n");
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    program.Store().WriteNumber("Settings", "MinimizeAtStartup", 1);
+    const std::vector<HWND> before = TrayIconWindows();
+    const HANDLE process = program.Start();
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);
+    HWND icon = nullptr;
+    ASSERT_TRUE(test::PumpUntil([&] {
+        for (const HWND window : TrayIconWindows()) {
+            icon = std::ranges::find(before, window) == before.end() ? window : icon;
+        }
+        return icon != nullptr && ::IsWindowVisible(icon);
+    }));
+    const auto menus = [&] { return ShownWindowsOf(pid); };
+    ASSERT_TRUE(XClick(test::CentreOf(icon), 3));
+    ASSERT_TRUE(test::PumpUntil([&] { return menus().size() == 1; }));
+    XClick(test::CentreOf(menus()[0]), 1);  // the middle item, "Open"
+    ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+
+    const POINT beside{::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) - 5};
+    for (int click = 1; click <= 3; ++click) {
+        ASSERT_TRUE(XClick(test::CentreOf(icon), 3));
+        // Still open a while later: a menu that closes as it opens does not count.
+        EXPECT_TRUE(test::PumpUntil([&] { return menus().size() == 1; }, 2000)) << click;
+        test::PumpMessages(300);
+        EXPECT_EQ(menus().size(), 1u) << click;
+        XClick(beside, 1);
+        ASSERT_TRUE(test::PumpUntil([&] { return menus().empty(); })) << click;
+    }
+    EXPECT_TRUE(::IsWindowVisible(main));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
 
 }  // namespace
 }  // namespace blenker
