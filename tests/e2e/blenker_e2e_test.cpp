@@ -850,5 +850,55 @@ TEST(BlenkerE2eTest, TheTrayMenuOpensOnEveryRightClickAfterOpen) {
     EXPECT_TRUE(WaitForExit(process, 10000));
 }
 
+// A returning user's program, shown, with no release check; its main window.
+HWND StartShown(ProgramCopy& program, HANDLE& process) {
+    program.MakeReturningUser("Some popup\r\n");
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    process = program.Start();
+    return WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+}
+
+TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process);
+    ASSERT_NE(main, nullptr);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT rect{};
+    ::GetWindowRect(main, &rect);
+    ::SetWindowPos(main, nullptr, work.right - (rect.right - rect.left),
+                   work.bottom - (rect.bottom - rect.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(XClick(test::CentreOf(::GetDlgItem(main, IDC_HELP_BUTTON)), 1));
+    const HWND help = WaitForDialog(::GetProcessId(process), IDC_HELP_TEXT);
+    ASSERT_NE(help, nullptr);
+    RECT opened{};
+    ::GetWindowRect(help, &opened);
+    EXPECT_GE(opened.left, work.left);
+    EXPECT_GE(opened.top, work.top);
+    EXPECT_LE(opened.right, work.right);
+    EXPECT_LE(opened.bottom, work.bottom);
+
+    // Dragged by its text 100 pixels left and 60 up.
+    const POINT from = test::CentreOf(::GetDlgItem(help, IDC_HELP_TEXT));
+    const auto at = [](POINT point) {
+        return std::to_string(point.x) + " " + std::to_string(point.y);
+    };
+    ASSERT_TRUE(test::XInput("mousemove " + at(from) + " mousedown 1 sleep 0.2 mousemove " +
+                             at({from.x - 50, from.y - 30}) + " sleep 0.2 mousemove " +
+                             at({from.x - 100, from.y - 60}) + " sleep 0.2 mouseup 1"));
+    RECT moved{};
+    EXPECT_TRUE(test::PumpUntil([&] {
+        ::GetWindowRect(help, &moved);
+        return moved.left == opened.left - 100 && moved.top == opened.top - 60;
+    }));
+    ::PostMessageA(help, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(help); }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
 }  // namespace
 }  // namespace blenker
