@@ -900,5 +900,32 @@ TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
     EXPECT_TRUE(WaitForExit(process, 10000));
 }
 
+TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process);
+    ASSERT_NE(main, nullptr);
+    // A control of another process tells its text only when asked by message.
+    const auto delay = [&] {
+        char text[16] = {};
+        ::SendMessageA(::GetDlgItem(main, IDC_DELAY), WM_GETTEXT, sizeof text,
+                       reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    const auto at = [&](int button) {
+        const POINT centre = test::CentreOf(::GetDlgItem(main, button));
+        return "mousemove " + std::to_string(centre.x) + " " + std::to_string(centre.y);
+    };
+    // Three clicks 300 ms apart, the second a double click: 1.0 -> 1.5 -> 2.0 -> 3.0.
+    ASSERT_TRUE(test::XInput(at(IDC_DELAY_UP) + " click --repeat 3 --delay 300 1"));
+    EXPECT_TRUE(test::PumpUntil([&] { return delay() == "3.0"; }, 2000)) << delay();
+    // Held for 1.5 s, down steps on to the shortest delay, twelve steps away.
+    ASSERT_TRUE(test::XInput(at(IDC_DELAY_DOWN) + " mousedown 1 sleep 1.5 mouseup 1"));
+    EXPECT_TRUE(test::PumpUntil([&] { return delay() == "0.1"; }, 2000)) << delay();
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitForExit(process, 10000));
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Delay").Number(), 100u);
+}
+
 }  // namespace
 }  // namespace blenker
