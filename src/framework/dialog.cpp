@@ -181,7 +181,7 @@ LRESULT Dialog::OnInitDialogMessage() {
     RECT after{};
     ::GetWindowRect(Hwnd(), &after);
     if (::EqualRect(&before, &after)) {
-        CenterWindow();
+        PlaceWindow();
     }
     return result;
 }

@@ -73,9 +73,11 @@ class Dialog {
     // The window the dialog is made for, when it is known only after construction.
     void SetParentWindow(HWND parent) { m_parent = parent; }
 
-    // Centres the window over its owner when that is shown, otherwise on the screen. Done for
-    // every dialog that its initialisation did not place itself.
+    // Centres the window over its owner when that is shown, otherwise on the screen.
     void CenterWindow() const;
+    // Places the window once its initialisation is done, unless that placed it itself. The
+    // default centres it (CenterWindow).
+    virtual void PlaceWindow() const { CenterWindow(); }
 
     // For the drag-by-body rule: the hit test with the client area turned into the caption,
     // except over the control `except`, which keeps its own button-down.

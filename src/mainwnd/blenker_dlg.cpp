@@ -59,6 +59,8 @@ BOOL CBlenkerDlg::OnInitDialog() {
         CLanguageDlg(nullptr).DoModal();
     }
     m_drag.ShowAtRest();
+    m_delayButtons[0].Attach(Item(IDC_DELAY_UP));
+    m_delayButtons[1].Attach(Item(IDC_DELAY_DOWN));
     // The delay field is narrow: no margins, so that "10.0" fits.
     SetEditMargins(Item(IDC_DELAY), 0, 0);
     SetTrayIcon(TrayAction::Add, LoadResString(IDS_TRAY_TIP));

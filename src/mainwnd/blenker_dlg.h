@@ -13,6 +13,7 @@
 #include "framework/tool_tip.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
+#include "mainwnd/repeat_button.h"
 #include "mainwnd/target_drag.h"
 #include "mainwnd/title_list_view.h"
 #include "mainwnd/tray_icon.h"
@@ -82,6 +83,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     ScanSchedule m_schedule;
     WindowEventHooks m_hooks;
     std::array<BitmapButton, 8> m_buttons;
+    std::array<CRepeatButton, 2> m_delayButtons;  // up and down click on and on while held
     ToolTip m_toolTips;
     CMainSkin m_skin;
     CTrayIcon m_tray;

@@ -79,9 +79,11 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
     switch (message) {
         case WM_TRAY_NOTIFY: {
             // The shell waits for this answer: what the press does comes as a message of its own.
-            const UINT press = lParam == WM_LBUTTONDOWN   ? WM_TRAY_LBUTTON
-                               : lParam == WM_RBUTTONDOWN ? WM_TRAY_RBUTTON
-                                                          : WM_TRAY_OTHER;
+            // A quick second right press comes as a double click, and opens the menu too.
+            const bool rightPress = lParam == WM_RBUTTONDOWN || lParam == WM_RBUTTONDBLCLK;
+            const UINT press = lParam == WM_LBUTTONDOWN ? WM_TRAY_LBUTTON
+                               : rightPress             ? WM_TRAY_RBUTTON
+                                                        : WM_TRAY_OTHER;
             ::PostMessageA(Owner(), press, wParam, lParam);
             return 0;
         }
@@ -91,22 +93,6 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
         case WM_TRAY_RBUTTON:  // OnIconTrayRButtonDown: the menu opens at the cursor
             TrackMenu(menu);
             return 0;
-        case WM_MEASUREITEM: {
-            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
-                return std::nullopt;
-            }
-            m_trackedMenu->MeasureItem(item, Owner());
-            return TRUE;
-        }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlType != ODT_MENU || m_trackedMenu == nullptr) {
-                return std::nullopt;
-            }
-            m_trackedMenu->DrawItem(item);
-            return TRUE;
-        }
         default:
             break;
     }
@@ -138,18 +124,46 @@ void CTrayIcon::TrackMenu(TrayMenuState state) {
         menu.CheckItem(command, items[i].checked);
     }
 
+    if (m_menuOwner.Hwnd() == nullptr &&
+        !m_menuOwner.Create("", WS_POPUP, 0, 0, 0, 0, WS_EX_TOOLWINDOW)) {
+        return;
+    }
+    const HWND menuOwner = m_menuOwner.Hwnd();
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    // In the foreground, so that the menu closes when the user clicks elsewhere.
-    ::SetForegroundWindow(Owner());
-    // Lets the activation settle first: on some systems a menu opened over a window that was
-    // just hidden would otherwise close at once.
-    MSG pending;
-    ::PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
-    m_trackedMenu = &menu;
-    menu.Track(Owner(), cursor);
-    m_trackedMenu = nullptr;
-    ::PostMessageA(Owner(), WM_NULL, 0, 0);
+    // The owner in the foreground, so that the menu closes when the user clicks elsewhere, and
+    // a message posted to it afterwards, so that the next menu does not close at once.
+    ::SetForegroundWindow(menuOwner);
+    m_menuOwner.m_trackedMenu = &menu;
+    const UINT command = menu.Track(menuOwner, cursor);
+    m_menuOwner.m_trackedMenu = nullptr;
+    ::PostMessageA(menuOwner, WM_NULL, 0, 0);
+    // The shown main window is the active one again, unless the click that closed the menu
+    // chose another window.
+    if (::IsWindowVisible(Owner()) && ::GetForegroundWindow() == menuOwner) {
+        ::SetForegroundWindow(Owner());
+    }
+    if (command != 0) {
+        ::PostMessageA(Owner(), WM_COMMAND, command, 0);
+    }
+}
+
+LRESULT CTrayIcon::MenuOwner::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_trackedMenu != nullptr && message == WM_MEASUREITEM) {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_MENU) {
+            m_trackedMenu->MeasureItem(item, Hwnd());
+            return TRUE;
+        }
+    }
+    if (m_trackedMenu != nullptr && message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_MENU) {
+            m_trackedMenu->DrawItem(item);
+            return TRUE;
+        }
+    }
+    return Window::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace blenker

@@ -1,15 +1,16 @@
 // The program's icon in the notification area, its tip and its popup menu. The owner window
 // hands its messages to this object first: the shell's notifications for the icon (answered at
-// once by a message the owner posts itself), the presses that come back that way, the open
-// menu's owner-draw requests, and a restarted shell's "TaskbarCreated", which brings the icon
-// back with its tip unless it was taken out. The menu's choice and a left press reach the owner
-// as WM_COMMAND.
+// once by a message the owner posts itself), the presses that come back that way, and a
+// restarted shell's "TaskbarCreated", which brings the icon back with its tip unless it was taken
+// out. The menu belongs to a hidden window of this object, which draws its items. The menu's
+// choice and a left press reach the owner as WM_COMMAND.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "framework/win32.h"
+#include "framework/window.h"
 #include "mainwnd/tray_menu.h"
 
 #include <shellapi.h>
@@ -42,13 +43,26 @@ class CTrayIcon {
     // Adds the icon, deletes it or changes its tip (cut to 63 characters).
     void Set(TrayAction action, const std::string& tip);
 
-    // The owner's messages: the icon's, the open menu's WM_MEASUREITEM and WM_DRAWITEM, and the
-    // shell's restart; "menu" is what the menu shows should it open now. Nothing when the
-    // message is not the icon's.
+    // The owner's messages: the icon's and the shell's restart; "menu" is what the menu shows
+    // should it open now. Nothing when the message is not the icon's.
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                      TrayMenuState menu);
 
   private:
+    // The open menu's owner: a window that is never shown. A menu closes when its owner, the
+    // foreground window, loses the keyboard focus; the shown main window may be told late, after
+    // it was made the foreground window again, that the press on the icon took the focus from it
+    // (Wine does so), and the menu would close as it opens. A hidden window never has the focus
+    // of a shown one to lose.
+    class MenuOwner : public Window {
+      public:
+        const CSkinMenu* m_trackedMenu = nullptr;  // the menu while it is open
+
+      protected:
+        // The open menu's WM_MEASUREITEM and WM_DRAWITEM.
+        LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
     void Notify(DWORD message) const;
     void TrackMenu(TrayMenuState state);
     HWND Owner() const;
@@ -62,7 +76,7 @@ class CTrayIcon {
     // tip, as the shell was last told: a restarted shell knows no icon of anyone.
     bool m_wanted = false;
     std::string m_tip;
-    const CSkinMenu* m_trackedMenu = nullptr;  // the menu while it is open
+    MenuOwner m_menuOwner;  // made at the first right-click
 };
 
 }  // namespace blenker

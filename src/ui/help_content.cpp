@@ -1,5 +1,7 @@
 #include "ui/help_content.h"
 
+#include <algorithm>
+
 namespace blenker {
 
 namespace {
@@ -44,6 +46,23 @@ constexpr HelpTexts kFrench{"Comment utiliser The Blenker", "Signification des b
 
 const HelpTexts& HelpTextsIn(int language) {
     return language != 0 ? kFrench : kEnglish;
+}
+
+namespace {
+
+// The start of a length that is centred at "centredStart", kept inside [areaStart, areaEnd).
+int FitInside(int centredStart, int length, int areaStart, int areaEnd) {
+    return std::max(areaStart, std::min(centredStart, areaEnd - length));
+}
+
+}  // namespace
+
+Rect PlaceHelpWindow(const Rect& owner, Size window, const Rect& workArea) {
+    const int left = FitInside(owner.left + (owner.Width() - window.width) / 2, window.width,
+                               workArea.left, workArea.right);
+    const int top = FitInside(owner.top + (owner.Height() - window.height) / 2, window.height,
+                              workArea.top, workArea.bottom);
+    return {left, top, left + window.width, top + window.height};
 }
 
 }  // namespace blenker

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "framework/geometry.h"
 #include "resource.h"
 
 namespace blenker {
@@ -40,5 +41,10 @@ struct HelpTexts {
 
 // The texts in a language: 0 English, any other French.
 const HelpTexts& HelpTextsIn(int language);
+
+// Where the help window goes: centred over the main window ("owner"), then moved wholly inside
+// the work area of the main window's monitor; a window larger than the area keeps its top-left
+// corner inside.
+Rect PlaceHelpWindow(const Rect& owner, Size window, const Rect& workArea);
 
 }  // namespace blenker

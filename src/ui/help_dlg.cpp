@@ -4,6 +4,7 @@
 
 #include "app/control_texts.h"
 #include "app/win_app.h"
+#include "framework/window.h"
 
 namespace blenker {
 
@@ -41,6 +42,32 @@ BOOL CHelpDlg::OnInitDialog() {
     constexpr ControlText kTips[] = {{IDC_HELP_CLOSE, IDS_CLOSE_WINDOW_TIP}};
     SetToolTips(m_toolTip, Hwnd(), kTips);
     return TRUE;
+}
+
+void CHelpDlg::PlaceWindow() const {
+    const HWND owner = ::GetWindow(Hwnd(), GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT ownerRect{};
+    RECT window{};
+    if (owner == nullptr ||
+        !::GetMonitorInfoA(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        !::GetWindowRect(owner, &ownerRect) || !::GetWindowRect(Hwnd(), &window)) {
+        CenterWindow();
+        return;
+    }
+    const Rect placed =
+        PlaceHelpWindow(ToRect(ownerRect), {window.right - window.left, window.bottom - window.top},
+                        ToRect(monitor.rcWork));
+    ::SetWindowPos(Hwnd(), nullptr, placed.left, placed.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<LRESULT> CHelpDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NCHITTEST) {
+        return HitTestAsCaption(lParam);  // dragged by any point of its body
+    }
+    return std::nullopt;
 }
 
 void CHelpDlg::OnCommand(int id, int notifyCode, HWND control) {

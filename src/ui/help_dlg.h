@@ -1,5 +1,7 @@
 // The help window: what the program does, and what each button of the main window is for,
-// shown by its picture. No caption; its close button and Escape end it.
+// shown by its picture. No caption: it opens over the main window, wholly inside the work area
+// of that window's monitor, and moves when dragged by its body; its close button and Escape end
+// it.
 #pragma once
 
 #include <array>
@@ -20,6 +22,8 @@ class CHelpDlg : public Dialog {
   protected:
     BOOL OnInitDialog() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PlaceWindow() const override;
 
   private:
     std::array<BitmapButton, kHelpPictures.size()> m_pictures;

@@ -108,7 +108,7 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
 
 UINT CSkinMenu::Track(HWND owner, POINT at) const {
     return static_cast<UINT>(
-        ::TrackPopupMenu(m_menu, TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+        ::TrackPopupMenu(m_menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
 }
 
 }  // namespace blenker

@@ -36,8 +36,8 @@ class CSkinMenu {
     // Paints one item on the device context of the request; the DC is left as it was found.
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 
-    // Shows the popup at the given screen point, owned by the window, until it closes; the
-    // chosen item arrives at the owner as WM_COMMAND. TrackPopupMenu's result.
+    // Shows the popup at the given screen point, owned by the window, until it closes; returns
+    // the chosen item's id, 0 when none was chosen (no WM_COMMAND is sent).
     UINT Track(HWND owner, POINT at) const;
 
   private:

@@ -1,6 +1,7 @@
 // The real Blenker.exe, started as a user starts it and driven through its windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -849,6 +850,151 @@ TEST(BlenkerE2eTest, TheKeyboardRemovesReachesThePictureButtonsAndTheyHaveNames)
         << "no focus mark on the screen";
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+// Real hands: the mouse through the X server, as a user's clicks come.
+
+// A click of this button ("1" left, "3" right) at this point of the screen.
+bool XClick(POINT at, int button) {
+    return test::XInput("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) +
+                        " click " + std::to_string(button));
+}
+
+// The windows of class "#32768" or of the given class that the process shows (open menus).
+std::vector<HWND> ShownWindowsOf(DWORD process, const char* className = "#32768") {
+    std::pair<DWORD, std::vector<HWND>> found{process, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&found));
+    std::erase_if(found.second, [&](HWND window) {
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        return !::IsWindowVisible(window) || std::string(name) != className;
+    });
+    return found.second;
+}
+
+// The icons in Wine's own notification area, the one shown where no shell runs.
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    const HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = tray != nullptr ? ::GetWindow(tray, GW_CHILD) : nullptr; icon != nullptr;
+         icon = ::GetWindow(icon, GW_HWNDNEXT)) {
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
+TEST(BlenkerE2eTest, TheTrayMenuOpensOnEveryRightClickAfterOpen) {
+    ProgramCopy program;
+    program.MakeReturningUser("Some popup\r\n");
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    program.Store().WriteNumber("Settings", "MinimizeAtStartup", 1);
+    const std::vector<HWND> before = TrayIconWindows();
+    const HANDLE process = program.Start();
+    const DWORD pid = ::GetProcessId(process);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST, true);
+    HWND icon = nullptr;
+    ASSERT_TRUE(test::PumpUntil([&] {
+        for (const HWND window : TrayIconWindows()) {
+            icon = std::ranges::find(before, window) == before.end() ? window : icon;
+        }
+        return icon != nullptr && ::IsWindowVisible(icon);
+    }));
+    const auto menus = [&] { return ShownWindowsOf(pid); };
+    ASSERT_TRUE(XClick(test::CentreOf(icon), 3));
+    ASSERT_TRUE(test::PumpUntil([&] { return menus().size() == 1; }));
+    XClick(test::CentreOf(menus()[0]), 1);  // the middle item, "Open"
+    ASSERT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+
+    const POINT beside{::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) - 5};
+    for (int click = 1; click <= 3; ++click) {
+        ASSERT_TRUE(XClick(test::CentreOf(icon), 3));
+        // Still open a while later: a menu that closes as it opens does not count.
+        EXPECT_TRUE(test::PumpUntil([&] { return menus().size() == 1; }, 2000)) << click;
+        test::PumpMessages(300);
+        EXPECT_EQ(menus().size(), 1u) << click;
+        XClick(beside, 1);
+        ASSERT_TRUE(test::PumpUntil([&] { return menus().empty(); })) << click;
+    }
+    EXPECT_TRUE(::IsWindowVisible(main));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+// A returning user's program, shown, with no release check; its main window.
+HWND StartShown(ProgramCopy& program, HANDLE& process) {
+    program.MakeReturningUser("Some popup\r\n");
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    process = program.Start();
+    return WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+}
+
+TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process);
+    ASSERT_NE(main, nullptr);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT rect{};
+    ::GetWindowRect(main, &rect);
+    ::SetWindowPos(main, nullptr, work.right - (rect.right - rect.left),
+                   work.bottom - (rect.bottom - rect.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(XClick(test::CentreOf(::GetDlgItem(main, IDC_HELP_BUTTON)), 1));
+    const HWND help = WaitForDialog(::GetProcessId(process), IDC_HELP_TEXT);
+    ASSERT_NE(help, nullptr);
+    RECT opened{};
+    ::GetWindowRect(help, &opened);
+    EXPECT_GE(opened.left, work.left);
+    EXPECT_GE(opened.top, work.top);
+    EXPECT_LE(opened.right, work.right);
+    EXPECT_LE(opened.bottom, work.bottom);
+
+    // Dragged by its text 100 pixels left and 60 up.
+    const POINT from = test::CentreOf(::GetDlgItem(help, IDC_HELP_TEXT));
+    const auto at = [](POINT point) {
+        return std::to_string(point.x) + " " + std::to_string(point.y);
+    };
+    ASSERT_TRUE(test::XInput("mousemove " + at(from) + " mousedown 1 sleep 0.2 mousemove " +
+                             at({from.x - 50, from.y - 30}) + " sleep 0.2 mousemove " +
+                             at({from.x - 100, from.y - 60}) + " sleep 0.2 mouseup 1"));
+    RECT moved{};
+    EXPECT_TRUE(test::PumpUntil([&] {
+        ::GetWindowRect(help, &moved);
+        return moved.left == opened.left - 100 && moved.top == opened.top - 60;
+    }));
+    ::PostMessageA(help, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(help); }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
+TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process);
+    ASSERT_NE(main, nullptr);
+    // A control of another process tells its text only when asked by message.
+    const auto delay = [&] {
+        char text[16] = {};
+        ::SendMessageA(::GetDlgItem(main, IDC_DELAY), WM_GETTEXT, sizeof text,
+                       reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    const auto at = [&](int button) {
+        const POINT centre = test::CentreOf(::GetDlgItem(main, button));
+        return "mousemove " + std::to_string(centre.x) + " " + std::to_string(centre.y);
+    };
+    // Three clicks 300 ms apart, the second a double click: 1.0 -> 1.5 -> 2.0 -> 3.0.
+    ASSERT_TRUE(test::XInput(at(IDC_DELAY_UP) + " click --repeat 3 --delay 300 1"));
+    EXPECT_TRUE(test::PumpUntil([&] { return delay() == "3.0"; }, 2000)) << delay();
+    // Held for 1.5 s, down steps on to the shortest delay, twelve steps away.
+    ASSERT_TRUE(test::XInput(at(IDC_DELAY_DOWN) + " mousedown 1 sleep 1.5 mouseup 1"));
+    EXPECT_TRUE(test::PumpUntil([&] { return delay() == "0.1"; }, 2000)) << delay();
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitForExit(process, 10000));
+    EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Delay").Number(), 100u);
 }
 
 }  // namespace

@@ -31,5 +31,19 @@ TEST(HelpContentTest, AnyLanguageButEnglishIsFrench) {
     EXPECT_NE(HelpTextsIn(0).text, HelpTextsIn(1).text);
 }
 
+TEST(HelpContentTest, TheWindowOpensOverTheMainWindowWhollyInsideTheWorkArea) {
+    const Size help{590, 349};
+    const Rect screen{0, 0, 1280, 1024};
+    // Centred while it fits; pushed in from the bottom-right corner and from the top-left one.
+    EXPECT_EQ(PlaceHelpWindow({500, 400, 775, 662}, help, screen), (Rect{343, 357, 933, 706}));
+    EXPECT_EQ(PlaceHelpWindow({1005, 762, 1280, 1024}, help, screen), (Rect{690, 675, 1280, 1024}));
+    EXPECT_EQ(PlaceHelpWindow({-20, -10, 255, 252}, help, screen), (Rect{0, 0, 590, 349}));
+    // A second monitor left of the first, its taskbar at the top; an area smaller than the window.
+    EXPECT_EQ(PlaceHelpWindow({-300, 50, -25, 312}, help, {-1600, 40, 0, 1200}),
+              (Rect{-590, 40, 0, 389}));
+    EXPECT_EQ(PlaceHelpWindow({0, 0, 275, 262}, help, {10, 20, 410, 320}),
+              (Rect{10, 20, 600, 369}));
+}
+
 }  // namespace
 }  // namespace blenker
