@@ -997,5 +997,40 @@ TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
     EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Delay").Number(), 100u);
 }
 
+// After a switch of the language and back, the tabs look on the screen as they did: the longer
+// French ones leave no outline behind.
+TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process);
+    ASSERT_NE(main, nullptr);
+    ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
+    const HWND sheet = WaitForDialog(::GetProcessId(process), 0x3020);  // its tab control
+    ASSERT_NE(sheet, nullptr);
+    ::SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    const auto misc = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    RECT strip{};  // a row through the middle of the tabs
+    ::GetWindowRect(::GetDlgItem(sheet, 0x3020), &strip);
+    strip.top += ::GetSystemMetrics(SM_CYMENU) / 2;
+    strip.bottom = strip.top + 1;
+    const auto click = [&](int control) {
+        RECT area{};
+        ::GetWindowRect(::GetDlgItem(misc, control), &area);
+        ASSERT_TRUE(XClick({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, 1));
+        test::PumpMessages(::GetDoubleClickTime() + 200);  // a click of its own, not a double
+    };
+    click(IDC_MISC_SOUND_ON);  // the keyboard's focus off the tabs, as the language button takes it
+    const std::vector<COLORREF> english = test::XScreenPixels(strip);
+    ASSERT_FALSE(english.empty());
+    click(IDC_MISC_LANGUAGE);
+    click(IDC_MISC_LANGUAGE);
+    EXPECT_TRUE(test::PumpUntil([&] { return test::XScreenPixels(strip) == english; }, 3000))
+        << "an outline of a longer tab stayed";
+    ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForExit(process, 10000));
+}
+
 }  // namespace
 }  // namespace blenker

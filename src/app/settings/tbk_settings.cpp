@@ -53,6 +53,9 @@ void CTBKSettings::SetTexts() {
         item.pszText = text.data();
         TabCtrl_SetItem(TabControl(), tab, &item);
     }
+    // The tabs take the widths of their new texts: what longer ones covered is drawn anew (the
+    // tab control leaves the strip beside its tabs to the sheet).
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CTBKSettings::RefreshLanguage() {
