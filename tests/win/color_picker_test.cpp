@@ -209,15 +209,6 @@ TEST_F(MiscPageTest, ThePaletteHoldsTheMouseUnderRealClicks) {
     EXPECT_FALSE(g_paletteOutlived);
 }
 
-// A key pressed and let go through the system's input, to the window with the focus.
-void RealKey(WORD key) {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    EXPECT_EQ(::SendInput(2, inputs, sizeof(INPUT)), 2u);
-}
-
 // What the user sees is the X server's picture: the palette, opened by a real click on the arrow
 // or by the space bar, is there at once with its twenty cells in the palette's colours and every
 // other pixel (frame, "Other...") as the program painted it.
@@ -255,11 +246,13 @@ TEST_F(MiscPageTest, ThePaletteIsOnTheXScreenOpenedByClickOrKey) {
             }
             EXPECT_EQ(differing, 0);
         };
+        // A user's click and key, through the X server.
         const RECT text = RectIn(::GetDlgItem(misc, IDC_MISC_TEXT_COLOR), nullptr);
-        test::RealClick({text.right - 6, (text.top + text.bottom) / 2});
+        EXPECT_TRUE(test::XInput("mousemove " + std::to_string(text.right - 6) + " " +
+                                 std::to_string((text.top + text.bottom) / 2) + " click 1"));
         EXPECT_TRUE(test::PumpUntil([&] { return checked == 1; }));
         ::SetFocus(::GetDlgItem(misc, IDC_MISC_BG_COLOR));
-        RealKey(VK_SPACE);
+        EXPECT_TRUE(test::XInput("key space"));
         EXPECT_TRUE(test::PumpUntil([&] { return checked == 2; }));
         onDialog = nullptr;
         End(sheet, IDCANCEL);
