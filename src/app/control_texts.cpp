@@ -1,19 +1,9 @@
 #include "app/control_texts.h"
 
 #include "app/win_app.h"
+#include "framework/window.h"
 
 namespace blenker {
-
-namespace {
-
-bool IsOwnerDrawnButton(HWND control) {
-    char className[16] = {};
-    ::GetClassNameA(control, className, sizeof className);
-    return ::lstrcmpiA(className, "Button") == 0 &&
-           (::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-}
-
-}  // namespace
 
 void SetLangTexts(HWND dialog, std::span<const ControlText> texts) {
     for (const ControlText& text : texts) {
@@ -36,7 +26,7 @@ void SetToolTips(ToolTip& toolTip, HWND dialog, std::span<const ControlText> tip
         }
         // A picture button shows no text of its own: its tip, in the user's language, is the
         // name a screen reader gives it.
-        if (IsOwnerDrawnButton(control)) {
+        if (IsOfClass(control, L"Button", BS_TYPEMASK, BS_OWNERDRAW)) {
             ::SetWindowTextA(control, LoadUserString(tip.text).c_str());
         }
     }

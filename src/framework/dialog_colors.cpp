@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/unique_handle.h"
+#include "framework/window.h"
 
 namespace blenker {
 
@@ -17,12 +18,6 @@ struct Colors {
 Colors& Current() {
     static Colors colors;
     return colors;
-}
-
-bool IsEditControl(HWND control) {
-    char name[16] = {};
-    ::GetClassNameA(control, name, sizeof name);
-    return ::lstrcmpiA(name, "Edit") == 0;
 }
 
 }  // namespace
@@ -41,7 +36,7 @@ HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control) {
             break;
         case WM_CTLCOLORSTATIC:
             // A read-only or disabled edit field asks as a static; it keeps the system colours.
-            if (IsEditControl(control)) {
+            if (IsOfClass(control, L"Edit")) {
                 return nullptr;
             }
             break;

@@ -14,10 +14,7 @@ namespace {
 // its own messages never come: its tip is an area of the dialog at the control's place, which
 // the dialog's relayed mouse messages reach.
 bool PassesTheMouse(HWND control) {
-    char className[16] = {};
-    ::GetClassNameA(control, className, sizeof className);
-    return ::lstrcmpiA(className, "Static") == 0 &&
-           (::GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY) == 0;
+    return IsOfClass(control, L"Static", SS_NOTIFY, 0);
 }
 
 TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <iterator>
 #include <vector>
 
 namespace blenker {
@@ -21,6 +22,13 @@ RECT WindowRectIn(HWND window, HWND parent) {
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+bool IsOfClass(HWND window, const wchar_t* className, LONG mask, LONG style) {
+    wchar_t name[32] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return ::lstrcmpiW(name, className) == 0 &&
+           (::GetWindowLongW(window, GWL_STYLE) & mask) == style;
 }
 
 LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except) {

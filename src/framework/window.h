@@ -37,9 +37,13 @@ inline void SetIcons(HWND window, HICON big, HICON small) {
 // An icon of the program's resources at a given size (0: the size of the resource's picture).
 inline UniqueIcon LoadIconResource(int id, int size) {
     return UniqueIcon(
-        static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+        static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
+
+// Whether the window is of this class (a system control's name, such as L"Button"), and, with a
+// style mask, whether its style has exactly `style` under it.
+bool IsOfClass(HWND window, const wchar_t* className, LONG mask = 0, LONG style = 0);
 
 // For the drag-by-body rule: the system's hit test `hit` with the client area turned into the
 // caption, except over the window `except`, which keeps its own button-down.

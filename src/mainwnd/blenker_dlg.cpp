@@ -69,9 +69,8 @@ BOOL CBlenkerDlg::OnInitDialog() {
     m_titles.Load();
     UpdateTexts();
     m_schedule.StartupState();
-    // The controls show the members once the start-up state is known.
+    // The controls show the members once the start-up state (which lit the lamp) is known.
     UpdateData(false);
-    DrawLamp(Scanning());
     if (ReadFlag(m_app.Store(), Setting::UpdateExe)) {
         m_releaseCheck.Start(Hwnd());
     }

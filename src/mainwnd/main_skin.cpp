@@ -62,7 +62,7 @@ void CMainSkin::Paint(bool scanning) const {
     {
         const PaintDc dc(Hwnd());
         if (::IsIconic(Hwnd())) {
-            ::SendMessageA(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+            ::SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
             RECT client{};
             ::GetClientRect(Hwnd(), &client);
             ::DrawIcon(dc.Get(), (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,

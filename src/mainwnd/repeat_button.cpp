@@ -11,8 +11,8 @@ constexpr UINT_PTR kRepeatTimer = 0x5250;  // on the button's own window
 RepeatRhythm SystemRhythm() {
     int delay = 1;
     DWORD speed = 31;
-    ::SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
-    ::SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    ::SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+    ::SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
     return KeyboardRepeatRhythm(delay, static_cast<int>(speed));
 }
 
@@ -61,9 +61,9 @@ void CRepeatButton::Repeat() {
         return;
     }
     // Held with the pointer off the button, it waits as the button shows itself raised.
-    if ((::SendMessageA(Hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) {
+    if ((::SendMessageW(Hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) {
         ++m_repeats;
-        ::SendMessageA(::GetParent(Hwnd()), WM_COMMAND,
+        ::SendMessageW(::GetParent(Hwnd()), WM_COMMAND,
                        MAKEWPARAM(::GetDlgCtrlID(Hwnd()), BN_CLICKED),
                        reinterpret_cast<LPARAM>(Hwnd()));
     }

@@ -22,7 +22,7 @@ CTargetDrag::CTargetDrag(const Dialog& dialog)
       m_targetIcon(LoadIconResource(IDI_TARGET, 0)),
       m_draggedIcon(LoadIconResource(IDI_TARGET_DRAGGED, 0)),
       m_dragCursor(
-          ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_TARGET_CURSOR))) {}
+          ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_TARGET_CURSOR))) {}
 
 void CTargetDrag::OnButtonDown(LPARAM lParam) {
     if (::ChildWindowFromPoint(m_dialog.Hwnd(), PointOf(lParam)) != m_dialog.Item(IDC_TARGET)) {

@@ -38,7 +38,7 @@ CTrayIcon::CTrayIcon(const Dialog& owner, HICON icon, VWinApp& app, NotifyIconFn
       m_icon(icon),
       m_app(app),
       m_notify(notify),
-      m_shellRestarted(::RegisterWindowMessageA("TaskbarCreated")) {}
+      m_shellRestarted(::RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 HWND CTrayIcon::Owner() const {
     return m_owner.Hwnd();
@@ -84,11 +84,11 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
             const UINT press = lParam == WM_LBUTTONDOWN ? WM_TRAY_LBUTTON
                                : rightPress             ? WM_TRAY_RBUTTON
                                                         : WM_TRAY_OTHER;
-            ::PostMessageA(Owner(), press, wParam, lParam);
+            ::PostMessageW(Owner(), press, wParam, lParam);
             return 0;
         }
         case WM_TRAY_LBUTTON:  // OnIconTrayLButtonDown: the window shows
-            ::PostMessageA(Owner(), WM_COMMAND, WM_BLENK_RESTORE, 0);
+            ::PostMessageW(Owner(), WM_COMMAND, WM_BLENK_RESTORE, 0);
             return 0;
         case WM_TRAY_RBUTTON:  // OnIconTrayRButtonDown: the menu opens at the cursor
             TrackMenu(menu);
@@ -137,14 +137,14 @@ void CTrayIcon::TrackMenu(TrayMenuState state) {
     m_menuOwner.m_trackedMenu = &menu;
     const UINT command = menu.Track(menuOwner, cursor);
     m_menuOwner.m_trackedMenu = nullptr;
-    ::PostMessageA(menuOwner, WM_NULL, 0, 0);
+    ::PostMessageW(menuOwner, WM_NULL, 0, 0);
     // The shown main window is the active one again, unless the click that closed the menu
     // chose another window.
     if (::IsWindowVisible(Owner()) && ::GetForegroundWindow() == menuOwner) {
         ::SetForegroundWindow(Owner());
     }
     if (command != 0) {
-        ::PostMessageA(Owner(), WM_COMMAND, command, 0);
+        ::PostMessageW(Owner(), WM_COMMAND, command, 0);
     }
 }
 

@@ -46,7 +46,7 @@ CloseRequest Win32Desktop::RequestClose(WindowRef window) {
     // few seconds at most, and not at all for a thread the system sees as hung.
     DWORD_PTR result = 0;
     ::SetLastError(ERROR_SUCCESS);
-    if (::SendMessageTimeoutA(ToHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG,
+    if (::SendMessageTimeoutW(ToHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG,
                               kCloseTimeoutMs, &result) != 0) {
         return CloseRequest::Delivered;
     }

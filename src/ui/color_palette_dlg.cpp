@@ -74,7 +74,7 @@ void CColorPaletteDlg::OnOther() {
 }
 
 void CColorPaletteDlg::HoldMouse() const {
-    ::PostMessageA(Hwnd(), WM_HOLD_MOUSE, 0, 0);
+    ::PostMessageW(Hwnd(), WM_HOLD_MOUSE, 0, 0);
 }
 
 std::optional<LRESULT> CColorPaletteDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {

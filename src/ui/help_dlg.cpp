@@ -51,7 +51,7 @@ void CHelpDlg::PlaceWindow() const {
     RECT ownerRect{};
     RECT window{};
     if (owner == nullptr ||
-        !::GetMonitorInfoA(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        !::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor) ||
         !::GetWindowRect(owner, &ownerRect) || !::GetWindowRect(Hwnd(), &window)) {
         CenterWindow();
         return;

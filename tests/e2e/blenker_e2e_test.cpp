@@ -732,6 +732,26 @@ TEST(BlenkerE2eTest, TheInstantCloseSparesWhatNeedBrowserAndSmartBlenkSpare) {
         << "larger than a banner";
 }
 
+// A returning user's program with these titles, shown, with no release check; its main window.
+HWND StartShown(ProgramCopy& program, HANDLE& process,
+                const std::string& titles = "Some popup\r\n") {
+    program.MakeReturningUser(titles);
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    process = program.Start();
+    return WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+}
+
+// Closes the program by its main window; true once it ended.
+bool CloseProgram(HWND main, HANDLE process) {
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    return WaitForExit(process, 10000);
+}
+
+// xdotool's move of the pointer to this point of the screen.
+std::string MoveTo(POINT at) {
+    return "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
+}
+
 // A window that takes the close request and stays, as one that asks "Leave this page?" does.
 class StubbornPopup : public test::TestPopup {
   public:
@@ -773,8 +793,7 @@ TEST_P(StubbornWindowTest, IsAskedOncePerTitleAndTheWindowBelowIsClosed) {
     test::PumpMessages(1500);
     EXPECT_EQ(closed(), 3u);
     EXPECT_EQ(above.requests, 2);
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
+    EXPECT_TRUE(CloseProgram(main, process));
 }
 
 std::string InstantBlenkName(const ::testing::TestParamInfo<int>& param) {
@@ -813,9 +832,8 @@ std::wstring AccessibleName(HWND window) {
 // button has a name.
 TEST(BlenkerE2eTest, TheKeyboardRemovesReachesThePictureButtonsAndTheyHaveNames) {
     ProgramCopy program;
-    program.MakeReturningUser("E2E first\r\nE2E second\r\n");
-    const HANDLE process = program.Start();
-    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process, "E2E first\r\nE2E second\r\n");
     ASSERT_NE(main, nullptr);
     for (const int id : {IDC_ADD, IDC_REMOVE, IDC_SETTINGS, IDC_HELP_BUTTON, IDC_DELAY_UP,
                          IDC_DELAY_DOWN, IDC_MINIMIZE, IDC_CLOSE}) {
@@ -828,8 +846,7 @@ TEST(BlenkerE2eTest, TheKeyboardRemovesReachesThePictureButtonsAndTheyHaveNames)
     RECT first{};
     ::SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
     ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&first), 2);
-    ASSERT_TRUE(test::XInput("mousemove " + std::to_string(first.left + 5) + " " +
-                             std::to_string(first.top + 3) + " click 1 key Delete"));
+    ASSERT_TRUE(test::XInput(MoveTo({first.left + 5, first.top + 3}) + " click 1 key Delete"));
     EXPECT_TRUE(test::PumpUntil([&] { return ::SendMessageA(list, LB_GETCOUNT, 0, 0) == 1; }));
     EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), "E2E second\r\n");
 
@@ -848,16 +865,14 @@ TEST(BlenkerE2eTest, TheKeyboardRemovesReachesThePictureButtonsAndTheyHaveNames)
     }));
     EXPECT_TRUE(test::PumpUntil([&] { return test::XScreenPixels(area) != unfocused; }, 3000))
         << "no focus mark on the screen";
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
+    EXPECT_TRUE(CloseProgram(main, process));
 }
 
 // Real hands: the mouse through the X server, as a user's clicks come.
 
 // A click of this button ("1" left, "3" right) at this point of the screen.
 bool XClick(POINT at, int button) {
-    return test::XInput("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y) +
-                        " click " + std::to_string(button));
+    return test::XInput(MoveTo(at) + " click " + std::to_string(button));
 }
 
 // The windows of class "#32768" or of the given class that the process shows (open menus).
@@ -916,16 +931,7 @@ TEST(BlenkerE2eTest, TheTrayMenuOpensOnEveryRightClickAfterOpen) {
         ASSERT_TRUE(test::PumpUntil([&] { return menus().empty(); })) << click;
     }
     EXPECT_TRUE(::IsWindowVisible(main));
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
-}
-
-// A returning user's program, shown, with no release check; its main window.
-HWND StartShown(ProgramCopy& program, HANDLE& process) {
-    program.MakeReturningUser("Some popup\r\n");
-    program.Store().WriteNumber("Settings", "UpdateExe", 0);
-    process = program.Start();
-    return WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    EXPECT_TRUE(CloseProgram(main, process));
 }
 
 TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
@@ -953,12 +959,9 @@ TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
 
     // Dragged by its text 100 pixels left and 60 up.
     const POINT from = test::CentreOf(::GetDlgItem(help, IDC_HELP_TEXT));
-    const auto at = [](POINT point) {
-        return std::to_string(point.x) + " " + std::to_string(point.y);
-    };
-    ASSERT_TRUE(test::XInput("mousemove " + at(from) + " mousedown 1 sleep 0.2 mousemove " +
-                             at({from.x - 50, from.y - 30}) + " sleep 0.2 mousemove " +
-                             at({from.x - 100, from.y - 60}) + " sleep 0.2 mouseup 1"));
+    ASSERT_TRUE(test::XInput(MoveTo(from) + " mousedown 1 sleep 0.2 " +
+                             MoveTo({from.x - 50, from.y - 30}) + " sleep 0.2 " +
+                             MoveTo({from.x - 100, from.y - 60}) + " sleep 0.2 mouseup 1"));
     RECT moved{};
     EXPECT_TRUE(test::PumpUntil([&] {
         ::GetWindowRect(help, &moved);
@@ -966,8 +969,7 @@ TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
     }));
     ::PostMessageA(help, WM_CLOSE, 0, 0);
     ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(help); }));
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
+    EXPECT_TRUE(CloseProgram(main, process));
 }
 
 TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
@@ -982,18 +984,14 @@ TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
                        reinterpret_cast<LPARAM>(text));
         return std::string(text);
     };
-    const auto at = [&](int button) {
-        const POINT centre = test::CentreOf(::GetDlgItem(main, button));
-        return "mousemove " + std::to_string(centre.x) + " " + std::to_string(centre.y);
-    };
+    const auto at = [&](int button) { return MoveTo(test::CentreOf(::GetDlgItem(main, button))); };
     // Three clicks 300 ms apart, the second a double click: 1.0 -> 1.5 -> 2.0 -> 3.0.
     ASSERT_TRUE(test::XInput(at(IDC_DELAY_UP) + " click --repeat 3 --delay 300 1"));
     EXPECT_TRUE(test::PumpUntil([&] { return delay() == "3.0"; }, 2000)) << delay();
     // Held for 1.5 s, down steps on to the shortest delay, twelve steps away.
     ASSERT_TRUE(test::XInput(at(IDC_DELAY_DOWN) + " mousedown 1 sleep 1.5 mouseup 1"));
     EXPECT_TRUE(test::PumpUntil([&] { return delay() == "0.1"; }, 2000)) << delay();
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitForExit(process, 10000));
+    ASSERT_TRUE(CloseProgram(main, process));
     EXPECT_EQ(ReadRawValue(program.Key() + "\\Settings", "Delay").Number(), 100u);
 }
 
@@ -1014,9 +1012,7 @@ TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
     strip.top += ::GetSystemMetrics(SM_CYMENU) / 2;
     strip.bottom = strip.top + 1;
     const auto click = [&](int control) {
-        RECT area{};
-        ::GetWindowRect(::GetDlgItem(misc, control), &area);
-        ASSERT_TRUE(XClick({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, 1));
+        ASSERT_TRUE(XClick(test::CentreOf(::GetDlgItem(misc, control)), 1));
         test::PumpMessages(::GetDoubleClickTime() + 200);  // a click of its own, not a double
     };
     click(IDC_MISC_SOUND_ON);  // the keyboard's focus off the tabs, as the language button takes it
@@ -1028,8 +1024,7 @@ TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
         << "an outline of a longer tab stayed";
     ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     EXPECT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
-    ::PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitForExit(process, 10000));
+    EXPECT_TRUE(CloseProgram(main, process));
 }
 
 }  // namespace

@@ -85,25 +85,43 @@ bool StartMachineProgram(const std::string& unixPath, std::string commandLine) {
     return true;
 }
 
+namespace {
+
+// Runs a shell command of this machine that leaves its result in "file" (a Unix path; the command
+// writes it whole before it names it so) and waits for it, messages dispatched meanwhile: Wine
+// gives no process handle to wait on. The file's path for this process; empty on failure.
+std::string RunForFile(const std::string& command, const std::string& file) {
+    const std::string winePath = "Z:" + file;
+    const bool done =
+        StartMachineProgram("/bin/sh", "sh -c \"" + command + "\"") &&
+        PumpUntil([&] { return ::GetFileAttributesA(winePath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                  10000);
+    return done ? winePath : std::string();
+}
+
+// A file name of this process's own under /tmp.
+std::string TempName(const char* kind) {
+    static int counter = 0;
+    return "/tmp/blenker-" + std::string(kind) + "-" + std::to_string(::GetCurrentProcessId()) +
+           "-" + std::to_string(++counter);
+}
+
+}  // namespace
+
 std::vector<COLORREF> XScreenPixels(const RECT& area) {
     // ImageMagick's import reads the root window in one request, as the screen holds it. Not
     // xwd: it rebuilds the picture window by window, and paints a window of Wine's that lies
-    // wholly inside another one black (measured), whatever the screen shows. The file is written
-    // under another name and renamed once complete.
-    static int counter = 0;
-    const std::string file = "/tmp/blenker-xscreen-" + std::to_string(::GetCurrentProcessId()) +
-                             "-" + std::to_string(++counter) + ".rgb";
+    // wholly inside another one black (measured), whatever the screen shows.
+    const std::string file = TempName("xscreen");
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const std::string geometry = std::to_string(width) + "x" + std::to_string(height) + "+" +
                                  std::to_string(area.left) + "+" + std::to_string(area.top);
-    const std::string winePath = "Z:" + file;
-    if (!StartMachineProgram("/bin/sh", "sh -c \"import -silent -window root -crop " + geometry +
-                                            " +repage -depth 8 rgb:" + file + ".part && mv " +
-                                            file + ".part " + file + "\"") ||
-        !PumpUntil(
-            [&] { return ::GetFileAttributesA(winePath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-            10000)) {
+    const std::string winePath =
+        RunForFile("import -silent -window root -crop " + geometry +
+                       " +repage -depth 8 rgb:" + file + ".part && mv " + file + ".part " + file,
+                   file);
+    if (winePath.empty()) {
         return {};
     }
     const std::string bytes = ReadFileBytes(winePath);
@@ -412,20 +430,10 @@ std::size_t ThreadWindowCount() {
 }
 
 bool XInput(const std::string& arguments) {
-    // Done when the marker file appears: Wine gives no process handle to wait on.
-    static int counter = 0;
-    const std::string marker = "/tmp/blenker-xinput-" + std::to_string(::GetCurrentProcessId()) +
-                               "-" + std::to_string(++counter);
-    const std::string winePath = "Z:" + marker;
-    if (!StartMachineProgram("/bin/sh",
-                             "sh -c \"xdotool " + arguments + "; touch " + marker + "\"") ||
-        !PumpUntil(
-            [&] { return ::GetFileAttributesA(winePath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-            10000)) {
-        return false;
-    }
+    const std::string marker = TempName("xinput");
+    const std::string winePath = RunForFile("xdotool " + arguments + "; touch " + marker, marker);
     ::DeleteFileA(winePath.c_str());
-    return true;
+    return !winePath.empty();
 }
 
 }  // namespace blenker::test
