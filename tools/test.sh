@@ -13,6 +13,9 @@ bash tools/setup-debian.sh
 
 jobs=${JOBS:-2}
 
+echo "== no ANSI text names in the sources"
+bash tools/check-unicode.sh
+
 echo "== native build and unit tests (sanitizers)"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j"$jobs"

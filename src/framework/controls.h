@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/text.h"
 #include "framework/win32.h"
 
 namespace blenker {
@@ -38,10 +39,10 @@ class ListBox {
 
   private:
     int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return static_cast<int>(::SendMessageA(m_hwnd, message, wParam, lParam));
+        return static_cast<int>(::SendMessageW(m_hwnd, message, wParam, lParam));
     }
     int SendText(UINT message, WPARAM wParam, const std::string& text) const {
-        return Send(message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+        return Send(message, wParam, reinterpret_cast<LPARAM>(ToUtf16(text).c_str()));
     }
 
     HWND m_hwnd;
@@ -52,10 +53,10 @@ class ListBox {
 class NoRedraw {
   public:
     explicit NoRedraw(HWND window) : m_hwnd(window) {
-        ::SendMessageA(m_hwnd, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageW(m_hwnd, WM_SETREDRAW, FALSE, 0);
     }
     ~NoRedraw() {
-        ::SendMessageA(m_hwnd, WM_SETREDRAW, TRUE, 0);
+        ::SendMessageW(m_hwnd, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(m_hwnd, nullptr, TRUE);
     }
     NoRedraw(const NoRedraw&) = delete;
@@ -67,12 +68,12 @@ class NoRedraw {
 
 // An edit field's left and right margins (EM_SETMARGINS), in pixels.
 inline void SetEditMargins(HWND edit, int left, int right) {
-    ::SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(left, right));
+    ::SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(left, right));
 }
 
 // The icon a static control of SS_ICON style shows (STM_SETICON).
 inline void SetStaticIcon(HWND control, HICON icon) {
-    ::SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    ::SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 }  // namespace blenker

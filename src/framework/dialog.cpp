@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/dialog_colors.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
@@ -34,19 +35,19 @@ bool ReturnsDirectly(UINT message) {
 Dialog::~Dialog() {
     // Detach first: the destruction's messages must not reach a half-destroyed object.
     if (m_window) {
-        ::SetWindowLongPtrA(m_window.Get(), DWLP_USER, 0);
+        ::SetWindowLongPtrW(m_window.Get(), DWLP_USER, 0);
     }
 }
 
 INT_PTR Dialog::DoModal() {
     m_modeless = false;
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                              &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create() {
     m_modeless = true;
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
                                 m_parent, &Dialog::DialogProc,
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
@@ -56,21 +57,21 @@ INT_PTR Dialog::RunModalLoop(bool showOnIdle) {
     bool shown = !showOnIdle;
     MSG msg;
     while (m_inLoop && m_window) {
-        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!shown && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
             ::UpdateWindow(Hwnd());
             shown = true;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0) {
                 ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the caller's loop
             }
             break;
         }
-        if (!::IsDialogMessageA(Hwnd(), &msg)) {
+        if (!::IsDialogMessageW(Hwnd(), &msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     m_inLoop = false;
@@ -85,7 +86,7 @@ void Dialog::EndDialog(INT_PTR code) {
     }
     if (m_inLoop) {
         m_inLoop = false;
-        ::PostMessageA(Hwnd(), WM_NULL, 0, 0);  // wakes the loop up
+        ::PostMessageW(Hwnd(), WM_NULL, 0, 0);  // wakes the loop up
     }
 }
 
@@ -94,7 +95,7 @@ std::string Dialog::ItemText(int id) const {
 }
 
 void Dialog::SetItemText(int id, const std::string& text) const {
-    ::SetDlgItemTextA(Hwnd(), id, text.c_str());
+    ::SetDlgItemTextW(Hwnd(), id, ToUtf16(text).c_str());
 }
 
 void Dialog::OnCommand(int id, int, HWND) {
@@ -108,7 +109,7 @@ std::optional<LRESULT> Dialog::OnMessage(UINT, WPARAM, LPARAM) {
 }
 
 void Dialog::CenterWindow() const {
-    if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
+    if ((::GetWindowLongW(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
         return;
     }
     RECT area{};
@@ -116,7 +117,7 @@ void Dialog::CenterWindow() const {
     if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
         ::GetWindowRect(owner, &area);
     } else {
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT window{};
     ::GetWindowRect(Hwnd(), &window);
@@ -128,7 +129,7 @@ void Dialog::CenterWindow() const {
 }
 
 LRESULT Dialog::HitTestAsCaption(LPARAM lParam, HWND except) const {
-    return blenker::HitTestAsCaption(::DefWindowProcA(Hwnd(), WM_NCHITTEST, 0, lParam), lParam,
+    return blenker::HitTestAsCaption(::DefWindowProcW(Hwnd(), WM_NCHITTEST, 0, lParam), lParam,
                                      except);
 }
 
@@ -200,7 +201,7 @@ void Dialog::OnCommandMessage(int id, int code, HWND control) {
 bool Dialog::EraseAsPage(HDC dc) const {
     // A dialog inside another window (a property page) would show its parent's themed
     // background: it paints the dialog colour itself.
-    if ((::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CHILD) == 0) {
+    if ((::GetWindowLongW(Hwnd(), GWL_STYLE) & WS_CHILD) == 0) {
         return false;
     }
     RECT client{};
@@ -211,7 +212,7 @@ bool Dialog::EraseAsPage(HDC dc) const {
 
 std::optional<LRESULT> Dialog::OnColorMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC) {
-        if (const LRESULT own = ::SendMessageA(reinterpret_cast<HWND>(lParam),
+        if (const LRESULT own = ::SendMessageW(reinterpret_cast<HWND>(lParam),
                                                WM_REFLECTED_CTLCOLORSTATIC, wParam, lParam)) {
             return own;
         }
@@ -233,9 +234,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_INITDIALOG) {
         auto* created = reinterpret_cast<Dialog*>(lParam);
         created->m_window.Reset(hwnd);
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
     }
-    auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     if (self == nullptr) {
         return FALSE;
     }
@@ -246,7 +247,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         // No exception crosses the system's code: the message gets the default handling.
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_window.Release();
     }
     if (!result) {
@@ -255,7 +256,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (ReturnsDirectly(message)) {
         return static_cast<INT_PTR>(*result);
     }
-    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
+    ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);
     return TRUE;
 }
 

@@ -4,12 +4,12 @@ namespace blenker {
 
 PropertyPage::PropertyPage(int templateId) : Dialog(templateId, nullptr) {}
 
-PROPSHEETPAGEA PropertyPage::Describe() {
-    PROPSHEETPAGEA page{};
+PROPSHEETPAGEW PropertyPage::Describe() {
+    PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
     page.dwFlags = PSP_DEFAULT;
-    page.hInstance = ::GetModuleHandleA(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEA(TemplateId());
+    page.hInstance = ::GetModuleHandleW(nullptr);
+    page.pszTemplate = MAKEINTRESOURCEW(TemplateId());
     page.pfnDlgProc = &PropertyPage::PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
@@ -26,7 +26,7 @@ std::optional<LRESULT> PropertyPage::OnNotify(const NMHDR& header) {
 INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The page's WM_INITDIALOG carries the description, whose lParam is the object.
     if (message == WM_INITDIALOG) {
-        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+        lParam = reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam;
     }
     return DialogProc(hwnd, message, wParam, lParam);
 }

@@ -13,7 +13,7 @@ class PropertyPage : public Dialog {
     explicit PropertyPage(int templateId);
 
     // What the system's property sheet makes the page from; the object travels in lParam.
-    PROPSHEETPAGEA Describe();
+    PROPSHEETPAGEW Describe();
 
   protected:
     // OK was pressed: the sheet sends this to every page whose window exists.

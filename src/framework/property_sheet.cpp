@@ -19,16 +19,16 @@ PropertySheet::PropertySheet(HWND parent, int startPage)
     : m_parent(parent), m_startPage(startPage) {}
 
 INT_PTR PropertySheet::DoModal() {
-    std::vector<PROPSHEETPAGEA> pages;
+    std::vector<PROPSHEETPAGEW> pages;
     for (PropertyPage* page : m_pages) {
         pages.push_back(page->Describe());
     }
-    PROPSHEETHEADERA header{};
+    PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
     header.dwFlags = m_flags | PSH_PROPSHEETPAGE;
     header.hwndParent = m_parent;
-    header.hInstance = ::GetModuleHandleA(nullptr);
-    header.pszCaption = "";
+    header.hInstance = ::GetModuleHandleW(nullptr);
+    header.pszCaption = L"";
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = static_cast<UINT>(m_startPage);
     header.ppsp = pages.data();
@@ -37,8 +37,8 @@ INT_PTR PropertySheet::DoModal() {
     // before its first message, as the class library's sheets have it.
     t_creating = this;
     t_hook =
-        ::SetWindowsHookExA(WH_CBT, &PropertySheet::CreationHook, nullptr, ::GetCurrentThreadId());
-    const INT_PTR result = ::PropertySheetA(&header);
+        ::SetWindowsHookExW(WH_CBT, &PropertySheet::CreationHook, nullptr, ::GetCurrentThreadId());
+    const INT_PTR result = ::PropertySheetW(&header);
     if (t_hook != nullptr) {
         ::UnhookWindowsHookEx(std::exchange(t_hook, nullptr));
     }
@@ -56,11 +56,11 @@ LRESULT CALLBACK PropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lPa
 }
 
 HWND PropertySheet::TabControl() const {
-    return reinterpret_cast<HWND>(::SendMessageA(Hwnd(), PSM_GETTABCONTROL, 0, 0));
+    return reinterpret_cast<HWND>(::SendMessageW(Hwnd(), PSM_GETTABCONTROL, 0, 0));
 }
 
 PropertyPage* PropertySheet::ActivePage() const {
-    const auto page = reinterpret_cast<HWND>(::SendMessageA(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+    const auto page = reinterpret_cast<HWND>(::SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
     for (PropertyPage* candidate : m_pages) {
         if (page != nullptr && candidate->Hwnd() == page) {
             return candidate;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
@@ -17,10 +18,10 @@ bool PassesTheMouse(HWND control) {
     return IsOfClass(control, L"Static", SS_NOTIFY, 0);
 }
 
-TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
+TTTOOLINFOW ToolInfo(HWND owner, HWND control, wchar_t* text) {
     // The size that every comctl32 accepts, manifest or not.
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = owner;
     if (PassesTheMouse(control)) {
         info.uFlags = TTF_SUBCLASS;
@@ -30,7 +31,7 @@ TTTOOLINFOA ToolInfo(HWND owner, HWND control, const std::string* text) {
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.uId = reinterpret_cast<UINT_PTR>(control);
     }
-    info.lpszText = text ? const_cast<char*>(text->c_str()) : nullptr;
+    info.lpszText = text;
     return info;
 }
 
@@ -43,9 +44,9 @@ bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
     }();
     (void)initialised;
     m_owner = owner;
-    m_window.Reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+    m_window.Reset(::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                     ::GetModuleHandleA(nullptr), nullptr));
+                                     ::GetModuleHandleW(nullptr), nullptr));
     if (!m_window) {
         return false;
     }
@@ -58,22 +59,24 @@ bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
 }
 
 void ToolTip::AddTool(HWND control, const std::string& text) {
-    TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
-    Send(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    std::wstring wide = ToUtf16(text);
+    TTTOOLINFOW info = ToolInfo(m_owner, control, wide.data());
+    Send(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void ToolTip::UpdateTipText(HWND control, const std::string& text) {
-    TTTOOLINFOA info = ToolInfo(m_owner, control, &text);
-    Send(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    std::wstring wide = ToUtf16(text);
+    TTTOOLINFOW info = ToolInfo(m_owner, control, wide.data());
+    Send(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 std::string ToolTip::TipText(HWND control) const {
     // Longer than any tip of the program; TTM_GETTEXT copies into it.
-    std::vector<char> text(1024);
-    TTTOOLINFOA info = ToolInfo(m_owner, control, nullptr);
+    std::vector<wchar_t> text(1024);
+    TTTOOLINFOW info = ToolInfo(m_owner, control, nullptr);
     info.lpszText = text.data();
-    Send(TTM_GETTEXTA, text.size(), reinterpret_cast<LPARAM>(&info));
-    return text.data();
+    Send(TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&info));
+    return ToUtf8(text.data());
 }
 
 }  // namespace blenker

@@ -26,7 +26,7 @@ class ToolTip {
 
   private:
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-        return ::SendMessageA(m_window.Get(), message, wParam, lParam);
+        return ::SendMessageW(m_window.Get(), message, wParam, lParam);
     }
 
     UniqueWindow m_window;

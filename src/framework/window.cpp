@@ -5,16 +5,19 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/text.h"
+
 namespace blenker {
 
 namespace {
-constexpr char kClassName[] = "BlenkerWindow";
+constexpr wchar_t kClassName[] = L"BlenkerWindow";
 }  // namespace
 
 std::string WholeWindowText(HWND window) {
-    std::vector<char> text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1);
-    const int length = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+    std::vector<wchar_t> text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1);
+    const int length = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return ToUtf8(
+        std::wstring_view(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
 }
 
 RECT WindowRectIn(HWND window, HWND parent) {
@@ -43,45 +46,45 @@ LRESULT HitTestAsCaption(LRESULT hit, LPARAM lParam, HWND except) {
 Window::~Window() {
     // Detach first: the destruction's messages must not reach a half-destroyed object.
     if (m_window) {
-        ::SetWindowLongPtrA(m_window.Get(), GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, 0);
     }
 }
 
 bool Window::Create(const char* title, DWORD style, int x, int y, int width, int height,
                     DWORD exStyle, HWND parent) {
     static const bool registered = [] {
-        WNDCLASSEXA wc{};
+        WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Window::WindowProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kClassName;
-        return ::RegisterClassExA(&wc) != 0;
+        return ::RegisterClassExW(&wc) != 0;
     }();
     if (!registered || m_window) {
         return false;
     }
     // The object travels in the creation data and is attached at WM_NCCREATE, so that the
     // messages sent before CreateWindowEx returns reach it too.
-    return ::CreateWindowExA(exStyle, kClassName, title, style, x, y, width, height, parent,
-                             nullptr, ::GetModuleHandleA(nullptr), this) != nullptr;
+    return ::CreateWindowExW(exStyle, kClassName, ToUtf16(title).c_str(), style, x, y, width,
+                             height, parent, nullptr, ::GetModuleHandleW(nullptr), this) != nullptr;
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(Hwnd(), message, wParam, lParam);
+    return ::DefWindowProcW(Hwnd(), message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<Window*>(created->lpCreateParams);
         self->m_window.Reset(hwnd);
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
-        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message == WM_QUERYENDSESSION) {
         return TRUE;  // the session may always end: no window refuses it or waits first
@@ -91,10 +94,10 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         result = self->OnMessage(message, wParam, lParam);
     } catch (...) {
         // No exception crosses the system's code: the message gets the default handling.
-        result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+        result = ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_window.Release();
     }
     return result;

@@ -23,15 +23,15 @@ inline RECT ToRECT(const Rect& rect) {
 }
 
 inline HFONT GetFont(HWND window) {
-    return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+    return reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
 }
 inline void SetFont(HWND window, HFONT font, bool redraw) {
-    ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 // The window's pictures on its caption, the task switcher and the taskbar.
 inline void SetIcons(HWND window, HICON big, HICON small) {
-    ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 // An icon of the program's resources at a given size (0: the size of the resource's picture).

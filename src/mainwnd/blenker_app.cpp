@@ -12,7 +12,7 @@ namespace blenker {
 namespace {
 
 // The name whose existence tells that The Blenker already runs in this session.
-constexpr char kInstanceMutex[] = "BlenkerOneSession";
+constexpr wchar_t kInstanceMutex[] = L"BlenkerOneSession";
 
 }  // namespace
 
@@ -20,12 +20,12 @@ bool CBlenkerApp::InitInstance() {
     VWinApp::InitInstance();
 
     // A second start ends here, silently, leaving the running one alone.
-    if (const UniqueKernelHandle running(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex));
+    if (const UniqueKernelHandle running(::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutex));
         running) {
         return true;
     }
     ::SetLastError(ERROR_SUCCESS);
-    const UniqueKernelHandle instance(::CreateMutexA(nullptr, TRUE, kInstanceMutex));
+    const UniqueKernelHandle instance(::CreateMutexW(nullptr, TRUE, kInstanceMutex));
     // Two starts at the same moment both find no mutex: the one that did not create it ends.
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         return true;

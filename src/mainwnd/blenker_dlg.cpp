@@ -6,6 +6,7 @@
 #include "app/language_dlg.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
+#include "framework/text.h"
 #include "mainwnd/target_title.h"
 #include "messages.h"
 #include "resource.h"
@@ -283,7 +284,7 @@ void CBlenkerDlg::KillScanTimer() {
 }
 
 void CBlenkerDlg::SetCaption(const std::string& caption) {
-    ::SetWindowTextA(Hwnd(), caption.c_str());
+    ::SetWindowTextW(Hwnd(), ToUtf16(caption).c_str());
     SetTrayIcon(TrayAction::ChangeTip, caption);
 }
 

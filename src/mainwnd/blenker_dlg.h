@@ -32,7 +32,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     // The title file is read through "openTitleFile" and the notification icon's data goes to
     // "notifyIcon": the file on disk and the shell unless a test says otherwise.
     explicit CBlenkerDlg(OpenBytesFn openTitleFile = &OpenFileBytes,
-                         NotifyIconFn notifyIcon = &::Shell_NotifyIconA);
+                         NotifyIconFn notifyIcon = &::Shell_NotifyIconW);
 
     // The operations the settings sheet uses.
     bool AddTitle(std::string title) override { return m_titles.AddTitle(title); }

@@ -8,6 +8,7 @@
 #include "app/text_format.h"
 #include "app/win_app.h"
 #include "framework/dialog.h"
+#include "framework/text.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
 #include "titles/system_order.h"
@@ -20,11 +21,11 @@ namespace {
 // A title file that the user made read-only is not replaced (Windows refuses that move; some
 // systems would not).
 bool ReplaceFile(const std::string& from, const std::string& to) {
-    const DWORD attributes = ::GetFileAttributesA(to.c_str());
+    const DWORD attributes = ::GetFileAttributesW(ToUtf16(to).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return false;
     }
-    return ::MoveFileExA(from.c_str(), to.c_str(),
+    return ::MoveFileExW(ToUtf16(from).c_str(), ToUtf16(to).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
@@ -44,7 +45,7 @@ void CTitleListView::Load() {
         }
         // A first start writes the file before it says so. A file that is there but could not
         // be read whole is left as it is until the next change.
-        const bool missing = ::GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES;
+        const bool missing = ::GetFileAttributesW(ToUtf16(name).c_str()) == INVALID_FILE_ATTRIBUTES;
         if (!missing || Save()) {
             CMessageDlg box(m_dialog.Hwnd());
             box.m_strMessage = FillFormat(LoadResString(IDS_FILE_CREATED), {name, name});
@@ -72,7 +73,7 @@ bool CTitleListView::Save() const {
         return true;
     }
     const std::string message = FillFormat("The file '%s' couldn't been updated !", {name});
-    ::MessageBoxA(m_dialog.Hwnd(), message.c_str(), "The Blenker", MB_ICONSTOP | MB_OK);
+    ::MessageBoxW(m_dialog.Hwnd(), ToUtf16(message).c_str(), L"The Blenker", MB_ICONSTOP | MB_OK);
     return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/win_app.h"
 #include "framework/dialog.h"
+#include "framework/text.h"
 #include "messages.h"
 #include "resource.h"
 #include "store/settings.h"
@@ -48,11 +49,11 @@ void CTrayIcon::Set(TrayAction action, const std::string& tip) {
     switch (action) {
         case TrayAction::Add:
             m_wanted = true;
-            m_tip = tip.substr(0, kTipLength);
+            m_tip = ToUtf16(tip).substr(0, kTipLength);
             Notify(NIM_ADD);
             break;
         case TrayAction::ChangeTip:
-            m_tip = tip.substr(0, kTipLength);
+            m_tip = ToUtf16(tip).substr(0, kTipLength);
             Notify(NIM_MODIFY);
             break;
         case TrayAction::Delete:
@@ -63,8 +64,8 @@ void CTrayIcon::Set(TrayAction action, const std::string& tip) {
 }
 
 void CTrayIcon::Notify(DWORD message) const {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = Owner();
     data.uID = kTrayIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

@@ -21,8 +21,8 @@ class CSkinMenu;
 class Dialog;
 class VWinApp;
 
-// The shell's Shell_NotifyIconA, or a stand-in that sees what the icon is given.
-using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAA* data);
+// The shell's Shell_NotifyIconW, or a stand-in that sees what the icon is given.
+using NotifyIconFn = BOOL(WINAPI*)(DWORD message, NOTIFYICONDATAW* data);
 
 // What SetTrayIcon does to the icon.
 enum class TrayAction {
@@ -75,7 +75,7 @@ class CTrayIcon {
     // Whether the icon belongs in the notification area (added and not deleted since), and its
     // tip, as the shell was last told: a restarted shell knows no icon of anyone.
     bool m_wanted = false;
-    std::string m_tip;
+    std::wstring m_tip;     // as the shell gets it: at most kTipLength units
     MenuOwner m_menuOwner;  // made at the first right-click
 };
 

@@ -2,6 +2,9 @@
 
 #include <mmsystem.h>
 
+#include <iterator>
+
+#include "framework/text.h"
 #include "scan/scan_engine.h"
 
 namespace blenker {
@@ -24,15 +27,17 @@ void Win32Desktop::EnumTopLevel(const std::function<bool(WindowRef)>& visit) {
 }
 
 std::string Win32Desktop::Title(WindowRef window) {
-    char title[kTitleBufferSize];
-    const int length = ::GetWindowTextA(ToHwnd(window), title, sizeof title);
-    return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
+    // One unit more than the pass keeps, so that the cut sees whether the last unit it keeps
+    // begins a surrogate pair, which it then drops whole (ScanEngine::ReadTitle).
+    wchar_t title[kTitleBufferSize + 1];
+    const int length = ::GetWindowTextW(ToHwnd(window), title, static_cast<int>(std::size(title)));
+    return ToUtf8(std::wstring_view(title, length > 0 ? static_cast<std::size_t>(length) : 0));
 }
 
 std::string Win32Desktop::ClassName(WindowRef window) {
-    char name[256];
-    const int length = ::GetClassNameA(ToHwnd(window), name, sizeof name);
-    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+    wchar_t name[256];
+    const int length = ::GetClassNameW(ToHwnd(window), name, static_cast<int>(std::size(name)));
+    return ToUtf8(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
 }
 
 ClientSize Win32Desktop::ClientArea(WindowRef window) {
@@ -58,7 +63,7 @@ CloseRequest Win32Desktop::RequestClose(WindowRef window) {
 }
 
 void Win32Desktop::PlayWave(const std::string& path) {
-    ::PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    ::PlaySoundW(ToUtf16(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 }  // namespace blenker

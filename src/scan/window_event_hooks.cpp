@@ -85,7 +85,7 @@ void CALLBACK WindowEventHooks::OnEvent(HWINEVENTHOOK hook, DWORD event, HWND wi
     ::GetWindowThreadProcessId(window, &process);
     facts.processId = process;
     if (StartsInstantBlenk(facts, ::GetCurrentProcessId())) {
-        ::PostMessageA(target->second, WM_WINDOW_APPEARED, reinterpret_cast<WPARAM>(window), 0);
+        ::PostMessageW(target->second, WM_WINDOW_APPEARED, reinterpret_cast<WPARAM>(window), 0);
     }
 }
 

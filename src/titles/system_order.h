@@ -8,10 +8,10 @@
 
 namespace blenker {
 
-// <0, 0 or >0, as CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE) gives it.
+// <0, 0 or >0, as CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE) gives it.
 int CompareSystemNoCase(std::string_view a, std::string_view b);
 
-// The sort key of that comparison (LCMapStringA with LCMAP_SORTKEY): two keys compare as bytes
+// The sort key of that comparison (LCMapStringW with LCMAP_SORTKEY): two keys compare as bytes
 // as their texts compare. Empty when the text has no key.
 std::string SystemSortKey(std::string_view text);
 
