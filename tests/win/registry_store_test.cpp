@@ -77,6 +77,35 @@ TEST_F(RegistryStoreTest, TextsWithoutTerminatorReadWhole) {
     EXPECT_EQ(ReadString(store, Setting::SoundFile), "");
 }
 
+TEST_F(RegistryStoreTest, TextsKeepEveryCharacterAsUtf16WithItsTerminator) {
+    // Cyrillic, Chinese and an emoji (a surrogate pair): none is in an ANSI code page.
+    const std::string path = "C:\\Звуки\\声音\\😀.wav";
+    const std::wstring wide = L"C:\\Звуки\\声音\\😀.wav";
+    const std::string ascii = store.ApplicationKeyPath() + "\\Settings";
+    const std::wstring section(ascii.begin(), ascii.end());
+    WriteString(store, Setting::SoundFile, path);
+    wchar_t stored[64] = {};
+    DWORD type = 0;
+    DWORD size = sizeof stored;
+    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, section.c_str(), L"SoundFile", RRF_RT_ANY, &type,
+                             stored, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(size, (wide.size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(std::wstring(stored), wide);
+    EXPECT_EQ(ReadString(store, Setting::SoundFile), path);
+
+    // A text another program stored, without its terminator, reads back the same.
+    UniqueRegKey key;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, KEY_SET_VALUE, key.Put()),
+              ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetValueExW(key.Get(), L"SoundFile", 0, REG_SZ,
+                               reinterpret_cast<const BYTE*>(wide.data()),
+                               static_cast<DWORD>(wide.size() * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    EXPECT_EQ(ReadString(store, Setting::SoundFile), path);
+}
+
 TEST(RegistryStoreNameTest, TheStoreIsNamedAfterTheExecutable) {
     const auto store = RegistryProfileStore::ForThisExecutable();
     EXPECT_EQ(store.ApplicationKeyPath(), "Software\\Vorlen\\blenker_win_tests");
