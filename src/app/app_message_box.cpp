@@ -1,6 +1,7 @@
 #include "app/app_message_box.h"
 
 #include "app/win_app.h"
+#include "framework/text.h"
 #include "store/app_paths.h"
 #include "store/executable_path.h"
 
@@ -9,7 +10,7 @@ namespace blenker {
 void AppMessageBox(HWND owner, const std::string& text) {
     const std::string& exePath = TheApp().m_strExePath;
     const std::string name = ExecutableBaseName(exePath.empty() ? ExecutablePath() : exePath);
-    ::MessageBoxA(owner, text.c_str(), name.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(owner, ToUtf16(text).c_str(), ToUtf16(name).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace blenker

@@ -1,13 +1,15 @@
 #include "app/control_texts.h"
 
 #include "app/win_app.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
 
 void SetLangTexts(HWND dialog, std::span<const ControlText> texts) {
     for (const ControlText& text : texts) {
-        ::SetDlgItemTextA(dialog, text.control, TheApp().LoadLangString(text.text).c_str());
+        ::SetDlgItemTextW(dialog, text.control,
+                          ToUtf16(TheApp().LoadLangString(text.text)).c_str());
     }
 }
 
@@ -27,7 +29,7 @@ void SetToolTips(ToolTip& toolTip, HWND dialog, std::span<const ControlText> tip
         // A picture button shows no text of its own: its tip, in the user's language, is the
         // name a screen reader gives it.
         if (IsOfClass(control, L"Button", BS_TYPEMASK, BS_OWNERDRAW)) {
-            ::SetWindowTextA(control, LoadUserString(tip.text).c_str());
+            ::SetWindowTextW(control, ToUtf16(LoadUserString(tip.text)).c_str());
         }
     }
 }

@@ -1,8 +1,9 @@
 #include "app/win_app.h"
 
 #include <memory>
-#include <vector>
+#include <string_view>
 
+#include "framework/text.h"
 #include "framework/win32.h"
 #include "resource.h"
 #include "site_config.h"
@@ -18,18 +19,15 @@ VWinApp* g_app = nullptr;
 }  // namespace
 
 std::string LoadResString(int id) {
-    // LoadString with a zero length hands out a pointer to the resource text itself (UTF-16);
-    // the ANSI text is then read into a buffer of that length.
+    // LoadStringW with a zero length hands out a pointer to the resource text itself (UTF-16,
+    // not terminated) and returns its length: read in place, nothing is cut.
     const wchar_t* text = nullptr;
-    const int length = ::LoadStringW(::GetModuleHandleA(nullptr), static_cast<UINT>(id),
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(id),
                                      reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0) {
+    if (length <= 0 || text == nullptr) {
         return {};
     }
-    std::vector<char> buffer(static_cast<std::size_t>(length) * 2 + 1);
-    const int copied = ::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(id),
-                                     buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return ToUtf8(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 VWinApp::VWinApp() {

@@ -25,7 +25,7 @@ LRESULT CResizeablePropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM 
     if (message == WM_INITDIALOG) {
         // One row of tabs, scrolled when they do not fit: set before the sheet lays them out.
         const HWND tab = TabControl();
-        ::SetWindowLongA(tab, GWL_STYLE, ::GetWindowLongA(tab, GWL_STYLE) & ~TCS_MULTILINE);
+        ::SetWindowLongW(tab, GWL_STYLE, ::GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
     }
     const LRESULT result = PropertySheet::OnMessage(message, wParam, lParam);
     if (message == WM_NOTIFY &&

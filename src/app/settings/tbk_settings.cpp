@@ -10,6 +10,7 @@
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "framework/window.h"
 #include "resource.h"
 
@@ -45,13 +46,14 @@ void CTBKSettings::OnInitDialog() {
 
 void CTBKSettings::SetTexts() {
     const VWinApp& app = TheApp();
-    ::SetWindowTextA(Hwnd(), app.LoadLangString(IDS_SETTINGS_CAPTION).c_str());
+    ::SetWindowTextW(Hwnd(), ToUtf16(app.LoadLangString(IDS_SETTINGS_CAPTION)).c_str());
     for (int tab = 0; tab < static_cast<int>(std::size(pages::kTabTitles)); ++tab) {
-        std::string text = app.LoadLangString(pages::kTabTitles[tab]);
-        TCITEMA item{};
+        std::wstring text = ToUtf16(app.LoadLangString(pages::kTabTitles[tab]));
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
-        TabCtrl_SetItem(TabControl(), tab, &item);
+        ::SendMessageW(TabControl(), TCM_SETITEMW, static_cast<WPARAM>(tab),
+                       reinterpret_cast<LPARAM>(&item));
     }
     // The tabs take the widths of their new texts: what longer ones covered is drawn anew (the
     // tab control leaves the strip beside its tabs to the sheet).

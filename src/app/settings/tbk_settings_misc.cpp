@@ -8,6 +8,7 @@
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
 #include "framework/dialog_colors.h"
+#include "framework/text.h"
 #include "resource.h"
 
 namespace blenker {
@@ -69,7 +70,8 @@ void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
             // The file as typed, before OK; the system plays its default sound for a file it
             // cannot play.
             UpdateData(true);
-            ::PlaySoundA(m_sheet.Values().soundFile.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+            ::PlaySoundW(ToUtf16(m_sheet.Values().soundFile).c_str(), nullptr,
+                         SND_FILENAME | SND_ASYNC);
             break;
         case IDC_MISC_BROWSE:
             BrowseSoundFile();
@@ -82,19 +84,19 @@ void CTBKSettingsMisc::OnCommand(int id, int notifyCode, HWND) {
 void CTBKSettingsMisc::BrowseSoundFile() {
     UpdateData(true);
     // The filter is English in both languages; the string table separates its parts with "|".
-    const std::string filter = SoundFileFilter(LoadResString(IDS_SOUND_FILTER));
-    char file[MAX_PATH] = "*.wav";
-    OPENFILENAMEA dialog{};
+    const std::wstring filter = ToUtf16(SoundFileFilter(LoadResString(IDS_SOUND_FILTER)));
+    wchar_t file[MAX_PATH] = L"*.wav";
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Hwnd();
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
-    dialog.lpstrDefExt = "wav";
+    dialog.nMaxFile = MAX_PATH;  // in characters
+    dialog.lpstrDefExt = L"wav";
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                    OFN_FILEMUSTEXIST;
-    if (::GetOpenFileNameA(&dialog)) {
-        m_sheet.Values().soundFile = file;
+    if (::GetOpenFileNameW(&dialog)) {
+        m_sheet.Values().soundFile = ToUtf8(file);
         UpdateData(false);
     }
 }
