@@ -12,7 +12,9 @@
 
 #include "store/registry_profile_store.h"
 #include "app/win_app.h"
+#include "app/settings/shortcut.h"
 #include "framework/com_ptr.h"
+#include "framework/text.h"
 
 namespace blenker {
 namespace {
@@ -22,7 +24,7 @@ constexpr char kShellFolders[] =
 constexpr std::array<const char*, 3> kValueNames = {"Desktop", "Start Menu", "Startup"};
 
 bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string LinkIn(const std::string& folder) {
@@ -88,18 +90,17 @@ class ShortcutTest : public test::SettingsSheetFixture {
 
     // The target and the description a link file holds.
     static std::pair<std::string, std::string> ReadLink(const std::string& path) {
-        ComPtr<IShellLinkA> link;
+        ComPtr<IShellLinkW> link;
         ComPtr<IPersistFile> file;
-        const std::wstring widePath(path.begin(), path.end());
         if (FAILED(link.CoCreate(CLSID_ShellLink)) || FAILED(link.QueryInterface(file)) ||
-            FAILED(file->Load(widePath.c_str(), STGM_READ))) {
+            FAILED(file->Load(ToUtf16(path).c_str(), STGM_READ))) {
             return {};
         }
-        char linkTarget[MAX_PATH] = {};
-        char description[MAX_PATH] = {};
+        wchar_t linkTarget[MAX_PATH] = {};
+        wchar_t description[MAX_PATH] = {};
         link->GetPath(linkTarget, MAX_PATH, nullptr, SLGP_RAWPATH);
         link->GetDescription(description, MAX_PATH);
-        return {linkTarget, description};
+        return {ToUtf8(linkTarget), ToUtf8(description)};
     }
 
     std::string target;
@@ -125,6 +126,20 @@ TEST_F(ShortcutTest, MakesEachLinkInItsShellFolder) {
     MakeOne(0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(*folders[0]), {}), 1);
     EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(ShortcutTest, ALinkInACyrillicAndChineseFolderLeadsToTheProgramThere) {
+    const std::string folder = dir.File("Программы 程序");
+    ASSERT_TRUE(::CreateDirectoryW(ToUtf16(folder).c_str(), nullptr));
+    const std::string exe = folder + "\\Блинкер 程序.exe";
+    const HANDLE created = ::CreateFileW(ToUtf16(exe).c_str(), GENERIC_WRITE, 0, nullptr,
+                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    ::CloseHandle(created);
+    test::ModalCloser closer;  // a failure says so in a message box
+    EXPECT_EQ(CreateLink(nullptr, exe, LinkIn(folder), "TBK"), S_OK);
+    EXPECT_EQ(ReadLink(LinkIn(folder)), std::pair(exe, std::string("TBK")));
+    EXPECT_TRUE(closer.Seen().empty());
 }
 
 TEST_F(ShortcutTest, MissingOrTooLongValueFallsBackToTheShellsFolder) {

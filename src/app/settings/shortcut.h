@@ -12,8 +12,8 @@
 namespace blenker {
 
 // The path of the folder: the user's "Shell Folders" value of that name when it is a text that
-// fits in 100 bytes with its terminator, otherwise the shell's own folder; nothing when neither
-// is known.
+// fits in 100 characters with its terminator, otherwise the shell's own folder; nothing when
+// neither is known.
 std::optional<std::string> ShortcutFolder(ShortcutKind kind);
 
 // Makes (or replaces) the shell link file linkPath pointing at target with this description.
