@@ -9,8 +9,8 @@ namespace blenker {
 namespace {
 
 UniqueBitmap LoadBitmapResource(int id) {
-    return UniqueBitmap(static_cast<HBITMAP>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    return UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
+        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     UniqueMemoryDc memory(::CreateCompatibleDC(item.hDC));
     const SelectedObject selected(memory.Get(), picture);
     BITMAP info{};
-    ::GetObjectA(picture, sizeof info, &info);
+    ::GetObjectW(picture, sizeof info, &info);
     const RECT& area = item.rcItem;
     ::BitBlt(item.hDC, area.left, area.top, std::min<LONG>(info.bmWidth, area.right - area.left),
              std::min<LONG>(info.bmHeight, area.bottom - area.top), memory.Get(), 0, 0, SRCCOPY);

@@ -70,7 +70,7 @@ bool CColorButton::OnClicked() {
     if (m_palette.Run()) {
         m_crColor = SharedColorPalette().ColorAt(m_palette.m_nChosen);
         ::InvalidateRect(Hwnd(), nullptr, TRUE);
-        ::SendMessageA(::GetParent(Hwnd()), WM_COLOR_CHANGED, static_cast<WPARAM>(Id()),
+        ::SendMessageW(::GetParent(Hwnd()), WM_COLOR_CHANGED, static_cast<WPARAM>(Id()),
                        static_cast<LPARAM>(m_crColor));
     }
     return true;

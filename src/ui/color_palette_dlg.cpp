@@ -60,12 +60,12 @@ void CColorPaletteDlg::OnCommand(int id, int notifyCode, HWND) {
 
 void CColorPaletteDlg::OnOther() {
     ::ReleaseCapture();
-    CHOOSECOLORA dialog{};
+    CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Hwnd();
     dialog.lpCustColors = g_customColors;
     dialog.Flags = CC_FULLOPEN;
-    if (!::ChooseColorA(&dialog)) {
+    if (!::ChooseColorW(&dialog)) {
         HoldMouse();  // back to the palette, which still closes on a click outside
         return;
     }
@@ -127,7 +127,7 @@ std::optional<LRESULT> CColorPaletteDlg::OnMouseButton(bool down, LPARAM lParam)
     }
     const HWND child = ::ChildWindowFromPointEx(Hwnd(), point, CWP_ALL);
     if (child != nullptr && child != Hwnd()) {
-        ::SendMessageA(child, WM_LBUTTONDOWN, 0, 0);
+        ::SendMessageW(child, WM_LBUTTONDOWN, 0, 0);
     }
     return std::nullopt;
 }

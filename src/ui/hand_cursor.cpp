@@ -11,16 +11,16 @@ namespace {
 constexpr int kHelpProgramHandCursor = 106;
 
 HCURSOR LoadHandCursor(UniqueIcon& copy) {
-    char path[MAX_PATH + 1] = {};
-    const UINT length = ::GetWindowsDirectoryA(path, MAX_PATH);
+    wchar_t path[MAX_PATH + 1] = {};
+    const UINT length = ::GetWindowsDirectoryW(path, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
-        const std::string helper = std::string(path, length) + "\\winhlp32.exe";
+        const std::wstring helper = std::wstring(path, length) + L"\\winhlp32.exe";
         // Only its resources are wanted: the module is mapped as data and never run.
         const UniqueModule module(
-            ::LoadLibraryExA(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+            ::LoadLibraryExW(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         if (module) {
             if (const HCURSOR cursor =
-                    ::LoadCursorA(module.Get(), MAKEINTRESOURCEA(kHelpProgramHandCursor))) {
+                    ::LoadCursorW(module.Get(), MAKEINTRESOURCEW(kHelpProgramHandCursor))) {
                 copy.Reset(::CopyIcon(cursor));
             }
         }
@@ -28,7 +28,7 @@ HCURSOR LoadHandCursor(UniqueIcon& copy) {
     if (copy) {
         return copy.Get();
     }
-    return ::LoadCursorA(nullptr, IDC_HAND);
+    return ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
 }
 
 struct HandCursorSlot {

@@ -72,7 +72,7 @@ std::optional<LRESULT> CHelpDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) 
 
 void CHelpDlg::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_HELP_CLOSE) {
-        ::PostMessageA(Hwnd(), WM_CLOSE, 0, 0);  // ends it as Cancel
+        ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0);  // ends it as Cancel
         return;
     }
     // The pictures do nothing; Escape ends the window.

@@ -7,6 +7,7 @@
 
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "framework/window.h"
 #include "ui/hand_cursor.h"
 
@@ -29,25 +30,26 @@ LinkAlign AlignOf(DWORD style) {
 }
 
 DWORD StyleOf(HWND control) {
-    return static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE));
+    return static_cast<DWORD>(::GetWindowLongW(control, GWL_STYLE));
 }
 
-// What the control shows: its text, without the mnemonic marks unless its style keeps them.
-std::string ShownText(HWND control) {
-    std::string text = WholeWindowText(control);
-    return (StyleOf(control) & SS_NOPREFIX) != 0 ? text : WithoutMnemonics(text);
+// What the control shows, as UTF-16 for measuring and drawing: its text, without the mnemonic
+// marks unless its style keeps them.
+std::wstring ShownText(HWND control) {
+    const std::string text = WholeWindowText(control);
+    return ToUtf16((StyleOf(control) & SS_NOPREFIX) != 0 ? text : WithoutMnemonics(text));
 }
 
-// The width of each character of the text in the font selected into the device context, and
+// The width of each UTF-16 unit of the text in the font selected into the device context, and
 // the size of the whole.
-SIZE MeasureText(HDC dc, const std::string& text, std::vector<int>* advances) {
+SIZE MeasureText(HDC dc, const std::wstring& text, std::vector<int>* advances) {
     SIZE extent{};
     const int length = static_cast<int>(text.size());
     std::vector<int> ends(text.size());
     if (length == 0 ||
-        !::GetTextExtentExPointA(dc, text.c_str(), length, 0, nullptr, ends.data(), &extent)) {
+        !::GetTextExtentExPointW(dc, text.c_str(), length, 0, nullptr, ends.data(), &extent)) {
         // An empty text still has the height of a line.
-        ::GetTextExtentPoint32A(dc, text.c_str(), length, &extent);
+        ::GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
         ends.clear();
     }
     if (advances != nullptr) {
@@ -73,14 +75,14 @@ bool CHyperLink::Attach(HWND control) {
         return false;
     }
     if (const auto shown = m_link.Attach(WholeWindowText(control))) {
-        ::SetWindowTextA(control, shown->c_str());
+        ::SetWindowTextW(control, ToUtf16(*shown).c_str());
     }
     m_controlFont = GetFont(control);
-    LOGFONTA description{};
+    LOGFONTW description{};
     if (m_controlFont != nullptr &&
-        ::GetObjectA(m_controlFont, sizeof description, &description) == sizeof description) {
+        ::GetObjectW(m_controlFont, sizeof description, &description) == sizeof description) {
         description.lfUnderline = m_link.Underlined() ? TRUE : FALSE;
-        m_font.Reset(::CreateFontIndirectA(&description));
+        m_font.Reset(::CreateFontIndirectW(&description));
         if (m_font) {
             SetFont(control, m_font.Get(), true);
         }
@@ -113,7 +115,7 @@ void CHyperLink::SetLinkText(const std::string& text) {
         return;
     }
     ::ShowWindow(Hwnd(), SW_HIDE);
-    ::SetWindowTextA(Hwnd(), text.c_str());
+    ::SetWindowTextW(Hwnd(), ToUtf16(text).c_str());
     ResizeToText();
     ::ShowWindow(Hwnd(), SW_SHOW);
 }
@@ -134,9 +136,9 @@ HCURSOR CHyperLink::HandCursor() {
 }
 
 bool CHyperLink::OpenTarget() {
-    const bool opened = m_link.MayOpen() &&
-                        reinterpret_cast<INT_PTR>(::ShellExecuteA(
-                            nullptr, "open", m_link.Target().c_str(), nullptr, "", SW_SHOW)) > 32;
+    const bool opened = m_link.MayOpen() && reinterpret_cast<INT_PTR>(::ShellExecuteW(
+                                                nullptr, L"open", ToUtf16(m_link.Target()).c_str(),
+                                                nullptr, L"", SW_SHOW)) > 32;
     Apply(m_link.Followed(opened));
     return opened;
 }
@@ -172,7 +174,7 @@ void CHyperLink::Paint() const {
     // The parent chooses the colours as for any static; a link's own dialog hands the choice back
     // to the link, which draws on a hollow background.
     const auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageA(::GetParent(Hwnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+        ::SendMessageW(::GetParent(Hwnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                        reinterpret_cast<LPARAM>(Hwnd())));
     if (brush != nullptr) {
         ::FillRect(dc, &client, brush);
@@ -184,13 +186,13 @@ void CHyperLink::Paint() const {
     // to. A TrueType font can draw its glyphs wider than it measures them, and the static's own
     // painting then wrapped the text or cut its end off.
     const SelectedObject font(dc, GetFont(Hwnd()));
-    const std::string text = ShownText(Hwnd());
+    const std::wstring text = ShownText(Hwnd());
     std::vector<int> advances;
     const SIZE extent = MeasureText(dc, text, &advances);
     const DWORD style = StyleOf(Hwnd());
     const Point origin = LinkTextOrigin({client.right, client.bottom}, {extent.cx, extent.cy},
                                         AlignOf(style), (style & SS_CENTERIMAGE) != 0);
-    ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &client, text.c_str(),
+    ::ExtTextOutW(dc, origin.x, origin.y, ETO_CLIPPED, &client, text.c_str(),
                   static_cast<UINT>(text.size()), advances.empty() ? nullptr : advances.data());
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/text.h"
 #include "framework/unique_handle.h"
 #include "ui/picture_math.h"
 
@@ -16,8 +17,8 @@ constexpr int kDotsPerInch = 96;
 }  // namespace
 
 void CPicture::Error(const char* text) const {
-    const std::string message = std::string(text) + "\t";
-    ::MessageBoxExA(m_owner, message.c_str(), "The Blenker", MB_OK | MB_ICONSTOP,
+    const std::wstring message = ToUtf16(text) + L"\t";
+    ::MessageBoxExW(m_owner, message.c_str(), L"The Blenker", MB_OK | MB_ICONSTOP,
                     MAKELANGID(LANG_ENGLISH, SUBLANG_NEUTRAL));
 }
 
@@ -30,8 +31,13 @@ void CPicture::Free() {
 
 bool CPicture::LoadFromResource(int id, const char* typeName) {
     Free();
-    const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), typeName);
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    // The type is a name ("GIF") or a number made a pointer by MAKEINTRESOURCE.
+    const bool typeIsNumber = IS_INTRESOURCE(typeName);
+    const std::wstring typeText = typeIsNumber ? std::wstring() : ToUtf16(typeName);
+    const HRSRC found = ::FindResourceW(
+        module, MAKEINTRESOURCEW(id),
+        typeIsNumber ? MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(typeName)) : typeText.c_str());
     if (found == nullptr) {
         Error("FindResource() Failed");
         return false;

@@ -1,25 +1,27 @@
 #include "ui/skin_menu.h"
 
 #include <cstddef>
-#include <cstring>
+#include <string>
 #include <utility>
 
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
 
 namespace {
 
-// The classic size of NONCLIENTMETRICSA, without the iPaddedBorderWidth of newer headers: every
+// The classic size of NONCLIENTMETRICSW, without the iPaddedBorderWidth of newer headers: every
 // system version accepts it.
 constexpr UINT kClassicNonClientMetricsSize =
-    offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
-static_assert(kClassicNonClientMetricsSize == 340);
+    offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof(LOGFONTW);
+static_assert(kClassicNonClientMetricsSize == 500);
 
-const char* ItemText(ULONG_PTR itemData) {
+// The item's text (UTF-8, the item data) as UTF-16, for measuring and drawing.
+std::wstring ItemText(ULONG_PTR itemData) {
     const auto* text = reinterpret_cast<const char*>(itemData);
-    return text != nullptr ? text : "";
+    return text != nullptr ? ToUtf16(text) : std::wstring();
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ bool CSkinMenu::CreatePopupMenu() {
 void CSkinMenu::AppendOwnerDrawnItem(UINT id, const char* text) {
     // With MF_OWNERDRAW the "new item" argument is the item data, handed back in the measure
     // and draw requests.
-    ::AppendMenuA(m_menu, MF_OWNERDRAW, id, text);
+    ::AppendMenuW(m_menu, MF_OWNERDRAW, id, reinterpret_cast<const wchar_t*>(text));
 }
 
 void CSkinMenu::CheckItem(UINT id, bool checked) {
@@ -61,17 +63,17 @@ void CSkinMenu::CheckItem(UINT id, bool checked) {
 }
 
 void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = kClassicNonClientMetricsSize;
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
     // Declared in this order, they go in reverse: font deselected, DC released, font deleted.
-    const UniqueFont font(::CreateFontIndirectA(&metrics.lfMenuFont));
+    const UniqueFont font(::CreateFontIndirectW(&metrics.lfMenuFont));
     const WindowDc dc(window);
     const SelectedObject selectedFont(dc.Get(), font.Get());
 
-    const char* text = ItemText(item.itemData);
+    const std::wstring text = ItemText(item.itemData);
     SIZE extent{};
-    ::GetTextExtentPoint32A(dc.Get(), text, static_cast<int>(std::strlen(text)), &extent);
+    ::GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     const Size size = MenuItemSize(extent.cx, extent.cy);
     item.itemWidth = static_cast<UINT>(size.width);
     item.itemHeight = static_cast<UINT>(size.height);
@@ -101,7 +103,7 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
     const COLORREF previousColor = ::SetTextColor(dc, color);
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     RECT textRect = ToRECT(MenuTextRect(ToRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK)));
-    ::DrawTextA(dc, ItemText(item.itemData), -1, &textRect, 0);
+    ::DrawTextW(dc, ItemText(item.itemData).c_str(), -1, &textRect, 0);
     ::SetBkMode(dc, previousMode);
     ::SetTextColor(dc, previousColor);
 }

@@ -26,7 +26,7 @@ class CSkinMenu {
     HMENU Handle() const { return m_menu; }
 
     // Appends an item that the program draws; the text is the item data and must outlive the
-    // menu (the caller owns it). '&' marks the access key.
+    // menu (the caller owns it); UTF-8. '&' marks the access key.
     void AppendOwnerDrawnItem(UINT id, const char* text);
     void CheckItem(UINT id, bool checked);
 
