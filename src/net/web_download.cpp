@@ -2,12 +2,14 @@
 
 #include <wininet.h>
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <memory>
 #include <system_error>
 #include <thread>
 #include <utility>
 
+#include "framework/text.h"
 #include "framework/unique_handle.h"
 #include "net/transfer_state.h"
 #include "net/url_check.h"
@@ -24,7 +26,7 @@ struct InternetHandleTraits {
 using UniqueInternetHandle = UniqueHandle<InternetHandleTraits>;
 
 // The agent name of the requests, as the class library gives a program without one of its own.
-constexpr char kAgent[] = "Blenker";
+constexpr wchar_t kAgent[] = L"Blenker";
 
 // Reads the file's body; false on a failure while reading or a body past the size limit.
 bool ReadBody(HINTERNET file, TransferBody& body) {
@@ -45,12 +47,12 @@ bool ReadBody(HINTERNET file, TransferBody& body) {
 
 // The address the transfer ended at, after the server's redirections; empty when unknown.
 std::string ReachedUrl(HINTERNET file) {
-    char url[INTERNET_MAX_URL_LENGTH + 1] = {};
-    DWORD size = sizeof url;
-    if (!::InternetQueryOptionA(file, INTERNET_OPTION_URL, url, &size)) {
+    wchar_t url[INTERNET_MAX_URL_LENGTH + 1] = {};
+    DWORD size = sizeof url;  // in bytes
+    if (!::InternetQueryOptionW(file, INTERNET_OPTION_URL, url, &size)) {
         return std::string();
     }
-    return std::string(url, ::strnlen(url, sizeof url));
+    return ToUtf8(std::wstring_view(url, ::wcsnlen(url, std::size(url))));
 }
 
 // Fetches the file at the address through the system's proxy setting; the records go to
@@ -60,18 +62,18 @@ std::string ReachedUrl(HINTERNET file) {
 // address.
 DownloadOutcome Fetch(const std::string& url, Records& records) {
     const UniqueInternetHandle session(
-        ::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+        ::InternetOpenW(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) {
         return DownloadOutcome::InternetError;
     }
-    const UniqueInternetHandle file(::InternetOpenUrlA(session.Get(), url.c_str(), nullptr, 0,
-                                                       INTERNET_FLAG_TRANSFER_ASCII, 1));
+    const UniqueInternetHandle file(::InternetOpenUrlW(session.Get(), ToUtf16(url).c_str(), nullptr,
+                                                       0, INTERNET_FLAG_TRANSFER_ASCII, 1));
     if (!file || !KeepsItsSecurity(url, ReachedUrl(file.Get()))) {
         return DownloadOutcome::InternetError;
     }
     DWORD status = 0;
     DWORD size = sizeof status;
-    if (!::HttpQueryInfoA(file.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
+    if (!::HttpQueryInfoW(file.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
                           &size, nullptr) ||
         !IsFileStatus(status)) {
         return DownloadOutcome::InternetError;
@@ -80,13 +82,14 @@ DownloadOutcome Fetch(const std::string& url, Records& records) {
     if (!ReadBody(file.Get(), body)) {
         return DownloadOutcome::FileError;
     }
-    records = body.Parse();
+    // The maker's files may be in UTF-8 or, as earlier releases had them, the system's code page.
+    records = body.Parse(CodePage{&CodePageToUtf8, &Utf8ToCodePage});
     return DownloadOutcome::Complete;
 }
 
 void PostOutcome(HWND target, DownloadOutcome outcome) {
     const OutcomeCode code = CodeOf(outcome);
-    ::PostMessageA(target, WM_DOWNLOAD_DONE, static_cast<WPARAM>(code.wParam), code.lParam);
+    ::PostMessageW(target, WM_DOWNLOAD_DONE, static_cast<WPARAM>(code.wParam), code.lParam);
 }
 
 }  // namespace
