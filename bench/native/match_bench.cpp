@@ -103,19 +103,19 @@ std::vector<std::string> MakeWindowTitles(const std::vector<std::string>& list, 
     return titles;
 }
 
-// Characters of the title that the index reads: the longest beginning shared with an entry.
+// Bytes of the folded title that the index reads: the longest beginning shared with an entry.
 double AverageWalk(const std::vector<std::string>& list, const std::vector<std::string>& titles) {
+    std::vector<std::string> keys;
+    for (const auto& entry : list) {
+        keys.push_back(blenker::FoldNoCase(entry));
+    }
     std::size_t total = 0;
     for (const auto& title : titles) {
+        const std::string folded = blenker::FoldNoCase(title);
         std::size_t longest = 0;
-        for (const auto& entry : list) {
-            std::size_t n = 0;
-            while (n < entry.size() && n < title.size() &&
-                   blenker::AsciiLower(static_cast<unsigned char>(entry[n])) ==
-                       blenker::AsciiLower(static_cast<unsigned char>(title[n]))) {
-                ++n;
-            }
-            longest = std::max(longest, n);
+        for (const auto& key : keys) {
+            const auto end = std::mismatch(key.begin(), key.end(), folded.begin(), folded.end());
+            longest = std::max(longest, static_cast<std::size_t>(end.first - key.begin()));
         }
         total += longest;
     }

@@ -8,13 +8,10 @@
 namespace blenker {
 
 bool EntryMatches(std::string_view entry, std::string_view title, bool strict, bool caseSensitive) {
-    if (!strict) {
-        if (title.size() < entry.size()) {
-            return false;
-        }
-        title = title.substr(0, entry.size());
+    if (strict) {
+        return caseSensitive ? title == entry : EqualNoCase(title, entry);
     }
-    return caseSensitive ? title == entry : EqualNoCase(title, entry);
+    return StartsWithFolded(title, entry, caseSensitive);
 }
 
 bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight) {
@@ -24,11 +21,6 @@ bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight) {
 }
 
 TitleMatcher::TitleMatcher() : m_nodes(1), m_first(1) {}
-
-unsigned char TitleMatcher::Key(char c) const {
-    const auto byte = static_cast<unsigned char>(c);
-    return m_caseSensitive ? byte : AsciiLower(byte);
-}
 
 std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const {
     const Node& parent = m_nodes[node];
@@ -44,35 +36,44 @@ std::uint32_t TitleMatcher::Child(std::uint32_t node, unsigned char byte) const 
 
 namespace {
 
-// The entries in the order of their keys (the title list already keeps that order when case
-// does not count), so that the entries below any node are neighbours, and the longest beginning
-// that a run of them shares is the one its first and last share.
+// Where the keys a and b, equal up to "from", first differ.
+std::size_t SharedLength(std::string_view a, std::string_view b, std::size_t from) {
+    std::size_t n = from;
+    while (n < a.size() && n < b.size() && a[n] == b[n]) {
+        ++n;
+    }
+    return n;
+}
+
+// The keys in their byte order, so that the keys below any node are neighbours, and the longest
+// beginning that a run of them shares is the one its first and last share. Without case the
+// keys are the folded entries, kept in "folded"; the title list's own order is usually theirs
+// already (FoldNoCase's byte order is CompareNoCase's).
 std::vector<std::string_view> SortedKeys(const std::vector<std::string>& entries,
-                                         bool caseSensitive) {
-    std::vector<std::string_view> keys(entries.begin(), entries.end());
-    const auto keyLess = [caseSensitive](std::string_view a, std::string_view b) {
-        return caseSensitive ? a < b : CompareNoCase(a, b) < 0;
-    };
-    if (!std::is_sorted(keys.begin(), keys.end(), keyLess)) {
-        std::sort(keys.begin(), keys.end(), keyLess);
+                                         bool caseSensitive, std::vector<std::string>& folded) {
+    std::vector<std::string_view> keys;
+    keys.reserve(entries.size());
+    if (caseSensitive) {
+        keys.assign(entries.begin(), entries.end());
+    } else {
+        folded.reserve(entries.size());
+        for (const std::string& entry : entries) {
+            folded.push_back(FoldNoCase(entry));
+        }
+        keys.assign(folded.begin(), folded.end());
+    }
+    if (!std::is_sorted(keys.begin(), keys.end())) {
+        std::sort(keys.begin(), keys.end());
     }
     return keys;
 }
 
 }  // namespace
 
-std::size_t TitleMatcher::SharedLength(std::string_view a, std::string_view b,
-                                       std::size_t from) const {
-    std::size_t n = from;
-    while (n < a.size() && n < b.size() && Key(a[n]) == Key(b[n])) {
-        ++n;
-    }
-    return n;
-}
-
 void TitleMatcher::Rebuild(const std::vector<std::string>& entries, bool caseSensitive) {
     m_caseSensitive = caseSensitive;
-    const std::vector<std::string_view> keys = SortedKeys(entries, caseSensitive);
+    std::vector<std::string> folded;
+    const std::vector<std::string_view> keys = SortedKeys(entries, caseSensitive, folded);
     // Breadth first, from the root, which stands for every key.
     std::vector<Span> spans{{0, static_cast<std::uint32_t>(keys.size()), 0}};
     m_nodes.assign(1, Node{});
@@ -95,9 +96,9 @@ void TitleMatcher::AddChildren(std::uint32_t node, const std::vector<std::string
     }
     const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
     while (first < last) {
-        const unsigned char byte = Key(keys[first][depth]);
+        const auto byte = static_cast<unsigned char>(keys[first][depth]);
         std::uint32_t end = first + 1;
-        while (end < last && Key(keys[end][depth]) == byte) {
+        while (end < last && static_cast<unsigned char>(keys[end][depth]) == byte) {
             ++end;
         }
         const std::size_t length = std::min<std::size_t>(
@@ -106,7 +107,7 @@ void TitleMatcher::AddChildren(std::uint32_t node, const std::vector<std::string
         child.edgeStart = static_cast<std::uint32_t>(m_pool.size());
         child.edgeLength = static_cast<std::uint32_t>(length);
         for (std::size_t i = depth; i < depth + length; ++i) {
-            m_pool.push_back(Key(keys[first][i]));
+            m_pool.push_back(static_cast<unsigned char>(keys[first][i]));
         }
         m_nodes.push_back(child);
         m_first.push_back(byte);
@@ -120,31 +121,30 @@ void TitleMatcher::AddChildren(std::uint32_t node, const std::vector<std::string
 }
 
 bool TitleMatcher::Matches(std::string_view title, bool strict) const {
+    // The title's bytes as keys, folded as they are read; an entry that ends where the walk
+    // stands matches when the walk stands between two characters of the title.
+    FoldedBytes text(title, !m_caseSensitive);
     std::uint32_t node = 0;
-    std::size_t at = 0;
     for (;;) {
         const Node& here = m_nodes[node];
-        if (here.entryEnds && (!strict || at == title.size())) {
+        if (here.entryEnds && (strict ? text.AtEnd() : text.AtBoundary())) {
             return true;  // an entry is the title, or (not strict) a beginning of it
         }
-        if (at == title.size()) {
+        if (text.AtEnd()) {
             return false;
         }
-        node = Child(node, Key(title[at]));
+        node = Child(node, text.Next());
         if (node == kNone) {
             return false;
         }
+        // The edge's first byte chose the child; the rest must follow.
         const Node& next = m_nodes[node];
-        if (title.size() - at < next.edgeLength) {
-            return false;
-        }
         const unsigned char* edge = m_pool.data() + next.edgeStart;
-        for (std::uint32_t i = 0; i < next.edgeLength; ++i) {
-            if (Key(title[at + i]) != edge[i]) {
+        for (std::uint32_t i = 1; i < next.edgeLength; ++i) {
+            if (text.AtEnd() || text.Next() != edge[i]) {
                 return false;
             }
         }
-        at += next.edgeLength;
     }
 }
 

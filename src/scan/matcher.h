@@ -10,7 +10,9 @@
 namespace blenker {
 
 // The rule for one entry: with strict set the whole title must equal the entry, otherwise the
-// title must begin with it; without case sensitivity only A to Z fold.
+// title must begin with it, on whole characters (its first N characters are the entry's N).
+// Without case sensitivity both are case folded (Unicode's simple folding, see title_text.h);
+// with it nothing folds.
 bool EntryMatches(std::string_view entry, std::string_view title, bool strict, bool caseSensitive);
 
 // The largest client area, in square pixels, of a window that "SmartBlenk" still closes
@@ -26,7 +28,10 @@ bool SmartBlenkSpares(std::int32_t clientWidth, std::int32_t clientHeight);
 // chains of single children are merged into one edge), walked once along the title. Each edge's
 // bytes lie in one shared pool; the children of a node are neighbours, and the first bytes of
 // their edges sit side by side, so a step reads one short run of bytes. The index takes about
-// the size of the entries themselves. Rebuild it whenever the list or the case option changes.
+// the size of the entries themselves. Without case sensitivity the tree holds the case folded
+// entries (FoldNoCase) and the title is folded as the walk reads it, byte by byte, so a walk
+// reads no more of the title than it follows. Rebuild it whenever the list or the case option
+// changes.
 class TitleMatcher {
   public:
     TitleMatcher();
@@ -60,10 +65,7 @@ class TitleMatcher {
         std::size_t depth;
     };
 
-    unsigned char Key(char c) const;
     std::uint32_t Child(std::uint32_t node, unsigned char byte) const;
-    // Where the keys a and b, equal up to "from", first differ.
-    std::size_t SharedLength(std::string_view a, std::string_view b, std::size_t from) const;
     // The keys of the node's span that end there mark it; the others split by their next
     // character into children, each reached by the run of characters its keys all share.
     void AddChildren(std::uint32_t node, const std::vector<std::string_view>& keys,

@@ -16,14 +16,11 @@ constexpr std::string_view kCaptionName = "The Blenker";
 }  // namespace
 
 bool IsOwnName(std::string_view title) {
-    if (title.size() >= kOneWordName.size() &&
-        EqualNoCase(title.substr(0, kOneWordName.size()), kOneWordName)) {
-        return true;
-    }
-    // The title is a beginning of "The Blenker", or begins with it: both come down to the
-    // first n characters of each being equal, n the shorter length.
-    const std::size_t n = std::min(title.size(), kCaptionName.size());
-    return EqualNoCase(title.substr(0, n), kCaptionName.substr(0, n));
+    // Case folded, on whole characters: "BLENKER", or a Kelvin sign for the K, is the name too.
+    // The title is a beginning of "The Blenker", or begins with it.
+    return StartsWithFolded(title, kOneWordName, false) ||
+           StartsWithFolded(title, kCaptionName, false) ||
+           StartsWithFolded(kCaptionName, title, false);
 }
 
 bool TitleList::TitleExists(std::string_view title) const {

@@ -31,11 +31,28 @@ const Row kRows[] = {
     {"Welcome", "WELCOME to a Tripod Member Page", false, false, true},
     {"welcome to a tripod member page", "Welcome to a Tripod Member Page", false, false, true},
     {"welcome to a tripod member page", "Welcome to a Tripod Member Page", true, false, true},
-    // Only A to Z fold: accented letters of the code page compare as bytes, and so do the
-    // characters between 'Z' and 'a'.
+    // The characters between 'Z' and 'a' do not fold.
+    {"[ad]", "{AD}", false, false, false},
+    // UTF-8 folds by Unicode: "été" and "ÉTÉ", the Kelvin sign and 'k', the sigmas, a letter of
+    // the supplementary planes (Deseret U+10400 and U+10428); nothing folds with case.
+    {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89 chaud", false, false, true},
+    {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89 chaud", false, true, false},
+    {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89", true, false, true},
+    {"kelvin", "\xE2\x84\xAA" "ELVIN", true, false, true},
+    {"\xE2\x84\xAA", "k-space", false, false, true},
+    {"\xCE\x9F\xCE\x94\xCE\x9F\xCE\xA3", "\xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82 1", false, false, true},
+    {"\xF0\x90\x90\x80x", "\xF0\x90\x90\xA8X", true, false, true},
+    // Simple folding only: U+0130 is not "i", "ß" is not "ss".
+    {"i", "\xC4\xB0", false, false, false},
+    {"ss", "\xC3\x9F", false, false, false},
+    // A beginning on whole characters: a lone lead byte is no beginning of "é" (C3 A9) or of the
+    // em dash (E2 80 94), though their first byte; before bytes it does not lead it is one.
+    {"\xC3", "\xC3\xA9", false, false, false},
+    {"\xE2", "\xE2\x80\x94 x", false, true, false},
+    {"\xE2", "\xE2\x80 x", false, false, true},
+    // Bytes that are not UTF-8 (Latin-1 "été") compare as they are.
     {"\xE9t\xE9", "\xC9T\xC9", false, false, false},
     {"\xE9t\xE9", "\xE9T\xE9 chaud", false, false, true},
-    {"[ad]", "{AD}", false, false, false},
 };
 
 TEST(EntryMatchesTest, FollowsTheTableOfOptions) {
@@ -52,15 +69,20 @@ TEST(EntryMatchesTest, FollowsTheTableOfOptions) {
 
 TEST(TitleMatcherTest, AnswersAsTheRuleOverEveryEntry) {
     // Random lists and titles over a small alphabet, so that prefixes, case variants and
-    // shared beginnings are frequent, with accented bytes (which never fold) and now and then
+    // shared beginnings are frequent, and now and then
     // entries about as long as the 1 023 characters of a title the scan reads; the index must
     // agree with the plain rule every time.
     std::mt19937 random(20261208);
-    const std::string alphabet = "aAbB -\xE9\xC9";
+    // With UTF-8 letters that fold ('k', 'K' and the Kelvin sign; "é" and "É"; Deseret U+10400
+    // and U+10428, four bytes each), and bytes that are no UTF-8 (a Latin-1 "é", a lone lead
+    // byte, a stray continuation byte).
+    const char* const alphabet[] = {"a", "A", "b", "B", " ", "-", "k", "K", "\xE2\x84\xAA",
+                                    "\xC3\xA9", "\xC3\x89", "\xF0\x90\x90\x80",
+                                    "\xF0\x90\x90\xA8", "\xE9", "\xC3", "\xA9"};
     auto word = [&](std::size_t maxLength) {
-        std::string text(random() % (maxLength + 1), ' ');
-        for (char& c : text) {
-            c = alphabet[random() % alphabet.size()];
+        std::string text;
+        for (std::size_t n = random() % (maxLength + 1); n > 0; --n) {
+            text += alphabet[random() % std::size(alphabet)];
         }
         return text;
     };
@@ -105,6 +127,20 @@ TEST(TitleMatcherTest, RebuildForgetsTheOldListAndCaseOption) {
     matcher.Rebuild({"Other"}, false);
     EXPECT_FALSE(matcher.Matches("Popup window", false));
     EXPECT_TRUE(matcher.Matches("other", true));
+}
+
+TEST(TitleMatcherTest, FindsFoldedEntriesInAListOrderedAnotherWay) {
+    // The list's own order need not be the folded bytes' (the program's is the system's).
+    const std::vector<std::string> entries = {"\xC3\x89t\xC3\xA9", "Zebra", "\xD0\x94\xD0\xB0",
+                                              "apple", "\xE2\x84\xAA" "ey", "Key"};
+    TitleMatcher matcher;
+    matcher.Rebuild(entries, false);
+    for (const char* title : {"\xC3\xA9T\xC3\x89 2027", "ZEBRA", "\xD0\xB4\xD0\x90 !", "APPLE pie",
+                              "key", "KEY ring"}) {
+        EXPECT_TRUE(matcher.Matches(title, false)) << title;
+    }
+    EXPECT_TRUE(matcher.Matches("\xE2\x84\xAA" "EY", true));
+    EXPECT_FALSE(matcher.Matches("\xD0\xB4", false));
 }
 
 TEST(SmartBlenkTest, SparesClientAreasAboveABanner) {

@@ -69,6 +69,20 @@ TEST(TitleListTest, RefusesTitlesThatWouldMatchTheProgramItself) {
     }
     // The rules see the trimmed title.
     EXPECT_FALSE(list.AddTitle("   the blenker 2.005 - Off  "));
+    // Under Unicode folding the Kelvin sign (U+212A) is a K; other letters are not ASCII's.
+    EXPECT_FALSE(list.AddTitle("Blen\xE2\x84\xAA" "er 3"));
+    EXPECT_FALSE(list.AddTitle("THE BLEN\xE2\x84\xAA"));
+    EXPECT_TRUE(list.AddTitle("Th\xC3\x89"));
+    EXPECT_FALSE(list.AddTitle("The Blenker\xE2\x84\xAA"));  // begins with the caption
+}
+
+TEST(TitleListTest, DuplicatesFoldByUnicode) {
+    TitleList list;
+    ASSERT_TRUE(list.AddTitle("\xC3\xA9t\xC3\xA9 \xD0\xBC\xD0\xB8\xD1\x80"));
+    EXPECT_TRUE(list.TitleExists("\xC3\x89T\xC3\x89 \xD0\x9C\xD0\x98\xD0\xA0"));
+    EXPECT_FALSE(list.AddTitle("\xC3\x89T\xC3\x89 \xD0\x9C\xD0\x98\xD0\xA0"));
+    list.SetCaseSensitive(true);
+    EXPECT_TRUE(list.AddTitle("\xC3\x89T\xC3\x89 \xD0\x9C\xD0\x98\xD0\xA0"));
 }
 
 TEST(TitleListTest, KeepsAStableCaseInsensitiveOrder) {
