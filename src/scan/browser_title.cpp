@@ -4,8 +4,8 @@ namespace blenker {
 
 namespace {
 
-// Edge puts a zero-width space (U+200B) between "Microsoft" and " Edge" in its titles. The
-// ANSI interface has no byte for it and gives '?' instead, so that form is listed as read.
+// Edge puts a zero width space (U+200B) between "Microsoft" and " Edge" in its titles; Firefox
+// writes an em dash (U+2014) before its name, its older releases a hyphen.
 constexpr std::string_view kBrowserNames[] = {
     "- Netscape",
     "- Internet Explorer",
@@ -13,9 +13,9 @@ constexpr std::string_view kBrowserNames[] = {
     "- Google Chrome",
     "- Chromium",
     "- Microsoft Edge",
-    "- Microsoft? Edge",
+    "- Microsoft\xE2\x80\x8B Edge",  // U+200B
     "- Mozilla Firefox",
-    "\x97 Mozilla Firefox",
+    "\xE2\x80\x94 Mozilla Firefox",  // U+2014
     "- Opera",
     "- Brave",
     "- Vivaldi",

@@ -5,11 +5,12 @@
 
 namespace blenker {
 
-// True when the title, as read through the ANSI interface (Windows-1252 here), carries the name
-// of a browser as that browser writes it after the page's title: "- Netscape",
-// "- Internet Explorer", "- Microsoft Internet Explorer", "- Google Chrome", "- Chromium",
-// "- Microsoft Edge", "- Opera", "- Brave", "- Vivaldi", and Firefox's "- Mozilla Firefox" or
-// "— Mozilla Firefox" (the em dash, byte 0x97). Searched with case, anywhere in the title.
+// True when the UTF-8 title carries the name of a browser as that browser writes it after the
+// page's title: "- Netscape", "- Internet Explorer", "- Microsoft Internet Explorer",
+// "- Google Chrome", "- Chromium", "- Microsoft Edge" (also with Edge's zero width space,
+// U+200B, after "Microsoft"), "- Opera", "- Brave", "- Vivaldi", and Firefox's
+// "- Mozilla Firefox" or "— Mozilla Firefox" (the em dash, U+2014). Searched with case,
+// anywhere in the title.
 bool NamesBrowser(std::string_view title);
 
 }  // namespace blenker

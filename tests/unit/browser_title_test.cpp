@@ -15,17 +15,21 @@ TEST(BrowserTest, NeedsOneOfTheThreeNamesWithCase) {
     EXPECT_FALSE(NamesBrowser("Popup -Netscape"));
 }
 
-TEST(BrowserTest, KnowsTodaysBrowsersAsTheAnsiInterfaceReadsThem) {
+TEST(BrowserTest, KnowsTodaysBrowsersAsTheyWriteTheirNames) {
+    // UTF-8: Edge's zero width space U+200B (E2 80 8B), Firefox's em dash U+2014 (E2 80 94).
     for (const char* title :
          {"Deal - Google Chrome", "Deal - Chromium", "Deal - Microsoft Edge",
-          "Deal - Work - Microsoft? Edge", "Deal \x97 Mozilla Firefox",
-          "Deal \x97 Mozilla Firefox Private Browsing", "Deal - Mozilla Firefox", "Deal - Opera",
-          "Deal - Brave", "Deal - Vivaldi"}) {
+          "Deal - Work - Microsoft\xE2\x80\x8B Edge", "Deal \xE2\x80\x94 Mozilla Firefox",
+          "Deal \xE2\x80\x94 Mozilla Firefox Private Browsing", "Deal - Mozilla Firefox",
+          "Deal - Opera", "Deal - Brave", "Deal - Vivaldi"}) {
         EXPECT_TRUE(NamesBrowser(title)) << title;
     }
+    // The forms the ANSI interface gave ('?' for U+200B, byte 0x97 for the em dash) are gone;
+    // an en dash (U+2013) or a missing blank is no browser's.
     for (const char* title :
-         {"Popup - Notepad", "Deal - google chrome", "Deal - Microsoft?Edge", "Deal - Edge",
-          "Deal \x96 Mozilla Firefox", "Deal \x97Mozilla Firefox"}) {
+         {"Popup - Notepad", "Deal - google chrome", "Deal - Microsoft? Edge",
+          "Deal - Microsoft\xE2\x80\x8B" "Edge", "Deal - Edge", "Deal \x97 Mozilla Firefox",
+          "Deal \xE2\x80\x93 Mozilla Firefox", "Deal \xE2\x80\x94Mozilla Firefox"}) {
         EXPECT_FALSE(NamesBrowser(title)) << title;
     }
 }
