@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "scan/browser_title.h"
+#include "scan/window_title.h"
 #include "store/settings.h"
 
 namespace blenker {
@@ -45,9 +46,7 @@ void ScanEngine::SyncMatcher() {
 
 std::string ScanEngine::ReadTitle(Desktop& desktop, WindowRef window) {
     std::string title = desktop.Title(window);
-    if (title.size() > kTitleBufferSize - 1) {
-        title.resize(kTitleBufferSize - 1);
-    }
+    title.resize(KeptTitleBytes(title));
     return title;
 }
 

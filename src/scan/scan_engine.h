@@ -41,7 +41,7 @@ class ScanEngine {
     // Runs a pass for the scan timer's ticks; returns whether the tick was the scan timer's.
     bool OnTimer(Desktop& desktop, unsigned timerId);
 
-    // The enumeration step: reads the window's title (cut to 1023 characters), skips an empty
+    // The enumeration step: reads the window's title (cut to 1023 UTF-16 units), skips an empty
     // one, otherwise returns AnalyseWnd's answer. True goes on with the next window.
     bool ScanWindowsProc(Desktop& desktop, WindowRef window);
     // Tests the window against the list and the filters and asks it to close on a match.
@@ -55,7 +55,7 @@ class ScanEngine {
   private:
     // Brings the matcher in step with the list and the case option.
     void SyncMatcher();
-    // The window's title as the pass reads it (cut to 1023 characters).
+    // The window's title as the pass reads it (cut to 1023 UTF-16 units, KeptTitleBytes).
     static std::string ReadTitle(Desktop& desktop, WindowRef window);
 
     TitleList& m_titles;
