@@ -10,7 +10,8 @@
 
 namespace blenker {
 
-// A table of keyed records read from text.
+// A table of keyed records read from text (UTF-8: TransferBody::Parse decodes the downloaded
+// bytes first).
 //
 // The text is made of lines, each ending with LF; a CR right before an LF belongs to the line
 // end, a CR anywhere else is text, and the last line may lack its LF. A record is a key line,

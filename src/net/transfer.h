@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "net/records.h"
+#include "titles/text_encoding.h"
 
 namespace blenker {
 
@@ -40,8 +41,11 @@ class TransferBody {
   public:
     // Adds a chunk; false, and nothing added, when the body would grow past kMaxFileBytes.
     bool Append(std::string_view chunk);
-    // The records of the whole body.
-    Records Parse() const { return Records::Parse(m_text); }
+    // The records of the whole body, read as a text file is (DecodeText: UTF-8 with or without
+    // a byte order mark, UTF-16 LE with its mark, or the system's code page).
+    Records Parse(const CodePage& codePage) const {
+        return Records::Parse(DecodeText(m_text, codePage));
+    }
     std::size_t Size() const { return m_text.size(); }
 
   private:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "titles/title_text.h"
+#include "titles/utf8.h"
 
 namespace blenker {
 
@@ -23,12 +24,43 @@ std::string DuplicateKey(std::string_view title, bool caseSensitive) {
     return caseSensitive ? std::string(title) : FoldNoCase(title);
 }
 
+#ifdef _WIN32
+// The C library of Windows takes narrow names in the ANSI code page: a UTF-8 name goes through
+// its wide functions.
+std::wstring WideName(std::string_view utf8) {
+    std::wstring name;
+    while (!utf8.empty()) {
+        const Utf8Char c = DecodeUtf8(utf8);
+        if (c.value > 0xFFFF) {
+            name.push_back(static_cast<wchar_t>(0xD800 + ((c.value - 0x10000) >> 10)));
+            name.push_back(static_cast<wchar_t>(0xDC00 + ((c.value - 0x10000) & 0x3FF)));
+        } else {
+            name.push_back(static_cast<wchar_t>(c.value));
+        }
+        utf8.remove_prefix(c.length);
+    }
+    return name;
+}
+#endif
+
+std::FILE* OpenFile(const std::string& path, bool write) {
+#ifdef _WIN32
+    return ::_wfopen(WideName(path).c_str(), write ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
 void RemoveQuietly(const std::string& path) {
+#ifdef _WIN32
+    ::_wremove(WideName(path).c_str());
+#else
     std::remove(path.c_str());
+#endif
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    UniqueFile file(std::fopen(path.c_str(), "wb"));
+    UniqueFile file(OpenFile(path, true));
     if (!file) {
         return false;
     }
@@ -69,32 +101,21 @@ std::string FormatTitleFile(const TitleList& list) {
     return text;
 }
 
-bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
-    // Block by block: "lines" gathers the complete lines, "rest" the start of a line whose LF
-    // has not come yet (the last line needs no LF). They go into the list at once at the end,
-    // or when a read error ends the reading: the complete lines read before it are kept.
+bool ReadTitleData(const ReadBytesFn& read, TitleList& list, const CodePage& codePage) {
+    // The whole file first: its encoding shows only in the whole (a byte order mark, or bytes
+    // that are all valid UTF-8). After a read error, the bytes up to the last line end read.
     char buffer[4096];
-    std::string lines;
-    std::string rest;
+    std::string bytes;
     bool failed = false;
     for (;;) {
         const std::size_t count = read(buffer, sizeof buffer, failed);
-        const std::string_view block(buffer, count < sizeof buffer ? count : sizeof buffer);
-        const std::size_t lastEnd = block.rfind('\n');
-        if (lastEnd == std::string_view::npos) {
-            rest += block;
-        } else {
-            lines += rest;
-            lines += block.substr(0, lastEnd + 1);
-            rest = block.substr(lastEnd + 1);
-        }
+        bytes.append(buffer, count < sizeof buffer ? count : sizeof buffer);
         if (failed) {
-            ParseTitleFile(lines, list);
+            ParseTitleFile(DecodeText(CompleteLines(bytes), codePage), list);
             return false;
         }
-        if (block.empty()) {
-            lines += rest;
-            ParseTitleFile(lines, list);
+        if (count == 0) {
+            ParseTitleFile(DecodeText(bytes, codePage), list);
             return true;
         }
     }
@@ -102,7 +123,7 @@ bool ReadTitleData(const ReadBytesFn& read, TitleList& list) {
 
 ReadBytesFn OpenFileBytes(const std::string& path) {
     // Shared: the byte source is a copyable function, and the file closes with its last copy.
-    std::FILE* opened = std::fopen(path.c_str(), "rb");
+    std::FILE* opened = OpenFile(path, false);
     if (!opened) {
         return {};
     }
@@ -114,11 +135,12 @@ ReadBytesFn OpenFileBytes(const std::string& path) {
     };
 }
 
-bool LoadTitleFile(const std::string& path, TitleList& list, const OpenBytesFn& open) {
+bool LoadTitleFile(const std::string& path, TitleList& list, const CodePage& codePage,
+                   const OpenBytesFn& open) {
     list.Clear();
     try {
         const ReadBytesFn read = open(path);
-        return read && ReadTitleData(read, list);
+        return read && ReadTitleData(read, list, codePage);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {
@@ -126,10 +148,12 @@ bool LoadTitleFile(const std::string& path, TitleList& list, const OpenBytesFn& 
     }
 }
 
-bool SaveTitleFile(const std::string& path, const TitleList& list, const ReplaceFileFn& replace) {
+bool SaveTitleFile(const std::string& path, const TitleList& list, const CodePage& codePage,
+                   const ReplaceFileFn& replace) {
     const std::string temp = path + ".tmp";
     try {
-        if (WriteWholeFile(temp, FormatTitleFile(list)) && replace(temp, path)) {
+        if (WriteWholeFile(temp, EncodeText(FormatTitleFile(list), codePage)) &&
+            replace(temp, path)) {
             return true;
         }
     } catch (const std::bad_alloc&) {

@@ -1,10 +1,13 @@
 // The title file "Blenked.txt": the title list kept between runs as plain text, one title per
 // line. Reading accepts CR LF or bare LF line ends; writing always uses CR LF, in list order.
+// The file's encoding is DecodeText's and EncodeText's (text_encoding.h): UTF-8 (with or
+// without a byte order mark), UTF-16 LE with its mark, or the system's code page, which the file
+// keeps as long as every title survives it.
 //
-// File names are plain char strings, handed to the C library as they are (on Windows: in the
-// ANSI code page, like the rest of the program). The file is read and written with <cstdio>
-// only: the C++ streams and std::filesystem would bring the whole locale machinery of the
-// C++ library into the program, most of its size.
+// File names are UTF-8, like the rest of the program's text (on Windows they are opened through
+// the C library's wide functions). The file is read and written with <cstdio> only: the C++
+// streams and std::filesystem would bring the whole locale machinery of the C++ library into
+// the program, most of its size.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "titles/text_encoding.h"
 #include "titles/title_list.h"
 
 namespace blenker {
@@ -29,9 +33,10 @@ std::string FormatTitleFile(const TitleList& list);
 // call were read whole and still count.
 using ReadBytesFn = std::function<std::size_t(char* buffer, std::size_t size, bool& failed)>;
 
-// Reads the bytes to their end and parses them. Returns false on a read error; the complete
-// lines read before it stay in the list, a line cut short by it is dropped.
-bool ReadTitleData(const ReadBytesFn& read, TitleList& list);
+// Reads the bytes to their end, decodes them (DecodeText) and parses them. Returns false on a
+// read error; the complete lines read before it stay in the list, a line cut short by it is
+// dropped.
+bool ReadTitleData(const ReadBytesFn& read, TitleList& list, const CodePage& codePage);
 
 // Opens a file for ReadTitleData: its byte source, or an empty function when it cannot be opened.
 using OpenBytesFn = std::function<ReadBytesFn(const std::string& path)>;
@@ -41,15 +46,17 @@ ReadBytesFn OpenFileBytes(const std::string& path);
 
 // Empties the list, then loads the file. Returns false when the file cannot be opened or
 // read (the caller then tells the user and adds the built-in titles).
-bool LoadTitleFile(const std::string& path, TitleList& list,
+bool LoadTitleFile(const std::string& path, TitleList& list, const CodePage& codePage,
                    const OpenBytesFn& open = &OpenFileBytes);
 
 // Moves the file "from" over "to", replacing it; true on success.
 using ReplaceFileFn = std::function<bool(const std::string& from, const std::string& to)>;
 
-// Writes the list to "<path>.tmp" beside the file, then lets replace() move it over the file,
-// so that a failed write never costs the titles already saved. On failure the temporary file
-// is removed, the previous file stays as it was, and the result is false.
-bool SaveTitleFile(const std::string& path, const TitleList& list, const ReplaceFileFn& replace);
+// Writes the list (EncodeText of FormatTitleFile) to "<path>.tmp" beside the file, then lets
+// replace() move it over the file, so that a failed write never costs the titles already saved.
+// On failure the temporary file is removed, the previous file stays as it was, and the result
+// is false.
+bool SaveTitleFile(const std::string& path, const TitleList& list, const CodePage& codePage,
+                   const ReplaceFileFn& replace);
 
 }  // namespace blenker

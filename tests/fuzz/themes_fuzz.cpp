@@ -1,16 +1,20 @@
 // libFuzzer target: the themes file as the Titles page reads it, from whatever bytes a server
-// could send: every theme built, labelled and added.
+// could send (decoded as a downloaded file is, with Latin-1 for the system's code page): every
+// theme built, labelled and added.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 
 #include "net/records.h"
 #include "net/themes.h"
+#include "titles/text_encoding.h"
 #include "titles/title_list.h"
+#include "titles/utf8.h"
 
 namespace {
 
@@ -22,12 +26,27 @@ void Require(bool condition, const char* what, int line) {
 }
 #define REQUIRE(condition) Require((condition), #condition, __LINE__)
 
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        blenker::AppendUtf8(text, static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view) {
+    return std::nullopt;
+}
+
+constexpr blenker::CodePage kLatin1{&Latin1ToUtf8, &Utf8ToLatin1};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace blenker;
-    const Records file =
-        Records::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        DecodeText(std::string_view(reinterpret_cast<const char*>(data), size), kLatin1);
+    const Records file = Records::Parse(text);
     (void)IsReadableThemesFile(file.GetValue("Doc"), file.GetValue("File"));
     TitleList user;
     user.SetCaseSensitive(size % 2 == 0);

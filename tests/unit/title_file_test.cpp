@@ -1,6 +1,8 @@
 #include "titles/title_file.h"
 #include "titles/title_text.h"
 
+#include "fake_code_page.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@ namespace blenker {
 namespace {
 
 namespace fs = std::filesystem;
+using test::kLatin1;
 using Titles = std::vector<std::string>;
 
 // The replace step of a save, for these tests (the program moves the file in one step).
@@ -70,8 +73,11 @@ TEST(TitleFileParseTest, FormatsEveryEntryWithCrLf) {
 // gives: the same entries, the first of each duplicate, the same order.
 TEST(TitleFileParseTest, LoadsAsAddingTheLinesOneByOne) {
     std::mt19937 random(14);
+    // Latin-1 bytes that are no UTF-8 (compared as they are), UTF-8 "été" and "ÉTÉ", 'k' and
+    // the Kelvin sign, Greek sigma in its three forms.
     const char* const words[] = {"pop", "Pop", "POP", "\xE9t\xE9", "\xC9T\xC9",
-                                 "up",  "Up",  " ",   "-"};
+                                 "\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89", "k", "\xE2\x84\xAA",
+                                 "\xCF\x83", "\xCF\x82", "\xCE\xA3", "up",  "Up",  " ",   "-"};
     for (int round = 0; round < 200; ++round) {
         const bool caseSensitive = round % 2 == 0;
         TitleList fast;
@@ -142,11 +148,11 @@ TEST(TitleFileParseTest, ReadsEveryLineWhateverThePiecesOfTheData) {
          {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{4096}, std::size_t{100000}}) {
         SCOPED_TRACE(piece);
         TitleList list;
-        EXPECT_TRUE(ReadTitleData(PieceReader(text, piece, false), list));
+        EXPECT_TRUE(ReadTitleData(PieceReader(text, piece, false), list, kLatin1));
         EXPECT_EQ(list.Titles(), Titles({"a", "b", "c", longTitle}));
 
         TitleList empty;
-        EXPECT_TRUE(ReadTitleData(PieceReader("", piece, false), empty));
+        EXPECT_TRUE(ReadTitleData(PieceReader("", piece, false), empty, kLatin1));
         EXPECT_EQ(empty.Size(), 0u);
     }
 }
@@ -155,20 +161,33 @@ TEST(TitleFileParseTest, ReadErrorKeepsTheCompleteLinesReadBefore) {
     for (const std::size_t piece : {std::size_t{1}, std::size_t{4}, std::size_t{4096}}) {
         SCOPED_TRACE(piece);
         TitleList list;
-        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true), list));
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true), list, kLatin1));
         EXPECT_EQ(list.Titles(), Titles({"one", "two"}));
 
         // The bytes handed out with the failure were read: their complete lines count too.
         TitleList withLast;
-        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true, true), withLast));
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\r\ntwo\nthr", piece, true, true), withLast, kLatin1));
         EXPECT_EQ(withLast.Titles(), Titles({"one", "two"}));
         TitleList endedLine;
-        EXPECT_FALSE(ReadTitleData(PieceReader("one\ntwo\n", piece, true, true), endedLine));
+        EXPECT_FALSE(ReadTitleData(PieceReader("one\ntwo\n", piece, true, true), endedLine, kLatin1));
         EXPECT_EQ(endedLine.Titles(), Titles({"one", "two"}));
 
         TitleList nothing;
-        EXPECT_FALSE(ReadTitleData(PieceReader("", piece, true), nothing));
+        EXPECT_FALSE(ReadTitleData(PieceReader("", piece, true), nothing, kLatin1));
         EXPECT_EQ(nothing.Size(), 0u);
+
+        // The complete lines in the file's encoding: a UTF-8 line is not read through the code
+        // page because the next one was cut inside a character, and a UTF-16 line ends with a
+        // whole unit 0A 00.
+        TitleList utf8;
+        EXPECT_FALSE(ReadTitleData(PieceReader("\xC3\xA9t\xC3\xA9\n\xC3", piece, true, true), utf8,
+                                   kLatin1));
+        EXPECT_EQ(utf8.Titles(), Titles({"\xC3\xA9t\xC3\xA9"}));
+        TitleList utf16;
+        EXPECT_FALSE(ReadTitleData(
+            PieceReader(std::string("\xFF\xFE" "a\0\n\0b\0\x0A", 9), piece, true, true), utf16,
+            kLatin1));
+        EXPECT_EQ(utf16.Titles(), Titles({"a"}));
     }
 }
 
@@ -214,24 +233,65 @@ TEST_F(TitleFileTest, LoadEmptiesTheListThenReadsTheFile) {
     TitleList list;
     list.Insert("Old");
     Write(m_file, "b\nThe\n\n  a  \nc");
-    ASSERT_TRUE(LoadTitleFile(m_file, list));
+    ASSERT_TRUE(LoadTitleFile(m_file, list, kLatin1));
     EXPECT_EQ(list.Titles(), Titles({"a", "b", "c", "The"}));
     // Written back with CR LF line ends.
-    ASSERT_TRUE(SaveTitleFile(m_file, list, MoveOver));
+    ASSERT_TRUE(SaveTitleFile(m_file, list, kLatin1, MoveOver));
     EXPECT_EQ(Read(m_file), "a\r\nb\r\nc\r\nThe\r\n");
 
     Write(m_file, "");
-    EXPECT_TRUE(LoadTitleFile(m_file, list));
+    EXPECT_TRUE(LoadTitleFile(m_file, list, kLatin1));
     EXPECT_EQ(list.Size(), 0u);
+}
+
+TEST_F(TitleFileTest, ReadsTheCodePageUtf8AndUtf16) {
+    struct Case {
+        std::string bytes;
+        Titles titles;
+    };
+    const Case cases[] = {
+        // The code page of earlier releases (Latin-1 here): "Été".
+        {"\xC9t\xE9\r\nabc\r\n", {"abc", "\xC3\x89t\xC3\xA9"}},
+        // UTF-8 without a mark.
+        {"\xD0\x9C\xD0\xB8\xD1\x80\n\xC3\x89t\xC3\xA9\n", {"\xC3\x89t\xC3\xA9", "\xD0\x9C\xD0\xB8\xD1\x80"}},
+        // UTF-16 LE with its mark and CR LF: "A", "Пx".
+        {std::string("\xFF\xFE" "A\0\r\0\n\0\x1F\x04x\0\r\0\n\0", 16), {"A", "\xD0\x9Fx"}},
+        // UTF-8 with its mark; "ÉTÉ" repeats "été" under the Unicode folding.
+        {"\xEF\xBB\xBFx\r\n\xC3\xA9t\xC3\xA9\r\n\xC3\x89T\xC3\x89\r\n", {"x", "\xC3\xA9t\xC3\xA9"}},
+    };
+    for (const Case& c : cases) {
+        Write(m_file, c.bytes);
+        TitleList list;
+        ASSERT_TRUE(LoadTitleFile(m_file, list, kLatin1));
+        EXPECT_EQ(list.Titles(), c.titles) << c.bytes;
+    }
+}
+
+TEST_F(TitleFileTest, SavesTheCodePageUnlessATitleNeedsUtf8) {
+    TitleList list;
+    ParseTitleFile("\xC3\x89t\xC3\xA9\nabc\n", list);
+    ASSERT_TRUE(SaveTitleFile(m_file, list, kLatin1, MoveOver));
+    EXPECT_EQ(Read(m_file), "abc\r\n\xC9t\xE9\r\n");
+
+    // Cyrillic, then an emoji: the code page has no byte for them.
+    for (const char* title : {"\xD0\x9C\xD0\xB8\xD1\x80", "Deal \xF0\x9F\x98\x80"}) {
+        TitleList wider = list;
+        wider.Insert(title);
+        ASSERT_TRUE(SaveTitleFile(m_file, wider, kLatin1, MoveOver));
+        EXPECT_EQ(Read(m_file), "\xEF\xBB\xBF" + FormatTitleFile(wider));
+        TitleList loaded;
+        ASSERT_TRUE(LoadTitleFile(m_file, loaded, kLatin1));
+        EXPECT_EQ(loaded.Titles(), wider.Titles());
+    }
 }
 
 TEST_F(TitleFileTest, LoadFailsWhenTheFileCannotBeRead) {
     TitleList list;
     list.Insert("Old");
-    EXPECT_FALSE(LoadTitleFile(m_file, list));
+    EXPECT_FALSE(LoadTitleFile(m_file, list, kLatin1));
     EXPECT_EQ(list.Size(), 0u);
     list.Insert("Old");
-    EXPECT_FALSE(LoadTitleFile(m_dir.string(), list));  // a folder, not a file
+    EXPECT_FALSE(LoadTitleFile(m_dir.string(), list, kLatin1));  // a folder, not a file
     EXPECT_EQ(list.Size(), 0u);
 }
 
@@ -239,11 +299,11 @@ TEST_F(TitleFileTest, SaveReplacesTheFileAndLoadsBack) {
     TitleList list;
     ParseTitleFile("Welcome to a Tripod Member Page\nInfo iFrance\nLes sponsors de Chez\n", list);
     Write(m_file, "previous\r\n");
-    ASSERT_TRUE(SaveTitleFile(m_file, list, MoveOver));
+    ASSERT_TRUE(SaveTitleFile(m_file, list, kLatin1, MoveOver));
     EXPECT_EQ(Read(m_file), FormatTitleFile(list));
     EXPECT_EQ(Files(), Titles({"Blenked.txt"}));
     TitleList loaded;
-    ASSERT_TRUE(LoadTitleFile(m_file, loaded));
+    ASSERT_TRUE(LoadTitleFile(m_file, loaded, kLatin1));
     EXPECT_EQ(loaded.Titles(), list.Titles());
 }
 
@@ -260,7 +320,7 @@ TEST_F(TitleFileTest, FailedSaveLeavesThePreviousFileWhole) {
         EXPECT_EQ(Read(from), "new\r\n");  // complete and closed before the replace
         return false;
     };
-    EXPECT_FALSE(SaveTitleFile(m_file, list, refuse));
+    EXPECT_FALSE(SaveTitleFile(m_file, list, kLatin1, refuse));
     EXPECT_TRUE(replaceCalled);
     EXPECT_EQ(Read(m_file), previous);
     EXPECT_FALSE(fs::exists(Temp()));
@@ -268,7 +328,7 @@ TEST_F(TitleFileTest, FailedSaveLeavesThePreviousFileWhole) {
     const auto throwing = [](const std::string&, const std::string&) -> bool {
         throw fs::filesystem_error("replace", std::make_error_code(std::errc::io_error));
     };
-    EXPECT_FALSE(SaveTitleFile(m_file, list, throwing));
+    EXPECT_FALSE(SaveTitleFile(m_file, list, kLatin1, throwing));
     EXPECT_EQ(Read(m_file), previous);
     EXPECT_FALSE(fs::exists(Temp()));
 }
@@ -281,7 +341,7 @@ TEST_F(TitleFileTest, SaveFailsWhenTheTemporaryFileCannotBeWritten) {
     const auto replace = [&](const std::string&, const std::string&) {
         return replaceCalled = true;
     };
-    EXPECT_FALSE(SaveTitleFile((missing / "Blenked.txt").string(), list, replace));
+    EXPECT_FALSE(SaveTitleFile((missing / "Blenked.txt").string(), list, kLatin1, replace));
     EXPECT_FALSE(replaceCalled);
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_TRUE(fs::is_empty(m_dir));
