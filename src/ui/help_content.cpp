@@ -22,20 +22,20 @@ constexpr const char* kEnglishText =
     "- Drag the target cursor and drop it over the title bar of the window you want to close";
 
 constexpr const char* kFrenchText =
-    "The Blenker (TBK) sert \xE0 fermer automatiquement n'importe quelle fen\xEAtre de Windows, et "
-    "en particulier les fen\xEAtres de publicit\xE9s qui apparaissent sans arr\xEAt quand vous "
+    "The Blenker (TBK) sert à fermer automatiquement n'importe quelle fenêtre de Windows, et "
+    "en particulier les fenêtres de publicités qui apparaissent sans arrêt quand vous "
     "surfez sur Internet.\n"
     "\n"
-    "Pour fermer une fen\xEAtre, TBK regarde les textes des barres de titres des fen\xEAtres "
-    "ouvertes qu'il compare \xE0 sa liste de titres (ou des d\xE9"
-    "buts de titre) des fen\xEAtres  \xE0 exterminer.\n"
+    "Pour fermer une fenêtre, TBK regarde les textes des barres de titres des fenêtres "
+    "ouvertes qu'il compare à sa liste de titres (ou des débuts de titre) des fenêtres  à "
+    "exterminer.\n"
     "\n"
-    "A intervalle r\xE9gulier, que vous pouvez changer entre 0.1 et 2 secondes, TBK scanne les "
-    "fen\xEAtres actuellement ouvertes et ferme celle qui font partie de sa liste.\n"
+    "A intervalle régulier, que vous pouvez changer entre 0.1 et 2 secondes, TBK scanne les "
+    "fenêtres actuellement ouvertes et ferme celle qui font partie de sa liste.\n"
     "\n"
-    "Pour ajouter un titre, vous avez deux fa\xE7ons :\n"
-    "- Taper son texte dans le champ pr\xE9vu et appuyer sur le bouton '+'\n"
-    "- Glisser le curseur en forme de cible sur la barre de titre de la fen\xEAtre que vous "
+    "Pour ajouter un titre, vous avez deux façons :\n"
+    "- Taper son texte dans le champ prévu et appuyer sur le bouton '+'\n"
+    "- Glisser le curseur en forme de cible sur la barre de titre de la fenêtre que vous "
     "souhaitez fermer.";
 
 constexpr HelpTexts kEnglish{"How to use The Blenker", "Buttons signification", kEnglishText};

@@ -67,8 +67,8 @@ struct FolderLabel {
     const char* french;
 };
 inline constexpr FolderLabel kFolderLabels[] = {
-    {IDC_STARTUP_STARTUP_LABEL, IDC_STARTUP_TO_STARTUP, "Startup", "D\xE9marrage"},
-    {IDC_STARTUP_START_MENU_LABEL, IDC_STARTUP_TO_START_MENU, "Start Menu", "Menu D\xE9marrer"},
+    {IDC_STARTUP_STARTUP_LABEL, IDC_STARTUP_TO_STARTUP, "Startup", "Démarrage"},
+    {IDC_STARTUP_START_MENU_LABEL, IDC_STARTUP_TO_START_MENU, "Start Menu", "Menu Démarrer"},
     {IDC_STARTUP_DESKTOP_LABEL, IDC_STARTUP_TO_DESKTOP, "Desktop", "Bureau"},
 };
 

@@ -15,7 +15,7 @@ namespace {
 // Shown when the maker's file is of a later format; one text for both languages.
 constexpr char kTooOld[] =
     "Your Blenker release is too old. Download the latest release !\n\nVotre version de The "
-    "Blenker est trop ancienne, veuillez t\xE9l\xE9\x63harger la nouvelle version.";
+    "Blenker est trop ancienne, veuillez télécharger la nouvelle version.";
 
 }  // namespace
 
