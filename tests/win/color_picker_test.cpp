@@ -271,7 +271,7 @@ TEST_F(MiscPageTest, TheLanguageSwitchRetextsEverythingAndBrowseFillsThePath) {
         ClickIn(misc, IDC_MISC_LANGUAGE);
         EXPECT_EQ(WindowText(sheet), "Configuration de The Blenker");
         EXPECT_EQ(TabText(sheet, 1), "Divers");
-        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_LANGUAGE_NAME)), "Fran\xE7\x61is");
+        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_LANGUAGE_NAME)), "Français");
         EXPECT_EQ(WindowText(::GetDlgItem(PropSheet_IndexToHwnd(sheet, 3), IDC_TITLES_CASE)),
                   "Respecte la casse");
         EXPECT_EQ(Field(IDC_ENABLE), "Active le blenk");

@@ -11,6 +11,7 @@
 #include "canvas.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "framework/text.h"
 #include "ui/new_version_dlg.h"
 #include "resource.h"
 #include "win_test_support.h"
@@ -292,7 +293,8 @@ TEST(HyperLinkTest, TheMouseReachesItAndSeesTheHandCursor) {
 // control), minus those where a text laid out as its font measures it has ink: each character
 // drawn alone, one after the other at the widths the font reports, from the control's top left.
 // Either kind of difference counts; none means the screen shows that text whole on one line.
-int PixelsUnlikeTheLaidOutText(HWND control, const std::string& text) {
+int PixelsUnlikeTheLaidOutText(HWND control, const std::string& utf8) {
+    const std::wstring text = ToUtf16(utf8);
     RECT rect{};
     ::GetWindowRect(control, &rect);
     const int width = rect.right - rect.left;
@@ -306,10 +308,10 @@ int PixelsUnlikeTheLaidOutText(HWND control, const std::string& text) {
     ::SetBkMode(laidOut.Dc(), TRANSPARENT);
     std::vector<int> ends(text.size());
     SIZE whole{};
-    ::GetTextExtentExPointA(laidOut.Dc(), text.c_str(), static_cast<int>(text.size()), 0, nullptr,
+    ::GetTextExtentExPointW(laidOut.Dc(), text.c_str(), static_cast<int>(text.size()), 0, nullptr,
                             ends.data(), &whole);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        ::TextOutA(laidOut.Dc(), i == 0 ? 0 : ends[i - 1], 0, &text[i], 1);
+        ::TextOutW(laidOut.Dc(), i == 0 ? 0 : ends[i - 1], 0, &text[i], 1);
     }
     int unlike = 0;
     for (int y = 0; y < height; ++y) {
@@ -344,8 +346,7 @@ TEST(HyperLinkTest, PaintsItsWholeTextOnOneLineInTheDialogFontAndATrueTypeFont) 
         CHyperLink link;
         ASSERT_TRUE(link.Attach(control));
         for (const std::string text : {"http://www.vorlen.example/", "blenker@vorlen.example",
-                                       "=> T\xE9l\xE9"
-                                       "charger ! <="}) {
+                                       "=> Télécharger ! <=", "Привет 你好"}) {
             link.SetLinkUrl(text);
             link.SetLinkText(text);
             ::UpdateWindow(host.Hwnd());
@@ -401,9 +402,7 @@ TEST(NewVersionDlgTest, ShowsTheNotesAndTheLinkInTheCurrentLanguage) {
     OpenNewVersion(french, [&](HWND dialog) {
         EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_NEW_VERSION_TITLE)),
                   "Nouvelle version de The Blenker !");
-        EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_DOWNLOAD_LINK)),
-                  "=> T\xE9l\xE9"
-                  "charger ! <=");
+        EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_DOWNLOAD_LINK)), "=> Télécharger ! <=");
         EXPECT_EQ(WindowText(::GetDlgItem(dialog, IDC_RELEASE_NOTES)), "");
     });
 }

@@ -4,10 +4,13 @@
 
 #include "main_dialog_fixture.h"
 
+#include "framework/text.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -57,13 +60,13 @@ class SettingsSheetFixture : public MainDialogFixture {
         ::SendMessageA(Tabs(sheet), WM_LBUTTONUP, 0, at);
     }
     static std::string TabText(HWND sheet, int index) {
-        char text[64] = {};
-        TCITEMA item{};
+        wchar_t text[64] = {};
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ::SendMessageA(Tabs(sheet), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
-        return text;
+        item.cchTextMax = static_cast<int>(std::size(text));
+        ::SendMessageW(Tabs(sheet), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        return ToUtf8(text);
     }
     static void ClickIn(HWND parent, int id) {
         ::SendMessageA(::GetDlgItem(parent, id), BM_CLICK, 0, 0);
@@ -72,21 +75,20 @@ class SettingsSheetFixture : public MainDialogFixture {
         ::PostMessageA(::GetDlgItem(sheet, button), BM_CLICK, 0, 0);
     }
     // The text of the tip that a page shows over one of its controls, from whichever tool tip
-    // window of the program holds a tool for that control (empty when none does). The ANSI message
-    // gives at most 79 characters of it.
+    // window of the program holds a tool for that control (empty when none does).
     static std::string PageTip(HWND page, int id) {
-        char text[1024] = {};
-        TTTOOLINFOA info{};
-        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        wchar_t text[1024] = {};
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
         info.hwnd = page;
         info.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(page, id));
         info.lpszText = text;
         HWND tip = nullptr;
-        while (text[0] == '\0' &&
-               (tip = ::FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
-            ::SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+        while (text[0] == L'\0' &&
+               (tip = ::FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+            ::SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
         }
-        return text;
+        return ToUtf8(text);
     }
     bool Written(const char* key) {
         return ReadRawValue(std::string(kAppKey) + "\\Settings", key).found;

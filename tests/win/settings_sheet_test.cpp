@@ -209,24 +209,23 @@ TEST_F(SettingsSheetTest, FrenchTextsAndEnglishTips) {
         EXPECT_EQ(WindowText(sheet), "Configuration de The Blenker");
         EXPECT_EQ(TabText(sheet, 0) + "|" + TabText(sheet, 1) + "|" + TabText(sheet, 2) + "|" +
                       TabText(sheet, 3),
-                  "A propos...|Divers|D\xE9marrage|Titres");
+                  "A propos...|Divers|Démarrage|Titres");
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_ABOUT_CREDIT)),
-                  "The Blenker, \xE9\x63rit par Vorlen.");
+                  "The Blenker, écrit par Vorlen.");
         SelectTab(sheet, 1);
         const HWND misc = Page(sheet);
-        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_LANGUAGE_NAME)), "Fran\xE7\x61is");
+        EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_LANGUAGE_NAME)), "Français");
         EXPECT_EQ(WindowText(::GetDlgItem(misc, IDC_MISC_COLORS_GROUP)), "Couleurs");
         SelectTab(sheet, 2);
         const HWND startup = Page(sheet);
-        EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_START_MENU_LABEL)),
-                  "Menu D\xE9marrer");
+        EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_START_MENU_LABEL)), "Menu Démarrer");
         EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_DESKTOP_LABEL)), "Bureau");
         // The picture button's name for a screen reader is its label's.
         EXPECT_EQ(WindowText(::GetDlgItem(startup, IDC_STARTUP_TO_DESKTOP)), "Bureau");
         SelectTab(sheet, 3);
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_CASE)), "Respecte la casse");
         EXPECT_EQ(WindowText(::GetDlgItem(Page(sheet), IDC_TITLES_INSTANT_BLENK)),
-                  "Blenk imm\xE9\x64iat");
+                  "Blenk immédiat");
         EXPECT_EQ(PageTip(Page(sheet), IDC_TITLES_INSTANT_BLENK).substr(0, 34),
                   "A matching window is closed as soo");
         End(sheet, IDCANCEL);

@@ -88,7 +88,8 @@ class ShortcutTest : public test::SettingsSheetFixture {
         });
     }
 
-    // The target and the description a link file holds.
+    // The target, as the shell resolves it from the link's item list (which holds its names in
+    // UTF-16; this Wine keeps the raw path only in the ANSI code page), and the description.
     static std::pair<std::string, std::string> ReadLink(const std::string& path) {
         ComPtr<IShellLinkW> link;
         ComPtr<IPersistFile> file;
@@ -98,7 +99,11 @@ class ShortcutTest : public test::SettingsSheetFixture {
         }
         wchar_t linkTarget[MAX_PATH] = {};
         wchar_t description[MAX_PATH] = {};
-        link->GetPath(linkTarget, MAX_PATH, nullptr, SLGP_RAWPATH);
+        PIDLIST_ABSOLUTE items = nullptr;
+        if (SUCCEEDED(link->GetIDList(&items)) && items != nullptr) {
+            ::SHGetPathFromIDListW(items, linkTarget);
+            ::CoTaskMemFree(items);
+        }
         link->GetDescription(description, MAX_PATH);
         return {ToUtf8(linkTarget), ToUtf8(description)};
     }

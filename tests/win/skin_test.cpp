@@ -139,10 +139,10 @@ TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
         app.SetLanguage(1);
         Click(IDC_HELP_BUTTON);
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "How to use The Blenker|Buttons signification|Minimize the window",
-                        "Comment utiliser The Blenker|Signification des bouttons|R\xE9\x64uit la "
-                        "fen\xEAtre"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  "How to use The Blenker|Buttons signification|Minimize the window",
+                  "Comment utiliser The Blenker|Signification des bouttons|Réduit la fenêtre"}));
     EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
 
     // Escape ends it; the close button keeps its English tip; fifty openings leak nothing.
@@ -150,7 +150,7 @@ TEST_F(SkinTest, TheHelpWindowExplainsInEachLanguageAndLeavesNothingBehind) {
         CHelpDlg help(dialog->Hwnd());
         ASSERT_TRUE(help.Create());
         EXPECT_EQ(help.ToolTips().TipText(help.Item(IDC_HELP_CLOSE)), "Close the window");
-        EXPECT_EQ(help.ItemText(IDC_HELP_TEXT).substr(0, 31), "The Blenker (TBK) sert \xE0 fermer");
+        EXPECT_EQ(help.ItemText(IDC_HELP_TEXT).substr(0, 32), "The Blenker (TBK) sert à fermer");
         ::PostMessageA(help.Item(IDC_HELP_CLOSE), WM_KEYDOWN, VK_ESCAPE, 0);
         EXPECT_EQ(help.RunModalLoop(true), IDCANCEL);
     };

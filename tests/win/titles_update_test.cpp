@@ -107,12 +107,12 @@ TEST_F(TitlesUpdateTest, InFrenchTheThemesAndTheMessageAreFrench) {
     OnTitlesPage([&](HWND page) {
         Update(page);
         EXPECT_EQ(WindowText(::GetDlgItem(page, IDC_TITLES_STATUS)),
-                  "Double cliquez sur un th\xE8me pour rajouter ses titres dans votre liste.");
-        EXPECT_EQ(Themes(page).front(), "Publicit\xE9s casino - 3 titres \xE0 ajouter");
+                  "Double cliquez sur un thème pour rajouter ses titres dans votre liste.");
+        EXPECT_EQ(Themes(page).front(), "Publicités casino - 3 titres à ajouter");
         DoubleClickFirst(page);
     });
-    EXPECT_EQ(seen, std::vector<std::string>{
-                        "\n\n\n3 nouveaux titres ont \xE9t\xE9 ajout\xE9s \xE0 votre liste."});
+    EXPECT_EQ(seen,
+              std::vector<std::string>{"\n\n\n3 nouveaux titres ont été ajoutés à votre liste."});
 }
 
 TEST_F(TitlesUpdateTest, FailuresAndATooOldFileOfferNothing) {
