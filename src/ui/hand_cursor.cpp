@@ -28,7 +28,7 @@ HCURSOR LoadHandCursor(UniqueIcon& copy) {
     if (copy) {
         return copy.Get();
     }
-    return ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    return ::LoadCursorW(nullptr, IDC_HAND);
 }
 
 struct HandCursorSlot {
