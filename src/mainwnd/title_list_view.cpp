@@ -11,6 +11,7 @@
 #include "framework/text.h"
 #include "resource.h"
 #include "titles/builtin_titles.h"
+#include "titles/system_code_page.h"
 #include "titles/system_order.h"
 #include "ui/message_dlg.h"
 
@@ -39,7 +40,7 @@ CTitleListView::CTitleListView(const Dialog& dialog, OpenBytesFn openTitleFile)
 
 void CTitleListView::Load() {
     const std::string name = LoadResString(IDS_TITLE_FILE);
-    if (!LoadTitleFile(name, m_titles, m_open)) {
+    if (!LoadTitleFile(name, m_titles, SystemCodePage(), m_open)) {
         for (const char* title : kBuiltinTitles) {
             m_titles.Insert(title);
         }
@@ -69,7 +70,7 @@ void CTitleListView::Load() {
 
 bool CTitleListView::Save() const {
     const std::string name = LoadResString(IDS_TITLE_FILE);
-    if (SaveTitleFile(name, m_titles, &ReplaceFile)) {
+    if (SaveTitleFile(name, m_titles, SystemCodePage(), &ReplaceFile)) {
         return true;
     }
     const std::string message = FillFormat("The file '%s' couldn't been updated !", {name});

@@ -22,9 +22,6 @@ namespace blenker {
 // The timer whose ticks run a pass.
 constexpr unsigned kScanTimerId = 1;
 
-// Window titles are read into a buffer of this many characters, terminator included.
-constexpr std::size_t kTitleBufferSize = 1024;
-
 class ScanEngine {
   public:
     // Reads the total of close requests and the options from the store; the title list's case

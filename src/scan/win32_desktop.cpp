@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "framework/text.h"
+#include "scan/window_title.h"
 #include "scan/scan_engine.h"
 
 namespace blenker {
@@ -29,7 +30,7 @@ void Win32Desktop::EnumTopLevel(const std::function<bool(WindowRef)>& visit) {
 std::string Win32Desktop::Title(WindowRef window) {
     // One unit more than the pass keeps, so that the cut sees whether the last unit it keeps
     // begins a surrogate pair, which it then drops whole (ScanEngine::ReadTitle).
-    wchar_t title[kTitleBufferSize + 1];
+    wchar_t title[kMaxTitleUnits + 2];
     const int length = ::GetWindowTextW(ToHwnd(window), title, static_cast<int>(std::size(title)));
     return ToUtf8(std::wstring_view(title, length > 0 ? static_cast<std::size_t>(length) : 0));
 }

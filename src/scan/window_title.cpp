@@ -4,14 +4,6 @@
 
 namespace blenker {
 
-std::size_t KeptTitleUnits(std::u16string_view title) {
-    if (title.size() <= kMaxTitleUnits) {
-        return title.size();
-    }
-    const char16_t last = title[kMaxTitleUnits - 1];
-    return (last >= 0xD800 && last <= 0xDBFF) ? kMaxTitleUnits - 1 : kMaxTitleUnits;
-}
-
 std::size_t KeptTitleBytes(std::string_view title) {
     if (title.size() <= kMaxTitleUnits) {
         return title.size();  // a character never takes more units than it has bytes

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/com_ptr.h"
+#include "framework/text.h"
 #include "messages.h"
 #include "store/registry_profile_store.h"
 #include "loopback_http_server.h"
@@ -68,16 +69,18 @@ bool WaitForExit(HANDLE process, DWORD timeoutMs) {
     return ::WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
 }
 
-// A copy of Blenker.exe under a name of its own, in an empty folder of its own: a fresh
-// settings store and no title file, as on a user's first start.
+// A copy of Blenker.exe under a name of its own, in an empty folder of its own (or in the
+// folders "inner" inside it): a fresh settings store and no title file, as on a user's first
+// start.
 class ProgramCopy {
   public:
-    ProgramCopy() {
+    explicit ProgramCopy(const std::string& inner = "") : m_dir(inner) {
         static int counter = 0;
         m_name = "Blenker_e2e_" + std::to_string(::GetCurrentProcessId()) + "_" +
                  std::to_string(++counter);
         m_exe = m_dir.File(m_name + ".exe");
-        ::CopyFileA((test::TestBinDir() + "..\\..\\Blenker.exe").c_str(), m_exe.c_str(), FALSE);
+        ::CopyFileW(ToUtf16(test::TestBinDir() + "..\\..\\Blenker.exe").c_str(),
+                    ToUtf16(m_exe).c_str(), FALSE);
         test::DeleteKeyTree(Key());
     }
     ~ProgramCopy() {
@@ -152,7 +155,7 @@ TEST(BlenkerE2eTest, FirstStartAsksTheLanguageAnnouncesTheFileAndKeepsEverything
     const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr) << "no main window";
     EXPECT_EQ(test::WindowText(main), "The Blenker 2.005 - On");
-    EXPECT_EQ(test::WindowText(::GetDlgItem(main, IDC_DELAY_LABEL)), "D\xE9lai :");
+    EXPECT_EQ(test::WindowText(::GetDlgItem(main, IDC_DELAY_LABEL)), "Délai :");
     const HWND list = ::GetDlgItem(main, IDC_TITLE_LIST);
     ASSERT_EQ(::SendMessageA(list, LB_GETCOUNT, 0, 0), 8);
     // Read as UTF-16: this Wine hands ANSI list texts of another process over as wide text.
@@ -1025,6 +1028,150 @@ TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
     ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     EXPECT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
     EXPECT_TRUE(CloseProgram(main, process));
+}
+
+// Titles in every script. Entries typed into the field (a Unicode WM_SETTEXT, as a user's
+// keyboard gives it) are shown whole, saved whole and matched, with letters folded in every
+// script unless "CaseSensitive" is set; Edge's and Firefox's real names count as browsers.
+class ScriptsTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ScriptsTest, TypedTitlesAreShownSavedAndMatchedWhole) {
+    const bool caseSensitive = GetParam() != 0;
+    ProgramCopy program;
+    program.Store().WriteNumber("Settings", "CaseSensitive", GetParam());
+    const HWND main = StartScanningSlowly(program, 1, 1);
+    ASSERT_NE(main, nullptr);
+    const std::vector<std::string> typed = {"Скидки", "限时优惠", "ΣΟΦΟΣ", "🔥 Deal"};
+    for (const std::string& title : typed) {
+        ::SendMessageW(::GetDlgItem(main, IDC_TITLE_EDIT), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(ToUtf16(title).c_str()));
+        ::SendMessageW(::GetDlgItem(main, IDC_ADD), BM_CLICK, 0, 0);
+    }
+    std::vector<std::string> shown = test::ListBoxTexts(::GetDlgItem(main, IDC_TITLE_LIST));
+    std::string file = "\xEF\xBB\xBF";  // no code page holds them all: UTF-8
+    for (const std::string& title : shown) {
+        file += title + "\r\n";
+    }
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), file);
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> expected = typed;
+    expected.push_back("E2E instant");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
+
+    EXPECT_TRUE(ClosedWithin(1000, "Скидки 90% - Microsoft\u200B Edge"));
+    EXPECT_TRUE(ClosedWithin(1000, "限时优惠 \u2014 Mozilla Firefox"));
+    EXPECT_TRUE(ClosedWithin(1000, "🔥 Deal - Microsoft Edge"));
+    // Folded: upper case Cyrillic, and a Greek final sigma against a capital one.
+    EXPECT_EQ(ClosedWithin(1000, "СКИДКИ - Microsoft Edge"), !caseSensitive);
+    EXPECT_EQ(ClosedWithin(1000, "σοφος - Google Chrome"), !caseSensitive);
+    EXPECT_FALSE(ClosedWithin(1000, "Скидка - Microsoft Edge")) << "another title";
+    EXPECT_FALSE(ClosedWithin(1000, "限时优惠")) << "no browser named";
+}
+
+std::string CaseName(const ::testing::TestParamInfo<int>& param) {
+    return param.param != 0 ? "CaseSensitive" : "FoldingCase";
+}
+
+INSTANTIATE_TEST_SUITE_P(BlenkerE2eTest, ScriptsTest, ::testing::Values(0, 1), &CaseName);
+
+// A title file as earlier releases, Notepad and other editors wrote it: its titles as read, and
+// the bytes the program writes back at its end (the code page while it holds every title).
+struct TitleFileCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> titles;
+    std::string written;
+    friend void PrintTo(const TitleFileCase& file, std::ostream* out) { *out << file.name; }
+};
+
+class TitleFileTest : public ::testing::TestWithParam<TitleFileCase> {};
+
+TEST_P(TitleFileTest, IsReadInItsEncodingAndWrittenSoEarlierReleasesReadIt) {
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    const HWND main = StartShown(program, process, GetParam().bytes);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(test::ListBoxTexts(::GetDlgItem(main, IDC_TITLE_LIST)), GetParam().titles);
+    EXPECT_TRUE(CloseProgram(main, process));
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BlenkerE2eTest, TitleFileTest,
+    ::testing::Values(
+        TitleFileCase{"CodePage", "\xC9t\xE9\r\n", {"Été"}, "\xC9t\xE9\r\n"},
+        TitleFileCase{"Utf8WithoutBom", "Été\nplage\n", {"Été", "plage"}, "\xC9t\xE9\r\nplage\r\n"},
+        TitleFileCase{"Utf16",
+                      std::string("\xFF\xFE\x50\x96\xF6\x65\r\0\n\0\xC9\0t\0\xE9\0", 16),
+                      {"Été", "限时"},
+                      "\xEF\xBB\xBF\xC3\x89t\xC3\xA9\r\n\xE9\x99\x90\xE6\x97\xB6\r\n"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// A window title is read to its 1 023rd UTF-16 unit, and a surrogate pair that this unit
+// would split is dropped whole: the strict entry of the 1 022 units before it matches.
+TEST(BlenkerE2eTest, ALongTitleIsCutBeforeASurrogatePairItWouldSplit) {
+    ProgramCopy program;
+    const std::string kept(1022, 'a');
+    program.MakeReturningUser(kept + "\r\n");
+    program.Store().WriteNumber("Settings", "Strict", 1);
+    program.Store().WriteNumber("Settings", "InstantBlenk", 1);
+    const HANDLE process = program.Start();
+    const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(ClosedWithin(1000, (kept + "🔥" + std::string(476, 'b')).c_str()));
+    EXPECT_FALSE(ClosedWithin(1000, (kept + "x🔥").c_str())) << "strict: the x counts";
+    EXPECT_TRUE(CloseProgram(main, process));
+}
+
+// Started from a copy in a folder named in Cyrillic and Chinese: the title file is made,
+// changed and kept there, the stored location names the folder, and a window titled in Greek
+// with an emoji, dropped on, adds its whole title.
+TEST(BlenkerE2eTest, RunsFromAFolderNamedInAnyScriptAndTakesADroppedTitleWhole) {
+    ProgramCopy program("Мария\\下载");
+    program.Store().WriteNumber("", "Version", 2005);
+    program.Store().WriteNumber("Settings", "UpdateExe", 0);
+    const HANDLE process = program.Start();
+    const DWORD pid = ::GetProcessId(process);
+    const HWND message = WaitForDialog(pid, IDC_MESSAGE_TEXT);
+    ASSERT_NE(message, nullptr) << "no message of a new title file";
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")).substr(0, 22), "Bienvenue sur la page ");
+    ::PostMessageW(message, WM_COMMAND, IDOK, 0);
+    const HWND main = WaitForDialog(pid, IDC_TITLE_LIST);
+    ASSERT_NE(main, nullptr);
+    const std::string location = program.Store().ReadText("", "Location", "");
+    EXPECT_NE(location.find("\\Мария\\下载\\" + program.Name() + ".exe"), std::string::npos)
+        << location;
+
+    const HWND list = ::GetDlgItem(main, IDC_TITLE_LIST);
+    ::SendMessageW(list, LB_SETSEL, TRUE, 0);
+    ::SendMessageW(::GetDlgItem(main, IDC_REMOVE), BM_CLICK, 0, 0);
+    ASSERT_EQ(test::ListBoxTexts(list).size(), 7u);
+
+    test::HelperPopup popup("Ωραία προσφορά 🔥");
+    const HWND window = popup.WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    const POINT from = test::CentreOf(::GetDlgItem(main, IDC_TARGET));
+    const POINT to = test::CentreOf(window);
+    const auto targetIcon = [&] {
+        return ::SendDlgItemMessageW(main, IDC_TARGET, STM_GETICON, 0, 0);
+    };
+    const LRESULT atRest = targetIcon();
+    ASSERT_TRUE(test::XInput(MoveTo(from) + " sleep 0.3 mousedown 1 sleep 0.3 " +
+                             MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2}) + " sleep 0.3 " +
+                             MoveTo(to) + " sleep 0.3"));
+    EXPECT_TRUE(test::PumpUntil([&] { return targetIcon() != atRest; })) << "no drag";
+    ASSERT_TRUE(test::XInput("mouseup 1"));
+    EXPECT_TRUE(test::PumpUntil([&] { return test::ListBoxTexts(list).size() == 8; }));
+    const std::vector<std::string> titles = test::ListBoxTexts(list);
+    EXPECT_NE(std::find(titles.begin(), titles.end(), "Ωραία προσφορά 🔥"), titles.end());
+    EXPECT_TRUE(CloseProgram(main, process));
+
+    std::string file = "\xEF\xBB\xBF";
+    for (const std::string& title : titles) {
+        file += title + "\r\n";
+    }
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), file);
 }
 
 }  // namespace

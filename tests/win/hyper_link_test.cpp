@@ -274,14 +274,14 @@ TEST(HyperLinkTest, TheMouseReachesItAndSeesTheHandCursor) {
     EXPECT_EQ(::SendMessageA(link.Hwnd(), WM_NCHITTEST, 0, 0), HTCLIENT);
     // The help program's hand cursor (106) is taken where it has one; Wine's has none, and the
     // links show the system's hand.
-    char windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    const UniqueModule help(::LoadLibraryExA((std::string(windows) + "\\winhlp32.exe").c_str(),
+    wchar_t windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryW(windows, MAX_PATH);
+    const UniqueModule help(::LoadLibraryExW((std::wstring(windows) + L"\\winhlp32.exe").c_str(),
                                              nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    if (help && ::FindResourceA(help.Get(), MAKEINTRESOURCEA(106), RT_GROUP_CURSOR)) {
+    if (help && ::FindResourceW(help.Get(), MAKEINTRESOURCEW(106), RT_GROUP_CURSOR)) {
         GTEST_SKIP() << "this system's help program brings its own hand cursor";
     }
-    const HCURSOR hand = ::LoadCursorA(nullptr, IDC_HAND);
+    const HCURSOR hand = ::LoadCursorW(nullptr, IDC_HAND);
     ASSERT_NE(hand, nullptr);
     ::SetCursor(nullptr);
     EXPECT_TRUE(::SendMessageA(link.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Hwnd()),

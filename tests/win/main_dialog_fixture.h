@@ -19,18 +19,6 @@ namespace blenker::test {
 inline constexpr char kAppKey[] = "Software\\Vorlen\\blenker_win_tests";
 inline constexpr char kTenTitles[] = "a0\r\nb1\r\nc2\r\nd3\r\ne4\r\nf5\r\ng6\r\nh7\r\ni8\r\nj9\r\n";
 
-// The entries of a list box of this process, in their order.
-inline std::vector<std::string> ListBoxTexts(HWND list) {
-    std::vector<std::string> entries;
-    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char text[1100] = {};
-        ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
 class MainDialogFixture : public ::testing::Test {
   protected:
     MainDialogFixture() {
@@ -68,7 +56,7 @@ class MainDialogFixture : public ::testing::Test {
     }
 
     void Click(int id) { ::SendMessageA(dialog->Item(id), BM_CLICK, 0, 0); }
-    void Type(const char* text) { ::SetWindowTextA(dialog->Item(IDC_TITLE_EDIT), text); }
+    void Type(const char* text) { dialog->SetItemText(IDC_TITLE_EDIT, text); }
     std::string Field(int id) { return dialog->ItemText(id); }
     std::string Caption() { return WindowText(dialog->Hwnd()); }
     // Keys reach the dialog through its loop's IsDialogMessage.
@@ -84,7 +72,7 @@ class MainDialogFixture : public ::testing::Test {
     ScopedWorkDir dir;
     bool releaseCheck = false;  // Open starts the release check as a user's setting would
     OpenBytesFn openTitleFile = &OpenFileBytes;      // how the dialog reads "Blenked.txt"
-    NotifyIconFn notifyIcon = &::Shell_NotifyIconA;  // where the icon's data goes
+    NotifyIconFn notifyIcon = &::Shell_NotifyIconW;  // where the icon's data goes
     VWinApp app;
     std::unique_ptr<CBlenkerDlg> dialog;
 };

@@ -17,46 +17,6 @@ using test::PumpMessages;
 using test::ScopedRegistryStore;
 using test::TestPopup;
 
-// A window of a helper process titled in UTF-16, as a browser's window is.
-class WideHelperPopup {
-  public:
-    explicit WideHelperPopup(const std::wstring& title)
-        : m_title(title),
-          m_process(test::StartProcess(test::TestBinDir() + "popup_helper.exe",
-                                       "\"" + Utf8(title) + "\" 200 100 utf8", "")) {}
-    ~WideHelperPopup() {
-        if (m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(m_process.Get(), 9);
-            ::WaitForSingleObject(m_process.Get(), 5000);
-        }
-    }
-    HWND WaitForWindow() const {
-        HWND found = nullptr;
-        test::PumpUntil(
-            [&] { return (found = ::FindWindowW(nullptr, m_title.c_str())) != nullptr; });
-        return found;
-    }
-    // True once the helper ended because its window was closed.
-    bool Closed() const {
-        DWORD code = STILL_ACTIVE;
-        test::PumpUntil([&] { return ::WaitForSingleObject(m_process.Get(), 0) == WAIT_OBJECT_0; });
-        return ::GetExitCodeProcess(m_process.Get(), &code) && code == 0;
-    }
-
-  private:
-    static std::string Utf8(const std::wstring& text) {
-        std::string utf8(text.size() * 3, '\0');
-        const int length =
-            ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                  utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-        utf8.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-        return utf8;
-    }
-
-    std::wstring m_title;
-    UniqueKernelHandle m_process;
-};
-
 class ScanPassTest : public ::testing::Test {
   protected:
     ScanPassTest() : store("BlenkerScanPassTest") {}
@@ -149,21 +109,20 @@ TEST_F(ScanPassTest, HiddenAndOwnedWindowsAreClosedToo) {
 TEST_F(ScanPassTest, NeedBrowserClosesPopupsOfTodaysBrowsersAndNoOtherProgramsWindow) {
     store.WriteNumber("Settings", "NeedBrowser", 1);
     titles.AddTitle("Popup");
-    // Edge writes a zero-width space after "Microsoft", which the ANSI interface reads as '?';
-    // Firefox writes an em dash, byte 0x97 there.
-    WideHelperPopup edge(L"Popup - Microsoft\u200B Edge");
-    WideHelperPopup firefox(L"Popup \u2014 Mozilla Firefox");
+    // Edge writes a zero-width space after "Microsoft", Firefox an em dash before its name.
+    HelperPopup edge("Popup - Microsoft\u200B Edge");
+    HelperPopup firefox("Popup \u2014 Mozilla Firefox");
     const HWND edgeWindow = edge.WaitForWindow();
     const HWND firefoxWindow = firefox.WaitForWindow();
     ASSERT_NE(edgeWindow, nullptr);
     ASSERT_NE(firefoxWindow, nullptr);
-    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(edgeWindow)), "Popup - Microsoft? Edge");
-    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(firefoxWindow)), "Popup \x97 Mozilla Firefox");
+    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(edgeWindow)), "Popup - Microsoft\u200B Edge");
+    ASSERT_EQ(desktop.Title(Win32Desktop::FromHwnd(firefoxWindow)), "Popup \u2014 Mozilla Firefox");
     const std::vector<const char*> ansiTitles = {"Popup - Google Chrome",
                                                  "Popup - Chromium",
                                                  "Popup - Microsoft Edge",
                                                  "Popup - Mozilla Firefox",
-                                                 "Popup \x97 Mozilla Firefox Private Browsing",
+                                                 "Popup \u2014 Mozilla Firefox Private Browsing",
                                                  "Popup - Opera",
                                                  "Popup - Brave",
                                                  "Popup - Vivaldi"};
@@ -176,8 +135,8 @@ TEST_F(ScanPassTest, NeedBrowserClosesPopupsOfTodaysBrowsersAndNoOtherProgramsWi
     for (std::size_t pass = 0; pass < ansiTitles.size() + 4; ++pass) {
         scan.RunPass(desktop);
     }
-    EXPECT_TRUE(edge.Closed());
-    EXPECT_TRUE(firefox.Closed());
+    EXPECT_EQ(edge.WaitForExit(), 0u);
+    EXPECT_EQ(firefox.WaitForExit(), 0u);
     for (std::size_t i = 0; i < browsers.size(); ++i) {
         EXPECT_FALSE(browsers[i]->Alive()) << ansiTitles[i];
     }

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/text.h"
 #include "messages.h"
 
 namespace blenker::test {
@@ -52,14 +53,13 @@ std::string TestBinDir() {
 
 UniqueKernelHandle StartProcess(const std::string& exe, const std::string& arguments,
                                 const std::string& workDir) {
-    std::string command = "\"" + exe + "\" " + arguments;
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+    std::wstring line = ToUtf16("\"" + exe + "\" " + arguments);
+    const std::wstring dir = ToUtf16(workDir);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          workDir.empty() ? nullptr : workDir.c_str(), &startup, &info)) {
+    if (!::CreateProcessW(ToUtf16(exe).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          dir.empty() ? nullptr : dir.c_str(), &startup, &info)) {
         return UniqueKernelHandle();
     }
     ::CloseHandle(info.hThread);
@@ -156,7 +156,8 @@ HelperPopup::~HelperPopup() {
 
 HWND HelperPopup::WaitForWindow() {
     HWND found = nullptr;
-    PumpUntil([&] { return (found = ::FindWindowA(nullptr, m_title.c_str())) != nullptr; });
+    const std::wstring title = ToUtf16(m_title);
+    PumpUntil([&] { return (found = ::FindWindowW(nullptr, title.c_str())) != nullptr; });
     return found;
 }
 
@@ -175,10 +176,9 @@ namespace {
 ModalCloser* g_closer = nullptr;
 
 BOOL CALLBACK AppendText(HWND child, LPARAM texts) {
-    char text[512] = {};
-    ::GetWindowTextA(child, text, sizeof text);
-    if (*text) {
-        *reinterpret_cast<std::string*>(texts) += std::string(" | ") + text;
+    const std::string text = WholeWindowText(child);
+    if (!text.empty()) {
+        *reinterpret_cast<std::string*>(texts) += " | " + text;
     }
     return TRUE;
 }
@@ -239,11 +239,11 @@ HWND CaptureInThreadOf(HWND window) {
 namespace {
 
 BOOL NotifyIcon(DWORD message, HWND owner) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = owner;
     data.uID = kTrayIconId;
-    return ::Shell_NotifyIconA(message, &data);
+    return ::Shell_NotifyIconW(message, &data);
 }
 
 }  // namespace
@@ -256,16 +256,24 @@ void DeleteTrayIcon(HWND owner) {
     NotifyIcon(NIM_DELETE, owner);
 }
 
+std::vector<std::string> ListBoxTexts(HWND list) {
+    std::vector<std::string> entries;
+    const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)),
+                          L'\0');
+        ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        entries.push_back(ToUtf8(text));
+    }
+    return entries;
+}
+
 std::string WindowText(HWND window) {
-    char text[1100] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
+    return WholeWindowText(window);
 }
 
 std::string WindowTexts(HWND window) {
-    char caption[512] = {};
-    ::GetWindowTextA(window, caption, sizeof caption);
-    std::string texts = caption;
+    std::string texts = WholeWindowText(window);
     ::EnumChildWindows(window, &AppendText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
@@ -301,32 +309,34 @@ void ModalCloser::Check() {
     }
 }
 
-ScopedWorkDir::ScopedWorkDir() {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
+ScopedWorkDir::ScopedWorkDir(const std::string& inner) {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
-    m_path = std::string(temp) + "blenker_test_" + std::to_string(::GetCurrentProcessId()) + "_" +
-             std::to_string(++counter);
-    ::CreateDirectoryA(m_path.c_str(), nullptr);
-    char current[MAX_PATH];
-    ::GetCurrentDirectoryA(MAX_PATH, current);
+    m_top = ToUtf8(temp) + "blenker_test_" + std::to_string(::GetCurrentProcessId()) + "_" +
+            std::to_string(++counter);
+    m_path = inner.empty() ? m_top : m_top + "\\" + inner;
+    std::error_code ignored;
+    std::filesystem::create_directories(ToUtf16(m_path), ignored);
+    wchar_t current[MAX_PATH];
+    ::GetCurrentDirectoryW(MAX_PATH, current);
     m_previous = current;
-    ::SetCurrentDirectoryA(m_path.c_str());
+    ::SetCurrentDirectoryW(ToUtf16(m_path).c_str());
 }
 
 ScopedWorkDir::~ScopedWorkDir() {
-    ::SetCurrentDirectoryA(m_previous.c_str());
+    ::SetCurrentDirectoryW(m_previous.c_str());
     std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
+    std::filesystem::remove_all(ToUtf16(m_top), ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::path(ToUtf16(path)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(std::filesystem::path(ToUtf16(path)), std::ios::binary) << bytes;
 }
 
 ScopedRegistryStore::ScopedRegistryStore(const std::string& application)

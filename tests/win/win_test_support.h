@@ -106,25 +106,31 @@ class ScopedProxy {
     ScopedProxy& operator=(const ScopedProxy&) = delete;
 };
 
+// The entries of a list box of any process, in their order.
+std::vector<std::string> ListBoxTexts(HWND list);
+
 // The text of a window (its caption, or a control's text).
 std::string WindowText(HWND window);
 
 // The caption and every control text of a window, joined by " | ".
 std::string WindowTexts(HWND window);
 
-// A folder of its own under the temporary folder, the current directory while it lives.
+// A folder of its own under the temporary folder (or the folders "inner" inside it, named in
+// UTF-8), the current directory while it lives.
 class ScopedWorkDir {
   public:
-    ScopedWorkDir();
+    explicit ScopedWorkDir(const std::string& inner = "");
     ~ScopedWorkDir();
     const std::string& Path() const { return m_path; }
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
 
   private:
+    std::string m_top;
     std::string m_path;
-    std::string m_previous;
+    std::wstring m_previous;
 };
 
+// Paths, titles and texts of these helpers are UTF-8.
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
