@@ -22,6 +22,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 fonts-wine xvfb xauth x11-apps imagemagick xdotool zip
   openssl python3
+  unicode-data  # CaseFolding.txt: tools/make_case_fold.py and the folding table's test
 )
 
 missing() {

@@ -41,10 +41,10 @@ class TransferBody {
   public:
     // Adds a chunk; false, and nothing added, when the body would grow past kMaxFileBytes.
     bool Append(std::string_view chunk);
-    // The records of the whole body, read as a text file is (DecodeText: UTF-8 with or without
+    // The records of the whole body, read as a text file is (DecodeFileText: UTF-8 with or without
     // a byte order mark, UTF-16 LE with its mark, or the system's code page).
     Records Parse(const CodePage& codePage) const {
-        return Records::Parse(DecodeText(m_text, codePage));
+        return Records::Parse(DecodeFileText(m_text, codePage));
     }
     std::size_t Size() const { return m_text.size(); }
 

@@ -47,7 +47,7 @@ bool HasHighByte(std::string_view bytes) {
 
 }  // namespace
 
-std::string DecodeText(std::string_view bytes, const CodePage& codePage) {
+std::string DecodeFileText(std::string_view bytes, const CodePage& codePage) {
     if (bytes.starts_with(kUtf8Mark)) {
         return std::string(bytes.substr(kUtf8Mark.size()));
     }
@@ -60,9 +60,9 @@ std::string DecodeText(std::string_view bytes, const CodePage& codePage) {
     return codePage.toUtf8(bytes);
 }
 
-std::string EncodeText(std::string_view utf8, const CodePage& codePage) {
+std::string EncodeFileText(std::string_view utf8, const CodePage& codePage) {
     if (std::optional<std::string> bytes = codePage.fromUtf8(utf8);
-        bytes && DecodeText(*bytes, codePage) == utf8) {
+        bytes && DecodeFileText(*bytes, codePage) == utf8) {
         return std::move(*bytes);
     }
     std::string bytes(kUtf8Mark);

@@ -23,12 +23,12 @@ struct CodePage {
 //   U+FFFD and an odd last byte dropped;
 // - no mark, valid UTF-8 with at least one byte above 7F: UTF-8 as it is;
 // - otherwise the code page's bytes, as every earlier release wrote.
-std::string DecodeText(std::string_view bytes, const CodePage& codePage);
+std::string DecodeFileText(std::string_view bytes, const CodePage& codePage);
 
-// The bytes to write for a UTF-8 text: the code page's, when DecodeText reads them back as the
+// The bytes to write for a UTF-8 text: the code page's, when DecodeFileText reads them back as the
 // same text (so that earlier releases still read the file), otherwise a UTF-8 byte order mark and
 // the UTF-8.
-std::string EncodeText(std::string_view utf8, const CodePage& codePage);
+std::string EncodeFileText(std::string_view utf8, const CodePage& codePage);
 
 // The bytes that hold the complete lines of the start of a file (up to its last line feed, which
 // stays), in the file's encoding: for a UTF-16 LE file (FF FE) the last line feed is a whole

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "titles/title_text.h"
-#include "titles/utf8.h"
 
 namespace blenker {
 
@@ -24,39 +23,12 @@ std::string DuplicateKey(std::string_view title, bool caseSensitive) {
     return caseSensitive ? std::string(title) : FoldNoCase(title);
 }
 
-#ifdef _WIN32
-// The C library of Windows takes narrow names in the ANSI code page: a UTF-8 name goes through
-// its wide functions.
-std::wstring WideName(std::string_view utf8) {
-    std::wstring name;
-    while (!utf8.empty()) {
-        const Utf8Char c = DecodeUtf8(utf8);
-        if (c.value > 0xFFFF) {
-            name.push_back(static_cast<wchar_t>(0xD800 + ((c.value - 0x10000) >> 10)));
-            name.push_back(static_cast<wchar_t>(0xDC00 + ((c.value - 0x10000) & 0x3FF)));
-        } else {
-            name.push_back(static_cast<wchar_t>(c.value));
-        }
-        utf8.remove_prefix(c.length);
-    }
-    return name;
-}
-#endif
-
 std::FILE* OpenFile(const std::string& path, bool write) {
-#ifdef _WIN32
-    return ::_wfopen(WideName(path).c_str(), write ? L"wb" : L"rb");
-#else
     return std::fopen(path.c_str(), write ? "wb" : "rb");
-#endif
 }
 
 void RemoveQuietly(const std::string& path) {
-#ifdef _WIN32
-    ::_wremove(WideName(path).c_str());
-#else
     std::remove(path.c_str());
-#endif
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
@@ -111,11 +83,11 @@ bool ReadTitleData(const ReadBytesFn& read, TitleList& list, const CodePage& cod
         const std::size_t count = read(buffer, sizeof buffer, failed);
         bytes.append(buffer, count < sizeof buffer ? count : sizeof buffer);
         if (failed) {
-            ParseTitleFile(DecodeText(CompleteLines(bytes), codePage), list);
+            ParseTitleFile(DecodeFileText(CompleteLines(bytes), codePage), list);
             return false;
         }
         if (count == 0) {
-            ParseTitleFile(DecodeText(bytes, codePage), list);
+            ParseTitleFile(DecodeFileText(bytes, codePage), list);
             return true;
         }
     }
@@ -152,7 +124,7 @@ bool SaveTitleFile(const std::string& path, const TitleList& list, const CodePag
                    const ReplaceFileFn& replace) {
     const std::string temp = path + ".tmp";
     try {
-        if (WriteWholeFile(temp, EncodeText(FormatTitleFile(list), codePage)) &&
+        if (WriteWholeFile(temp, EncodeFileText(FormatTitleFile(list), codePage)) &&
             replace(temp, path)) {
             return true;
         }

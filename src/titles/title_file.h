@@ -1,11 +1,12 @@
 // The title file "Blenked.txt": the title list kept between runs as plain text, one title per
 // line. Reading accepts CR LF or bare LF line ends; writing always uses CR LF, in list order.
-// The file's encoding is DecodeText's and EncodeText's (text_encoding.h): UTF-8 (with or
+// The file's encoding is DecodeFileText's and EncodeFileText's (text_encoding.h): UTF-8 (with or
 // without a byte order mark), UTF-16 LE with its mark, or the system's code page, which the file
 // keeps as long as every title survives it.
 //
-// File names are UTF-8, like the rest of the program's text (on Windows they are opened through
-// the C library's wide functions). The file is read and written with <cstdio> only: the C++
+// File names go to the C library as they are, which on Windows reads them in the ANSI code page:
+// the program's names are the bare "Blenked.txt" and "Blenked.txt.tmp", in the current folder,
+// which itself may be named in any script. The file is read and written with <cstdio> only: the C++
 // streams and std::filesystem would bring the whole locale machinery of the C++ library into
 // the program, most of its size.
 #pragma once
@@ -33,7 +34,7 @@ std::string FormatTitleFile(const TitleList& list);
 // call were read whole and still count.
 using ReadBytesFn = std::function<std::size_t(char* buffer, std::size_t size, bool& failed)>;
 
-// Reads the bytes to their end, decodes them (DecodeText) and parses them. Returns false on a
+// Reads the bytes to their end, decodes them (DecodeFileText) and parses them. Returns false on a
 // read error; the complete lines read before it stay in the list, a line cut short by it is
 // dropped.
 bool ReadTitleData(const ReadBytesFn& read, TitleList& list, const CodePage& codePage);
@@ -52,7 +53,7 @@ bool LoadTitleFile(const std::string& path, TitleList& list, const CodePage& cod
 // Moves the file "from" over "to", replacing it; true on success.
 using ReplaceFileFn = std::function<bool(const std::string& from, const std::string& to)>;
 
-// Writes the list (EncodeText of FormatTitleFile) to "<path>.tmp" beside the file, then lets
+// Writes the list (EncodeFileText of FormatTitleFile) to "<path>.tmp" beside the file, then lets
 // replace() move it over the file, so that a failed write never costs the titles already saved.
 // On failure the temporary file is removed, the previous file stays as it was, and the result
 // is false.

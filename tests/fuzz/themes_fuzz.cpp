@@ -45,7 +45,7 @@ constexpr blenker::CodePage kLatin1{&Latin1ToUtf8, &Utf8ToLatin1};
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace blenker;
     const std::string text =
-        DecodeText(std::string_view(reinterpret_cast<const char*>(data), size), kLatin1);
+        DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size), kLatin1);
     const Records file = Records::Parse(text);
     (void)IsReadableThemesFile(file.GetValue("Doc"), file.GetValue("File"));
     TitleList user;

@@ -9,43 +9,22 @@
 namespace blenker {
 namespace {
 
-TEST(CaseFoldTest, FoldsTheEdgesOfTheTable) {
-    for (char32_t c = 'A'; c <= 'Z'; ++c) {
-        EXPECT_EQ(FoldCase(c), c + 32);
-    }
-    for (char32_t c : {U'@', U'[', U'`', U'a', U'z', U'{', U'0', U'\0', U'\x7F'}) {
-        EXPECT_EQ(FoldCase(c), c);
-    }
-    EXPECT_EQ(FoldCase(0x00B5), 0x03BCu);   // MICRO SIGN to Greek mu
-    EXPECT_EQ(FoldCase(0x00C0), 0x00E0u);   // the first of Latin-1's capitals
-    EXPECT_EQ(FoldCase(0x00D7), 0x00D7u);   // the multiplication sign among them
-    EXPECT_EQ(FoldCase(0x00DE), 0x00FEu);   // the last
-    EXPECT_EQ(FoldCase(0x0100), 0x0101u);   // a run of every other code point
-    EXPECT_EQ(FoldCase(0x0101), 0x0101u);
-    EXPECT_EQ(FoldCase(0x03A3), 0x03C3u);   // capital sigma
-    EXPECT_EQ(FoldCase(0x03C2), 0x03C3u);   // final sigma
-    EXPECT_EQ(FoldCase(0x03C3), 0x03C3u);
-    EXPECT_EQ(FoldCase(0x1E9E), 0x00DFu);   // capital sharp s: the S entry
-    EXPECT_EQ(FoldCase(0x00DF), 0x00DFu);   // sharp s has only an F entry ("ss")
-    EXPECT_EQ(FoldCase(0x212A), U'k');      // KELVIN SIGN
-    EXPECT_EQ(FoldCase(0x2126), 0x03C9u);   // OHM SIGN
-    EXPECT_EQ(FoldCase(0x0410), 0x0430u);   // Cyrillic А
-    EXPECT_EQ(FoldCase(0x10400), 0x10428u); // Deseret, past the BMP
-    EXPECT_EQ(FoldCase(0x10428), 0x10428u);
-    EXPECT_EQ(FoldCase(0x1E921), 0x1E943u); // the last entry of CaseFolding.txt 15.0
+TEST(CaseFoldTest, FoldsTheEdgesOfTheTableAndNothingElse) {
+    EXPECT_EQ(FoldCase(U'A'), U'a');
+    EXPECT_EQ(FoldCase(U'Z'), U'z');
+    EXPECT_EQ(FoldCase(U'['), U'[');
+    EXPECT_EQ(FoldCase(0x00B5), 0x03BCu);    // MICRO SIGN, the first entry past ASCII
+    EXPECT_EQ(FoldCase(0x00D7), 0x00D7u);    // the multiplication sign amid Latin-1's capitals
+    EXPECT_EQ(FoldCase(0x03C2), 0x03C3u);    // final sigma
+    EXPECT_EQ(FoldCase(0x1E9E), 0x00DFu);    // capital sharp s: an S entry
+    EXPECT_EQ(FoldCase(0x212A), U'k');       // KELVIN SIGN
+    EXPECT_EQ(FoldCase(0x10400), 0x10428u);  // Deseret, past the BMP
+    EXPECT_EQ(FoldCase(0x1E921), 0x1E943u);  // the last entry of CaseFolding.txt 15.0
     EXPECT_EQ(FoldCase(0x1E922), 0x1E922u);
-}
-
-TEST(CaseFoldTest, LeavesWhatHasNoSimpleMapping) {
-    EXPECT_EQ(FoldCase(0x0130), 0x0130u);  // İ: only F and T entries
-    EXPECT_EQ(FoldCase(U'I'), U'i');       // not the Turkic dotless ı
-    EXPECT_EQ(FoldCase(0x0149), 0x0149u);  // ŉ: F only
-    EXPECT_EQ(FoldCase(0x2014), 0x2014u);  // em dash
-    EXPECT_EQ(FoldCase(0x4E2D), 0x4E2Du);  // a CJK ideograph
-    EXPECT_EQ(FoldCase(0x1F600), 0x1F600u);
-    EXPECT_EQ(FoldCase(0xFFFD), 0xFFFDu);
-    EXPECT_EQ(FoldCase(0x10FFFF), 0x10FFFFu);
-    EXPECT_EQ(FoldCase(0x110000), 0x110000u);  // no code point at all
+    // Only F or T entries, or none: unchanged.
+    for (char32_t same : {0x0130u, 0x0149u, 0x00DFu, 0x2014u, 0x4E2Du, 0x10FFFFu, 0x110000u}) {
+        EXPECT_EQ(FoldCase(same), same);
+    }
 }
 
 // Every C and S line of the installed file, when there is one, against the table; the

@@ -244,47 +244,6 @@ TEST_F(TitleFileTest, LoadEmptiesTheListThenReadsTheFile) {
     EXPECT_EQ(list.Size(), 0u);
 }
 
-TEST_F(TitleFileTest, ReadsTheCodePageUtf8AndUtf16) {
-    struct Case {
-        std::string bytes;
-        Titles titles;
-    };
-    const Case cases[] = {
-        // The code page of earlier releases (Latin-1 here): "Été".
-        {"\xC9t\xE9\r\nabc\r\n", {"abc", "\xC3\x89t\xC3\xA9"}},
-        // UTF-8 without a mark.
-        {"\xD0\x9C\xD0\xB8\xD1\x80\n\xC3\x89t\xC3\xA9\n", {"\xC3\x89t\xC3\xA9", "\xD0\x9C\xD0\xB8\xD1\x80"}},
-        // UTF-16 LE with its mark and CR LF: "A", "Пx".
-        {std::string("\xFF\xFE" "A\0\r\0\n\0\x1F\x04x\0\r\0\n\0", 16), {"A", "\xD0\x9Fx"}},
-        // UTF-8 with its mark; "ÉTÉ" repeats "été" under the Unicode folding.
-        {"\xEF\xBB\xBFx\r\n\xC3\xA9t\xC3\xA9\r\n\xC3\x89T\xC3\x89\r\n", {"x", "\xC3\xA9t\xC3\xA9"}},
-    };
-    for (const Case& c : cases) {
-        Write(m_file, c.bytes);
-        TitleList list;
-        ASSERT_TRUE(LoadTitleFile(m_file, list, kLatin1));
-        EXPECT_EQ(list.Titles(), c.titles) << c.bytes;
-    }
-}
-
-TEST_F(TitleFileTest, SavesTheCodePageUnlessATitleNeedsUtf8) {
-    TitleList list;
-    ParseTitleFile("\xC3\x89t\xC3\xA9\nabc\n", list);
-    ASSERT_TRUE(SaveTitleFile(m_file, list, kLatin1, MoveOver));
-    EXPECT_EQ(Read(m_file), "abc\r\n\xC9t\xE9\r\n");
-
-    // Cyrillic, then an emoji: the code page has no byte for them.
-    for (const char* title : {"\xD0\x9C\xD0\xB8\xD1\x80", "Deal \xF0\x9F\x98\x80"}) {
-        TitleList wider = list;
-        wider.Insert(title);
-        ASSERT_TRUE(SaveTitleFile(m_file, wider, kLatin1, MoveOver));
-        EXPECT_EQ(Read(m_file), "\xEF\xBB\xBF" + FormatTitleFile(wider));
-        TitleList loaded;
-        ASSERT_TRUE(LoadTitleFile(m_file, loaded, kLatin1));
-        EXPECT_EQ(loaded.Titles(), wider.Titles());
-    }
-}
-
 TEST_F(TitleFileTest, LoadFailsWhenTheFileCannotBeRead) {
     TitleList list;
     list.Insert("Old");

@@ -56,12 +56,5 @@ TEST(Utf8Test, WritesWhatIsNoCharacterAsTheReplacementCharacter) {
     EXPECT_EQ(written, "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(Utf8Test, IsUtf8TakesWholeTexts) {
-    EXPECT_TRUE(IsUtf8(""));
-    EXPECT_TRUE(IsUtf8("plain ASCII"));
-    EXPECT_TRUE(IsUtf8("\xC3\x89t\xC3\xA9 \xD0\x9F \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(IsUtf8("\xC9t\xE9"));  // Latin-1
-}
-
 }  // namespace
 }  // namespace blenker
