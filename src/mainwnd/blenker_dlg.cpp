@@ -64,6 +64,11 @@ BOOL CBlenkerDlg::OnInitDialog() {
     m_delayButtons[1].Attach(Item(IDC_DELAY_DOWN));
     // The delay field is narrow: no margins, so that "10.0" fits.
     SetEditMargins(Item(IDC_DELAY), 0, 0);
+    // Titles come in every script: the field and the list show them in a face that has them.
+    m_titleFont = AnyScriptFont(GetFont(Hwnd()));
+    for (const int id : {IDC_TITLE_EDIT, IDC_TITLE_LIST}) {
+        SetFont(Item(id), m_titleFont.Get(), false);
+    }
     SetTrayIcon(TrayAction::Add, LoadResString(IDS_TRAY_TIP));
 
     LoadOptions();

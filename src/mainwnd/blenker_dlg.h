@@ -85,6 +85,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     std::array<BitmapButton, 8> m_buttons;
     std::array<CRepeatButton, 2> m_delayButtons;  // up and down click on and on while held
     ToolTip m_toolTips;
+    UniqueFont m_titleFont;  // the title field's and list's
     CMainSkin m_skin;
     CTrayIcon m_tray;
     CTargetDrag m_drag;
