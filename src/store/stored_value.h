@@ -13,7 +13,7 @@ namespace blenker {
 // The kinds of stored value the program tells apart.
 enum class StoredType {
     Number,  // REG_DWORD: four bytes, lowest first
-    Text,    // REG_SZ: ANSI text, usually with its terminator
+    Text,    // REG_SZ: the registry's UTF-16, handed over as UTF-8, usually with its terminator
     Other,   // anything else (binary, expandable text, lists...)
 };
 
