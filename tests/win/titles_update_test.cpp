@@ -1,5 +1,7 @@
 // The Titles page's theme update in the real settings sheet, against the test's loopback server
 // reached through the user's proxy setting, as the program reaches the maker's site.
+#include <algorithm>
+
 #include "loopback_http_server.h"
 #include "loopback_tls_proxy.h"
 #include "settings_sheet_fixture.h"
@@ -97,6 +99,21 @@ TEST_F(TitlesUpdateTest, ThemesOfferTheNewTitlesAndADoubleClickAddsThem) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("Blenked.txt")),
               "Free Slots\r\nOnline Casino\r\nPlay Blackjack\r\n");
     EXPECT_EQ(server.Requests(), std::vector<std::string>{kPath});
+}
+
+TEST_F(TitlesUpdateTest, AThemeFileInUtf8OffersAndAddsItsTitlesWhole) {
+    server.Serve(kPath, 200,
+                 "\xEF\xBB\xBF@Doc\r\n1\r\n@File\r\n1\r\n@Themes\r\nru Реклама 🔥#Pub\r\n\r\n"
+                 "@ru\r\nКазино онлайн\r\n限时优惠\r\n\r\n");
+    Open("");
+    OnTitlesPage([&](HWND page) {
+        Update(page);
+        EXPECT_EQ(Themes(page), std::vector<std::string>{"Реклама 🔥 - 2 new titles"});
+        DoubleClickFirst(page);
+        std::vector<std::string> added = ListBox();
+        std::sort(added.begin(), added.end());
+        EXPECT_EQ(added, (std::vector<std::string>{"Казино онлайн", "限时优惠"}));
+    });
 }
 
 TEST_F(TitlesUpdateTest, InFrenchTheThemesAndTheMessageAreFrench) {
