@@ -208,26 +208,6 @@ TEST_F(ScanEngineTest, TitlesAreCutAt1023CharactersAndEmptyOnesSkipped) {
     EXPECT_TRUE(other.windows[0].open);
 }
 
-TEST_F(ScanEngineTest, TheCutCountsUtf16UnitsOfWholeCharacters) {
-    // 1023 Cyrillic letters are 2046 bytes and one UTF-16 unit each: all of them are read.
-    std::string cyrillic;
-    for (int i = 0; i < 1023; ++i) {
-        cyrillic += "\xD0\x96";
-    }
-    // An emoji whose second unit would be unit 1024 is left out whole.
-    const std::string head(1022, 'x');
-    store.WriteNumber("Settings", "Strict", 1);
-    titles.AddTitle(cyrillic);
-    titles.AddTitle(head);
-    desktop.Add(cyrillic + "\xD0\x96\xD0\x96");
-    desktop.Add(head + "\xF0\x9F\x98\x80");
-    ScanEngine engine(titles, store);
-    engine.LoadOptions();
-    engine.RunPass(desktop);
-    engine.RunPass(desktop);
-    EXPECT_EQ(desktop.OpenStates(), (std::vector<bool>{false, false}));
-}
-
 TEST_F(ScanEngineTest, OnlyTheScanTimerRunsAPass) {
     ScanEngine engine(titles, store);
     EXPECT_FALSE(engine.OnTimer(desktop, 2));
