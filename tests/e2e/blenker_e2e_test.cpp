@@ -286,23 +286,17 @@ std::string ReleaseFile(const std::string& version,
            "@Infos_FRA\r\nScans plus rapides.\r\nProgramme plus l\xE9ger.\r\n";
 }
 
-std::wstring WideText(HWND window) {
-    wchar_t text[512] = {};
-    ::GetWindowTextW(window, text, 512);
-    return text;
-}
-
 TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLanguage) {
     struct Case {
         int language;
         const char* version;
-        const wchar_t* title;
-        const wchar_t* notes;
+        const char* title;
+        const char* notes;
     };
     const Case cases[] = {
-        {0, "2006", L"New version of The Blenker !", L"Faster scans.\r\nSmaller program."},
-        {1, "2006 (beta)", L"Nouvelle version de The Blenker !",
-         L"Scans plus rapides.\r\nProgramme plus l\u00e9ger."},
+        {0, "2006", "New version of The Blenker !", "Faster scans.\r\nSmaller program."},
+        {1, "2006 (beta)", "Nouvelle version de The Blenker !",
+         "Scans plus rapides.\r\nProgramme plus léger."},
     };
     for (const Case& c : cases) {
         test::LoopbackHttpServer server;
@@ -317,8 +311,8 @@ TEST(BlenkerE2eTest, ANewerReleaseOpensTheNewReleaseWindowWithTheNotesOfTheLangu
         const HWND window = WaitForDialog(pid, IDC_RELEASE_NOTES);
         ASSERT_NE(window, nullptr) << "no new-release window for " << c.version;
         EXPECT_EQ(server.Requests(), std::vector<std::string>({kReleasePath}));
-        EXPECT_EQ(WideText(::GetDlgItem(window, IDC_NEW_VERSION_TITLE)), c.title);
-        EXPECT_EQ(WideText(::GetDlgItem(window, IDC_RELEASE_NOTES)), c.notes);
+        EXPECT_EQ(test::WindowText(::GetDlgItem(window, IDC_NEW_VERSION_TITLE)), c.title);
+        EXPECT_EQ(test::WindowText(::GetDlgItem(window, IDC_RELEASE_NOTES)), c.notes);
         // It belongs to the main window, which a quick reply may find not yet shown.
         const HWND main = ::GetWindow(window, GW_OWNER);
         ASSERT_NE(main, nullptr);
@@ -750,6 +744,17 @@ bool CloseProgram(HWND main, HANDLE process) {
     return WaitForExit(process, 10000);
 }
 
+// A returning user's program, shown, for a test that ends by closing it.
+class ShownProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(main = StartShown(program, process), nullptr); }
+    void TearDown() override { EXPECT_TRUE(main == nullptr || CloseProgram(main, process)); }
+
+    ProgramCopy program;
+    HANDLE process = nullptr;
+    HWND main = nullptr;
+};
+
 // xdotool's move of the pointer to this point of the screen.
 std::string MoveTo(POINT at) {
     return "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
@@ -937,11 +942,7 @@ TEST(BlenkerE2eTest, TheTrayMenuOpensOnEveryRightClickAfterOpen) {
     EXPECT_TRUE(CloseProgram(main, process));
 }
 
-TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
-    ProgramCopy program;
-    HANDLE process = nullptr;
-    const HWND main = StartShown(program, process);
-    ASSERT_NE(main, nullptr);
+TEST_F(ShownProgramTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoA(::MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
@@ -972,14 +973,9 @@ TEST(BlenkerE2eTest, TheHelpWindowOpensInsideTheWorkAreaAndMovesWhenDragged) {
     }));
     ::PostMessageA(help, WM_CLOSE, 0, 0);
     ASSERT_TRUE(test::PumpUntil([&] { return !::IsWindow(help); }));
-    EXPECT_TRUE(CloseProgram(main, process));
 }
 
-TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
-    ProgramCopy program;
-    HANDLE process = nullptr;
-    const HWND main = StartShown(program, process);
-    ASSERT_NE(main, nullptr);
+TEST_F(ShownProgramTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
     // A control of another process tells its text only when asked by message.
     const auto delay = [&] {
         char text[16] = {};
@@ -1000,11 +996,7 @@ TEST(BlenkerE2eTest, EveryClickOnTheDelayButtonsCountsAndAHeldButtonRepeats) {
 
 // After a switch of the language and back, the tabs look on the screen as they did: the longer
 // French ones leave no outline behind.
-TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
-    ProgramCopy program;
-    HANDLE process = nullptr;
-    const HWND main = StartShown(program, process);
-    ASSERT_NE(main, nullptr);
+TEST_F(ShownProgramTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
     ::PostMessageA(::GetDlgItem(main, IDC_SETTINGS), BM_CLICK, 0, 0);
     const HWND sheet = WaitForDialog(::GetProcessId(process), 0x3020);  // its tab control
     ASSERT_NE(sheet, nullptr);
@@ -1027,7 +1019,15 @@ TEST(BlenkerE2eTest, TheTabsAreDrawnWholeAfterALanguageSwitch) {
         << "an outline of a longer tab stayed";
     ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     EXPECT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
-    EXPECT_TRUE(CloseProgram(main, process));
+}
+
+// The title file the program writes when the code page lacks a character of these titles.
+std::string Utf8TitleFile(const std::vector<std::string>& titles) {
+    std::string file = "\xEF\xBB\xBF";
+    for (const std::string& title : titles) {
+        file += title + "\r\n";
+    }
+    return file;
 }
 
 // Titles in every script. Entries typed into the field (a Unicode WM_SETTEXT, as a user's
@@ -1048,11 +1048,7 @@ TEST_P(ScriptsTest, TypedTitlesAreShownSavedAndMatchedWhole) {
         ::SendMessageW(::GetDlgItem(main, IDC_ADD), BM_CLICK, 0, 0);
     }
     std::vector<std::string> shown = test::ListBoxTexts(::GetDlgItem(main, IDC_TITLE_LIST));
-    std::string file = "\xEF\xBB\xBF";  // no code page holds them all: UTF-8
-    for (const std::string& title : shown) {
-        file += title + "\r\n";
-    }
-    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), file);
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), Utf8TitleFile(shown));
     std::sort(shown.begin(), shown.end());
     std::vector<std::string> expected = typed;
     expected.push_back("E2E instant");
@@ -1166,12 +1162,7 @@ TEST(BlenkerE2eTest, RunsFromAFolderNamedInAnyScriptAndTakesADroppedTitleWhole) 
     const std::vector<std::string> titles = test::ListBoxTexts(list);
     EXPECT_NE(std::find(titles.begin(), titles.end(), "Ωραία προσφορά 🔥"), titles.end());
     EXPECT_TRUE(CloseProgram(main, process));
-
-    std::string file = "\xEF\xBB\xBF";
-    for (const std::string& title : titles) {
-        file += title + "\r\n";
-    }
-    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), file);
+    EXPECT_EQ(ReadFileBytes(program.File("Blenked.txt")), Utf8TitleFile(titles));
 }
 
 }  // namespace
