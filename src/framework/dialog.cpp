@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/dialog_colors.h"
+#include "framework/dpi.h"
 #include "framework/text.h"
 #include "framework/window.h"
 
@@ -108,6 +109,11 @@ std::optional<LRESULT> Dialog::OnMessage(UINT, WPARAM, LPARAM) {
     return std::nullopt;
 }
 
+void Dialog::OnDpiChanged(const RECT& suggested) {
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Dialog::CenterWindow() const {
     if ((::GetWindowLongW(Hwnd(), GWL_STYLE) & WS_CHILD) != 0) {
         return;
@@ -157,6 +163,10 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
             }
             break;
         }
+        case WM_DPICHANGED:
+            m_dpi = DpiChangedDpi(wParam);
+            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ERASEBKGND:
             if (EraseAsPage(reinterpret_cast<HDC>(wParam))) {
                 return TRUE;
@@ -173,6 +183,8 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT Dialog::OnInitDialogMessage() {
+    m_dpi = WindowDpi(Hwnd());
+    KeepDialogColorsOnButtons(Hwnd());
     for (auto& [id, control] : m_controls) {
         control->Attach(Item(id));
     }

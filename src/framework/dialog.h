@@ -10,6 +10,7 @@
 
 #include "framework/controls.h"
 #include "framework/dialog_control.h"
+#include "framework/dpi_scale.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
 
@@ -39,6 +40,9 @@ class Dialog {
     void EndDialog(INT_PTR code);
 
     HWND Hwnd() const { return m_window.Get(); }
+    // The DPI the dialog is shown at: its monitor's when it was made, then what WM_DPICHANGED
+    // said.
+    int Dpi() const { return m_dpi; }
     int TemplateId() const { return m_templateId; }
     HWND Item(int id) const { return ::GetDlgItem(Hwnd(), id); }
     std::string ItemText(int id) const;
@@ -73,6 +77,10 @@ class Dialog {
     // The window the dialog is made for, when it is known only after construction.
     void SetParentWindow(HWND parent) { m_parent = parent; }
 
+    // WM_DPICHANGED, once Dpi() is the new one: the default takes the system's suggested window
+    // rectangle.
+    virtual void OnDpiChanged(const RECT& suggested);
+
     // Centres the window over its owner when that is shown, otherwise on the screen.
     void CenterWindow() const;
     // Places the window once its initialisation is done, unless that placed it itself. The
@@ -102,6 +110,7 @@ class Dialog {
     bool m_modeless = false;
     bool m_inLoop = false;
     INT_PTR m_result = 0;
+    int m_dpi = kDesignDpi;
     std::map<int, DialogControl*> m_controls;
 };
 

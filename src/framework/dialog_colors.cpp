@@ -1,5 +1,7 @@
 #include "framework/dialog_colors.h"
 
+#include <uxtheme.h>
+
 #include <cstring>
 
 #include "framework/unique_handle.h"
@@ -20,7 +22,31 @@ Colors& Current() {
     return colors;
 }
 
+BOOL CALLBACK KeepColorsOf(HWND child, LPARAM) {
+    if (!IsOfClass(child, L"Button")) {
+        return TRUE;
+    }
+    switch (::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+        case BS_GROUPBOX:
+            ::SetWindowTheme(child, L"", L"");
+            break;
+        default:
+            break;
+    }
+    return TRUE;
+}
+
 }  // namespace
+
+void KeepDialogColorsOnButtons(HWND dialog) {
+    ::EnumChildWindows(dialog, &KeepColorsOf, 0);
+}
 
 void SetDialogColors(COLORREF background, COLORREF text) {
     Colors& colors = Current();

@@ -14,4 +14,9 @@ void SetDialogColors(COLORREF background, COLORREF text);
 // the control keeps the system colours.
 HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control);
 
+// Check boxes, radio buttons and group boxes of a dialog drawn in the visual style ignore the
+// colours a dialog hands them: these keep the classic drawing, which takes the dialog colours.
+// Push buttons, edit fields, lists and tabs keep the visual style.
+void KeepDialogColorsOnButtons(HWND dialog);
+
 }  // namespace blenker
