@@ -71,6 +71,7 @@
 #define IDC_DELAY_DOWN 1014
 #define IDC_TARGET 1048
 #define IDC_DEFAULT 1049
+#define IDC_BANNER 1050  // the title banner, drawn anew for the window's DPI
 // The dialog's hidden "Exit" button is IDOK (1), the command of the notification menu's Exit.
 
 // Commands of the notification icon and its menu, sent to the main dialog as WM_COMMAND.

@@ -165,7 +165,11 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
         }
         case WM_DPICHANGED:
             m_dpi = DpiChangedDpi(wParam);
+            for (auto& [id, control] : m_controls) {
+                control->SetDpi(m_dpi);
+            }
             OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return 0;
         case WM_ERASEBKGND:
             if (EraseAsPage(reinterpret_cast<HDC>(wParam))) {
@@ -186,6 +190,7 @@ LRESULT Dialog::OnInitDialogMessage() {
     m_dpi = WindowDpi(Hwnd());
     KeepDialogColorsOnButtons(Hwnd());
     for (auto& [id, control] : m_controls) {
+        control->SetDpi(m_dpi);
         control->Attach(Item(id));
     }
     RECT before{};

@@ -2,6 +2,7 @@
 // window at initialisation, its WM_DRAWITEM requests and its clicks.
 #pragma once
 
+#include "framework/dpi_scale.h"
 #include "framework/win32.h"
 
 namespace blenker {
@@ -15,6 +16,10 @@ class DialogControl {
 
     int Id() const { return m_id; }
     HWND Hwnd() const { return m_hwnd; }
+    // The DPI of the dialog: set before Attach, and again when the dialog's DPI changes (the
+    // dialog then has the control drawn anew).
+    int Dpi() const { return m_dpi; }
+    void SetDpi(int dpi) { m_dpi = dpi; }
 
     // The dialog's controls exist: the object takes its window (and loads what it shows).
     virtual void Attach(HWND control) { m_hwnd = control; }
@@ -27,6 +32,7 @@ class DialogControl {
   private:
     int m_id;
     HWND m_hwnd = nullptr;
+    int m_dpi = kDesignDpi;
 };
 
 }  // namespace blenker

@@ -92,6 +92,12 @@ struct IconTraits {
     static void Close(Handle h) { ::DestroyIcon(h); }
 };
 
+struct CursorTraits {
+    using Handle = HCURSOR;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { ::DestroyCursor(h); }
+};
+
 struct MemoryDcTraits {
     using Handle = HDC;
     static Handle Invalid() { return nullptr; }
@@ -113,6 +119,7 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueGlobal = UniqueHandle<GlobalMemoryTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;

@@ -6,6 +6,7 @@
 #include "app/language_dlg.h"
 #include "app/settings/tbk_settings.h"
 #include "app/win_app.h"
+#include "framework/dpi.h"
 #include "framework/text.h"
 #include "mainwnd/target_title.h"
 #include "messages.h"
@@ -45,7 +46,7 @@ CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile, NotifyIconFn notifyIcon)
                  {IDC_DELAY_DOWN, IDB_DELAY_DOWN_UP, IDB_DELAY_DOWN_DOWN},
                  {IDC_DELAY_UP, IDB_DELAY_UP_UP, IDB_DELAY_UP_DOWN}}},
       m_skin(*this),
-      m_tray(*this, m_skin.SmallIcon(), m_app, notifyIcon),
+      m_tray(*this, m_skin.TrayIcon(), m_app, notifyIcon),
       m_drag(*this),
       m_releaseCheck(m_app),
       m_bHidden(ReadFlag(m_app.Store(), Setting::MinimizeAtStartup)) {
@@ -55,6 +56,10 @@ CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile, NotifyIconFn notifyIcon)
 }
 
 BOOL CBlenkerDlg::OnInitDialog() {
+    // The window lays itself out for its DPI, now and when it moves to another monitor.
+    LayOutOwnDpiChanges(Hwnd());
+    m_layout.Capture(Hwnd(), Dpi());
+    m_layout.Apply(Dpi(), false);
     m_skin.Init();
     if (m_app.m_nPrevRelease == 0) {
         CLanguageDlg(nullptr).DoModal();
@@ -64,11 +69,6 @@ BOOL CBlenkerDlg::OnInitDialog() {
     m_delayButtons[1].Attach(Item(IDC_DELAY_DOWN));
     // The delay field is narrow: no margins, so that "10.0" fits.
     SetEditMargins(Item(IDC_DELAY), 0, 0);
-    // Titles come in every script: the field and the list show them in a face that has them.
-    m_titleFont = AnyScriptFont(GetFont(Hwnd()));
-    for (const int id : {IDC_TITLE_EDIT, IDC_TITLE_LIST}) {
-        SetFont(Item(id), m_titleFont.Get(), false);
-    }
     SetTrayIcon(TrayAction::Add, LoadResString(IDS_TRAY_TIP));
 
     LoadOptions();
@@ -81,6 +81,13 @@ BOOL CBlenkerDlg::OnInitDialog() {
         m_releaseCheck.Start(Hwnd());
     }
     return TRUE;
+}
+
+void CBlenkerDlg::OnDpiChanged(const RECT& suggested) {
+    Dialog::OnDpiChanged(suggested);
+    m_layout.Apply(Dpi(), true);
+    m_skin.Init();
+    m_drag.ShowAtRest();
 }
 
 void CBlenkerDlg::UpdateTexts() {

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
+#include "mainwnd/main_layout.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
 #include "mainwnd/repeat_button.h"
@@ -53,6 +54,9 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     BOOL OnInitDialog() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Moved to a monitor of another scale: the suggested rectangle, the layout, outline,
+    // pictures and fonts of the new DPI.
+    void OnDpiChanged(const RECT& suggested) override;
 
   private:
     // The scan schedule's host: timer 1, the caption (which is also the icon's tip), the lamp,
@@ -85,7 +89,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     std::array<BitmapButton, 8> m_buttons;
     std::array<CRepeatButton, 2> m_delayButtons;  // up and down click on and on while held
     ToolTip m_toolTips;
-    UniqueFont m_titleFont;  // the title field's and list's
+    CMainLayout m_layout;
     CMainSkin m_skin;
     CTrayIcon m_tray;
     CTargetDrag m_drag;

@@ -1,6 +1,9 @@
 #include "mainwnd/main_skin.h"
 
+#include <commctrl.h>
+
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
@@ -11,40 +14,76 @@ namespace blenker {
 
 namespace {
 
-constexpr POINT kLampAt{169, 2};
-constexpr SIZE kLampSize{30, 25};
+// The lamp's place and size in the client area at 96 DPI.
+constexpr Rect kLamp{169, 2, 169 + 30, 2 + 25};
 
 UniqueRegion Region(const Rect& rect, bool ellipse) {
     return UniqueRegion(ellipse ? ::CreateEllipticRgn(rect.left, rect.top, rect.right, rect.bottom)
                                 : ::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom));
 }
 
+UniqueIcon TrayIconOf(int id) {
+    HICON icon = nullptr;
+    ::LoadIconMetric(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), LIM_SMALL, &icon);
+    return UniqueIcon(icon);
+}
+
+// The picture brought to this size, smoothly: the nearest larger art made smaller.
+UniqueBitmap ResizedBitmap(HBITMAP picture, Size from, Size to) {
+    const WindowDc screen(nullptr);
+    UniqueBitmap resized(::CreateCompatibleBitmap(screen.Get(), to.width, to.height));
+    const UniqueMemoryDc source(::CreateCompatibleDC(screen.Get()));
+    const UniqueMemoryDc target(::CreateCompatibleDC(screen.Get()));
+    if (!resized || !source || !target) {
+        return {};
+    }
+    const SelectedObject read(source.Get(), picture);
+    const SelectedObject written(target.Get(), resized.Get());
+    ::SetStretchBltMode(target.Get(), HALFTONE);
+    ::SetBrushOrgEx(target.Get(), 0, 0, nullptr);
+    ::StretchBlt(target.Get(), 0, 0, to.width, to.height, source.Get(), 0, 0, from.width,
+                 from.height, SRCCOPY);
+    return resized;
+}
+
 }  // namespace
 
-CMainSkin::CMainSkin(const Dialog& window)
-    : m_window(window),
-      m_icon(LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXICON))),
-      m_smallIcon(LoadIconResource(IDI_APP, ::GetSystemMetrics(SM_CXSMICON))) {}
+CMainSkin::CMainSkin(const Dialog& window) : m_window(window), m_trayIcon(TrayIconOf(IDI_APP)) {}
 
 HWND CMainSkin::Hwnd() const {
     return m_window.Hwnd();
 }
 
+int CMainSkin::Dpi() const {
+    return m_window.Dpi();
+}
+
 void CMainSkin::Init() {
     SetOutline();
-    SetIcons(Hwnd(), m_icon.Get(), m_smallIcon.Get());
-    for (CPicture& picture : m_lamp) {
-        picture.SetOwner(Hwnd());
+    // The icons of the caption and the task switcher, for this DPI; the old ones go once
+    // replaced.
+    UniqueIcon icon = LoadIconResource(IDI_APP, SystemMetricForDpi(SM_CXICON, Dpi()));
+    UniqueIcon smallIcon = LoadIconResource(IDI_APP, SystemMetricForDpi(SM_CXSMICON, Dpi()));
+    SetIcons(Hwnd(), icon.Get(), smallIcon.Get());
+    m_icon = std::move(icon);
+    m_smallIcon = std::move(smallIcon);
+    ShowBanner();
+    const int percent = ArtPercent(Dpi());
+    if (percent != m_lampPercent) {
+        m_lampPercent = percent;
+        for (CPicture& picture : m_lamp) {
+            picture.SetOwner(Hwnd());
+        }
+        m_lamp[0].LoadFromResource(ArtResourceId(IDG_LAMP_ON, percent), "GIF");
+        m_lamp[1].LoadFromResource(ArtResourceId(IDG_LAMP_OFF, percent), "GIF");
     }
-    m_lamp[0].LoadFromResource(IDG_LAMP_ON, "GIF");
-    m_lamp[1].LoadFromResource(IDG_LAMP_OFF, "GIF");
 }
 
 void CMainSkin::SetOutline() const {
     const RECT frame = WindowRectIn(Hwnd(), nullptr);
-    const WindowShape shape =
-        SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
-                           ::GetSystemMetrics(SM_CYCAPTION), ::GetSystemMetrics(SM_CYEDGE));
+    const WindowShape shape = SkinnedWindowShape(frame.right - frame.left, frame.bottom - frame.top,
+                                                 SystemMetricForDpi(SM_CYCAPTION, Dpi()),
+                                                 SystemMetricForDpi(SM_CYEDGE, Dpi()), Dpi());
     UniqueRegion outline = Region(shape.body, false);
     for (std::size_t corner = 0; corner < shape.squares.size(); ++corner) {
         const UniqueRegion square = Region(shape.squares[corner], false);
@@ -58,6 +97,36 @@ void CMainSkin::SetOutline() const {
     }
 }
 
+void CMainSkin::ShowBanner() {
+    const HWND banner = m_window.Item(IDC_BANNER);
+    if (banner == nullptr || (Dpi() == kDesignDpi && !m_banner)) {
+        return;  // at 96 DPI the template's own picture is the one
+    }
+    const int percent = ArtPercent(Dpi());
+    UniqueBitmap art(static_cast<HBITMAP>(::LoadImageW(
+        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ArtResourceId(IDB_BANNER, percent)),
+        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (!art) {
+        return;
+    }
+    BITMAP info{};
+    ::GetObjectW(art.Get(), sizeof info, &info);
+    const Size drawn{info.bmWidth, info.bmHeight};
+    const Size shown = ShownArtSize(drawn, percent, Dpi());
+    if (shown != drawn) {
+        if (UniqueBitmap resized = ResizedBitmap(art.Get(), drawn, shown)) {
+            art = std::move(resized);
+        }
+    }
+    const auto previous = reinterpret_cast<HBITMAP>(
+        ::SendMessageW(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(art.Get())));
+    // The template's picture belongs to the program once replaced; a picture of ours goes now.
+    if (!m_banner && previous != nullptr) {
+        m_templateBanner.Reset(previous);
+    }
+    m_banner = std::move(art);
+}
+
 void CMainSkin::Paint(bool scanning) const {
     {
         const PaintDc dc(Hwnd());
@@ -65,8 +134,9 @@ void CMainSkin::Paint(bool scanning) const {
             ::SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
             RECT client{};
             ::GetClientRect(Hwnd(), &client);
-            ::DrawIcon(dc.Get(), (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-                       (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon.Get());
+            const int icon = SystemMetricForDpi(SM_CXICON, Dpi());
+            ::DrawIconEx(dc.Get(), (client.right - icon + 1) / 2, (client.bottom - icon + 1) / 2,
+                         m_icon.Get(), icon, icon, 0, nullptr, DI_NORMAL);
         }
         // Otherwise the body is all the dialog paints: its background, erased as the paint
         // begins.
@@ -76,7 +146,8 @@ void CMainSkin::Paint(bool scanning) const {
 
 void CMainSkin::DrawLamp(bool scanning) const {
     const WindowDc dc(Hwnd());
-    m_lamp[scanning ? 0 : 1].Render(dc.Get(), kLampAt.x, kLampAt.y, kLampSize.cx, kLampSize.cy);
+    const Rect lamp = ScaleToDpi(kLamp, Dpi());
+    m_lamp[scanning ? 0 : 1].Render(dc.Get(), lamp.left, lamp.top, lamp.Width(), lamp.Height());
 }
 
 }  // namespace blenker

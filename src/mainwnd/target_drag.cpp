@@ -2,8 +2,11 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "framework/window.h"
 #include "resource.h"
 
@@ -17,12 +20,26 @@ POINT PointOf(LPARAM lParam) {
 
 }  // namespace
 
-CTargetDrag::CTargetDrag(const Dialog& dialog)
-    : m_dialog(dialog),
-      m_targetIcon(LoadIconResource(IDI_TARGET, 0)),
-      m_draggedIcon(LoadIconResource(IDI_TARGET_DRAGGED, 0)),
-      m_dragCursor(
-          ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_TARGET_CURSOR))) {}
+CTargetDrag::CTargetDrag(const Dialog& dialog) : m_dialog(dialog) {}
+
+void CTargetDrag::ShowAtRest() {
+    const int dpi = m_dialog.Dpi();
+    if (dpi == m_loadedDpi) {
+        ShowDragging(false);
+        return;
+    }
+    m_loadedDpi = dpi;
+    // The picture shown until now goes once the new one is shown.
+    const UniqueIcon shown = std::move(m_targetIcon);
+    const int icon = SystemMetricForDpi(SM_CXICON, dpi);
+    m_targetIcon = LoadIconResource(IDI_TARGET, icon);
+    m_draggedIcon = LoadIconResource(IDI_TARGET_DRAGGED, icon);
+    const int cursor = SystemMetricForDpi(SM_CXCURSOR, dpi);
+    m_dragCursor.Reset(static_cast<HCURSOR>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_TARGET_CURSOR), IMAGE_CURSOR,
+                     cursor, cursor, LR_DEFAULTCOLOR)));
+    ShowDragging(false);
+}
 
 void CTargetDrag::OnButtonDown(LPARAM lParam) {
     if (::ChildWindowFromPoint(m_dialog.Hwnd(), PointOf(lParam)) != m_dialog.Item(IDC_TARGET)) {
@@ -65,7 +82,7 @@ void CTargetDrag::End() {
 void CTargetDrag::ShowDragging(bool dragging) {
     SetStaticIcon(m_dialog.Item(IDC_TARGET), dragging ? m_draggedIcon.Get() : m_targetIcon.Get());
     if (dragging) {
-        ::SetCursor(m_dragCursor);
+        ::SetCursor(m_dragCursor.Get());
     }
 }
 

@@ -16,13 +16,14 @@ class Dialog;
 
 class CTargetDrag {
   public:
-    // The target is the dialog's IDC_TARGET; its pictures and the cursor are loaded now.
+    // The target is the dialog's IDC_TARGET.
     explicit CTargetDrag(const Dialog& dialog);
     CTargetDrag(const CTargetDrag&) = delete;
     CTargetDrag& operator=(const CTargetDrag&) = delete;
 
-    // Shows the target at rest (once the dialog exists).
-    void ShowAtRest() { ShowDragging(false); }
+    // Loads the pictures and the cursor for the dialog's DPI and shows the target at rest: once
+    // the dialog exists, and again when its DPI changes.
+    void ShowAtRest();
 
     // The dialog's WM_LBUTTONDOWN, WM_LBUTTONUP and WM_CAPTURECHANGED, which keep their own
     // handling too. A release that ends a drag over a window gives its whole text.
@@ -37,7 +38,8 @@ class CTargetDrag {
     const Dialog& m_dialog;
     UniqueIcon m_targetIcon;
     UniqueIcon m_draggedIcon;
-    HCURSOR m_dragCursor;
+    UniqueCursor m_dragCursor;
+    int m_loadedDpi = 0;
     bool m_bDragging = false;
 };
 

@@ -2,10 +2,9 @@
 // millimetre, 2540 to the inch) turned into pixels, and the area a picture is drawn into.
 #pragma once
 
-namespace blenker {
+#include "framework/dpi_scale.h"
 
-// a * b / c rounded half away from zero, as the system's MulDiv rounds; -1 when c is 0.
-int MulDivRounded(int a, int b, int c);
+namespace blenker {
 
 // A size in HIMETRIC units in pixels at this many dots per inch.
 inline int HimetricToPixels(int himetric, int dotsPerInch) {

@@ -13,12 +13,17 @@ std::array<int, 4> Sides(const Rect& rect) {
 
 TEST(SkinGeometryTest, TheOutlineLosesCaptionAndFrameAndRoundsItsCorners) {
     // A window of 275 x 262 pixels, caption 18 and edge 2 high.
-    const WindowShape shape = SkinnedWindowShape(275, 262, 18, 2);
+    const WindowShape shape = SkinnedWindowShape(275, 262, 18, 2, 96);
     EXPECT_EQ(Sides(shape.body), (std::array{2, 20, 273, 260}));
     EXPECT_EQ(Sides(shape.squares[0]), (std::array{2, 20, 17, 35}));
     EXPECT_EQ(Sides(shape.squares[3]), (std::array{258, 245, 273, 260}));
     EXPECT_EQ(Sides(shape.ellipses[1]), (std::array{243, 20, 273, 50}));
     EXPECT_EQ(Sides(shape.ellipses[2]), (std::array{2, 230, 32, 260}));
+    // At 150 % the corners grow to 23 x 23 squares and 46 x 46 ellipses.
+    const WindowShape large = SkinnedWindowShape(410, 390, 27, 3, 144);
+    EXPECT_EQ(Sides(large.body), (std::array{3, 30, 407, 387}));
+    EXPECT_EQ(Sides(large.squares[3]), (std::array{384, 364, 407, 387}));
+    EXPECT_EQ(Sides(large.ellipses[0]), (std::array{3, 30, 49, 76}));
 }
 
 TEST(SkinGeometryTest, APictureIsDrawnAtItsSizeOrGrownByItsNaturalSize) {

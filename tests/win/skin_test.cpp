@@ -2,7 +2,9 @@
 // that draws the lamp, and the help window.
 #include "main_dialog_fixture.h"
 #include "framework/dialog_colors.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
+#include "framework/window.h"
 #include "ui/help_dlg.h"
 #include "ui/picture.h"
 
@@ -101,6 +103,87 @@ TEST_F(SkinTest, TheBodyIsRoundedDraggedColouredAndShowsTheLamp) {
         Click(IDC_ENABLE);
     }
     EXPECT_LT(gdi.Added(), 5u);
+}
+
+// Moved to a monitor of 150 %: the window takes the suggested rectangle, lays its controls out,
+// and draws its outline, pictures, lamp and texts for that DPI; moved back, it is as before.
+TEST_F(SkinTest, MovedToAnotherScaleItTakesTheSuggestedPlaceAndDrawsForItsDpi) {
+    Open("");
+    const HWND main = dialog->Hwnd();
+    const auto state = [&] {
+        std::vector<RECT> rects{WindowRectIn(main, nullptr)};
+        for (const int id : {IDC_ADD, IDC_DELAY_UP, IDC_TITLE_LIST, IDC_TARGET}) {
+            rects.push_back(WindowRectIn(dialog->Item(id), main));
+        }
+        return rects;
+    };
+    const auto textHeight = [&] {
+        const WindowDc dc(main);
+        const SelectedObject font(dc.Get(), GetFont(dialog->Item(IDC_TITLE_LIST)));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc.Get(), &metrics);
+        return static_cast<int>(metrics.tmHeight);
+    };
+    const auto moveTo = [&](int dpi, const RECT& suggested) {
+        ::SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        ::RedrawWindow(main, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    const std::vector<RECT> before = state();
+    const std::vector<COLORREF> lamp = Lamp();
+    const int text = textHeight();
+    const RECT at96 = before[0];
+    const RECT at144{at96.left + 10, at96.top + 10,
+                     at96.left + 10 + ScaleToDpi(int{at96.right - at96.left}, 144),
+                     at96.top + 10 + ScaleToDpi(int{at96.bottom - at96.top}, 144)};
+
+    moveTo(144, at144);
+    const std::vector<RECT> after = state();
+    EXPECT_TRUE(::EqualRect(&after[0], &at144));
+    for (std::size_t i = 1; i < 4; ++i) {  // the target is as large as its icon
+        EXPECT_EQ(ToRect(after[i]), ScaleToDpi(ToRect(before[i]), 144)) << i;
+    }
+    EXPECT_EQ(after[4].right - after[4].left, SystemMetricForDpi(SM_CXICON, 144));
+    EXPECT_GE(textHeight() * 4, text * 5);
+    const int c = SystemMetricForDpi(SM_CYCAPTION, 144), e = SystemMetricForDpi(SM_CYEDGE, 144);
+    const UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+    ::GetWindowRgn(main, region.Get());
+    RECT box{};
+    ::GetRgnBox(region.Get(), &box);
+    EXPECT_EQ(ToRect(box), (Rect{e, c + e, int{at144.right - at144.left} - e,
+                                 int{at144.bottom - at144.top} - e}));
+    EXPECT_FALSE(::PtInRegion(region.Get(), e + 5, c + e + 5));  // a corner of radius 23
+    // The add button shows the whole 45 x 30 picture: white face up to its lower right.
+    const RECT add = after[1];
+    EXPECT_EQ(test::WindowPixel(dialog->Item(IDC_ADD), add.right - add.left - 4,
+                                add.bottom - add.top - 4),
+              0xFFFFFFu);
+    // The lamp's ring reaches the lower right of its 45 x 38 place.
+    const Rect lampAt = ScaleToDpi(Rect{169, 2, 199, 27}, 144);
+    bool ringLow = false;
+    for (int y = lampAt.top + lampAt.Height() / 2; y < lampAt.bottom; ++y) {
+        for (int x = lampAt.left + lampAt.Width() / 2; x < lampAt.right; ++x) {
+            const COLORREF pixel = Pixel(x, y);
+            ringLow = ringLow || (GetRValue(pixel) > 150 && GetGValue(pixel) < 60);
+        }
+    }
+    EXPECT_TRUE(ringLow);
+
+    const test::GdiObjectCount gdi;
+    ASSERT_TRUE(gdi.Usable());
+    for (int i = 0; i < 10; ++i) {
+        moveTo(96, at96);
+        moveTo(144, at144);
+    }
+    moveTo(96, at96);
+    EXPECT_LT(gdi.Added(), 5u);
+    EXPECT_EQ(state().size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_TRUE(::EqualRect(&state()[i], &before[i])) << i;
+    }
+    EXPECT_EQ(textHeight(), text);
+    EXPECT_EQ(Lamp(), lamp);
 }
 
 // The colours stored at start-up, or picked in the settings, paint the body.

@@ -1,0 +1,88 @@
+#include "mainwnd/main_layout.h"
+
+#include <utility>
+
+#include "framework/dpi_scale.h"
+#include "framework/window.h"
+
+namespace blenker {
+
+namespace {
+
+Size BaseUnits(HWND dialog) {
+    RECT units{0, 0, 4, 8};
+    ::MapDialogRect(dialog, &units);
+    return {units.right, units.bottom};
+}
+
+bool SizedByPicture(HWND control) {
+    const LONG type = ::GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
+    return IsOfClass(control, L"Static") && (type == SS_ICON || type == SS_BITMAP);
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+void CMainLayout::Capture(HWND window, int dpi) {
+    m_window = window;
+    m_madeDpi = dpi;
+    const Size base = BaseUnits(window);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const Rect design = DesignRect(ToRect(client), base);
+    m_client = {design.Width(), design.Height()};
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    m_items.clear();
+    for (const HWND child : children) {
+        if (::GetParent(child) == window) {
+            m_items.push_back({child, DesignRect(ToRect(WindowRectIn(child, window)), base),
+                               SizedByPicture(child)});
+        }
+    }
+}
+
+Size CMainLayout::ClientSize(int dpi) const {
+    return ScaleToDpi(m_client, dpi);
+}
+
+void CMainLayout::Apply(int dpi, bool keepWindowSize) {
+    if (m_window == nullptr) {
+        return;
+    }
+    if (!keepWindowSize) {
+        // The frame stays as the system draws it; only the client area changes.
+        RECT window{};
+        RECT client{};
+        ::GetWindowRect(m_window, &window);
+        ::GetClientRect(m_window, &client);
+        const Size wanted = ClientSize(dpi);
+        ::SetWindowPos(m_window, nullptr, 0, 0,
+                       window.right - window.left + wanted.width - client.right,
+                       window.bottom - window.top + wanted.height - client.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The template's font at this DPI: the same point size, measured for the new DPI.
+    // The font the controls had stays alive until they all have the new one.
+    const UniqueFont previous = std::move(m_font);
+    HFONT font = GetFont(m_window);
+    if (dpi != m_madeDpi) {
+        LOGFONTW look{};
+        ::GetObjectW(font, sizeof look, &look);
+        look.lfHeight = ::MulDiv(look.lfHeight, dpi, m_madeDpi);
+        m_font.Reset(::CreateFontIndirectW(&look));
+        font = m_font ? m_font.Get() : font;
+    }
+    for (const Item& item : m_items) {
+        const Rect at = ScaleToDpi(item.design, dpi);
+        ::SetWindowPos(item.window, nullptr, at.left, at.top, at.Width(), at.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | (item.sizedByPicture ? SWP_NOSIZE : 0));
+        SetFont(item.window, font, false);
+    }
+}
+
+}  // namespace blenker
