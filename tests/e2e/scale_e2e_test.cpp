@@ -215,6 +215,27 @@ TEST_P(ScaledWindowsTest, TheSheetHoldsEveryPageAndTheMenuItemsAreAsTallAsTheirT
     EXPECT_TRUE(test::PumpUntil([&] { return !::IsWindow(sheet); }));
 }
 
+// The manifest that Windows reads from the built program: visual styles, the systems it was
+// written for, no elevation or virtualization, and per-monitor DPI awareness in both forms.
+TEST(ManifestTest, TheProgramDeclaresStylesSystemsRightsAndDpiAwareness) {
+    const std::wstring exe = ToUtf16(test::TestBinDir() + "..\\..\\Blenker.exe");
+    const UniqueModule program(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(program);
+    const HRSRC found = ::FindResourceW(program.Get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    const auto* bytes =
+        static_cast<const char*>(::LockResource(::LoadResource(program.Get(), found)));
+    const std::string manifest(bytes, ::SizeofResource(program.Get(), found));
+    for (const char* part :
+         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+          "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+          "level=\"asInvoker\"", ">true/pm</dpiAware>",
+          ">PerMonitorV2, PerMonitor, System</dpiAwareness>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, ScaledWindowsTest, ::testing::Values(96, 144),
                          [](const ::testing::TestParamInfo<int>& dpi) {
                              return "At" + std::to_string(dpi.param);

@@ -24,13 +24,23 @@ TEST(SheetFitTest, TheSheetFollowsEachPageWithTheButtonsUnderTheTabs) {
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.pageHeight);
-        const SheetFit fit = FitSheetToPage({293, page.pageHeight}, {7, 7}, {75, 23});
+        const SheetFit fit = FitSheetToPage({293, page.pageHeight}, {7, 7}, {75, 23}, 96);
         EXPECT_EQ(
             (std::array{fit.tab.width, fit.tab.height, fit.sheet.width, fit.sheet.height}),
             (std::array{page.tab.width, page.tab.height, page.sheet.width, page.sheet.height}));
         EXPECT_EQ((std::array{fit.cancel.x, fit.cancel.y, fit.ok.x, fit.ok.y}),
                   (std::array{page.cancel.x, page.cancel.y, page.ok.x, page.ok.y}));
     }
+}
+
+// At 150 % the margins grow with the sheet: tabs = page + (14, 41), sheet = tabs + (26, 102),
+// the buttons 11 under the tabs and 23 apart.
+TEST(SheetFitTest, TheMarginsScaleWithTheSheetsDpi) {
+    const SheetFit fit = FitSheetToPage({440, 414}, {11, 11}, {113, 35}, 144);
+    EXPECT_EQ((std::array{fit.tab.width, fit.tab.height, fit.sheet.width, fit.sheet.height}),
+              (std::array{454, 455, 480, 557}));
+    EXPECT_EQ((std::array{fit.cancel.x, fit.cancel.y, fit.ok.x, fit.ok.y}),
+              (std::array{352, 477, 216, 477}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/settings/resizeable_property_page.h"
 #include "app/settings/sheet_fit.h"
+#include "framework/dpi.h"
 #include "framework/window.h"
 
 namespace blenker {
@@ -55,7 +56,8 @@ void CResizeablePropertySheet::FitToActivePage() {
     const RECT button = WindowRectIn(cancel, Hwnd());
     const Size pageSize{own.right - own.left, own.bottom - own.top};
     const SheetFit fit = FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
-                                        {button.right - button.left, button.bottom - button.top});
+                                        {button.right - button.left, button.bottom - button.top},
+                                        WindowDpi(Hwnd()));
     Resize(tab, fit.tab);
     Resize(page->Hwnd(), pageSize);
     Resize(Hwnd(), fit.sheet);
