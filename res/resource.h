@@ -55,6 +55,11 @@
 #define IDG_LAMP_ON 205
 #define IDG_LAMP_OFF 206
 
+// The same bitmaps and lamps drawn for 150 % and 200 % display scale (res/art/*_150.*, *_200.*):
+// a resource of the same type whose id is the 100 % picture's + one of these.
+#define ART_150_OFFSET 1000
+#define ART_200_OFFSET 2000
+
 // Controls of the main dialog (102).
 #define IDC_TITLE_LIST 1000
 #define IDC_TITLE_EDIT 1001
