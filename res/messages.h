@@ -12,6 +12,9 @@ inline constexpr UINT WM_COLOR_CHANGED = WM_USER + 5;
 // activation that comes with showing the window cancels a capture taken before it
 // (WM_CANCELMODE).
 inline constexpr UINT WM_HOLD_MOUSE = WM_APP + 1;
+// Posted by a settings page to its sheet when it becomes the page shown, however it was chosen
+// (a click on its tab, Ctrl+Tab, PSM_SETCURSEL): the sheet fits itself to it.
+inline constexpr UINT WM_FIT_TO_PAGE = WM_APP + 2;
 // Posted to a download's target window when the transfer has ended, with its outcome's code.
 inline constexpr UINT WM_DOWNLOAD_DONE = WM_USER + 1001;
 // A window of another program appeared or was renamed (wParam: the window), for the instant

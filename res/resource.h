@@ -56,7 +56,8 @@
 #define IDG_LAMP_OFF 206
 
 // The same bitmaps and lamps drawn for 150 % and 200 % display scale (res/art/*_150.*, *_200.*):
-// a resource of the same type whose id is the 100 % picture's + one of these.
+// a resource of the same type whose id is the 100 % picture's + one of these (ArtResourceId in
+// src/framework/dpi_scale.h picks them by the same numbers).
 #define ART_150_OFFSET 1000
 #define ART_200_OFFSET 2000
 

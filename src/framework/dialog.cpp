@@ -198,7 +198,8 @@ LRESULT Dialog::OnInitDialogMessage() {
     const BOOL result = OnInitDialog();
     RECT after{};
     ::GetWindowRect(Hwnd(), &after);
-    if (::EqualRect(&before, &after)) {
+    // A window that only changed its size (laid out for its DPI) is still to be placed.
+    if (before.left == after.left && before.top == after.top) {
         PlaceWindow();
     }
     return result;

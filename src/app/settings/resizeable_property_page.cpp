@@ -1,12 +1,21 @@
 #include "app/settings/resizeable_property_page.h"
 
 #include "framework/window.h"
+#include "messages.h"
 
 namespace blenker {
 
 BOOL CResizeablePropertyPage::OnInitDialog() {
     m_rectPage = WindowRectIn(Hwnd(), Hwnd());
     return TRUE;
+}
+
+std::optional<LRESULT> CResizeablePropertyPage::OnNotify(const NMHDR& header) {
+    if (header.code == static_cast<UINT>(PSN_SETACTIVE)) {
+        // Posted: the sheet has made this page the active one by the time it fits.
+        ::PostMessageW(::GetParent(Hwnd()), WM_FIT_TO_PAGE, 0, 0);
+    }
+    return PropertyPage::OnNotify(header);
 }
 
 void CResizeablePropertyPage::UpdateData(bool fromControls) {

@@ -31,6 +31,8 @@ class CResizeablePropertyPage : public PropertyPage {
   protected:
     // Derived pages call this first.
     BOOL OnInitDialog() override;
+    // Shown (PSN_SETACTIVE): asks the sheet to fit itself to the page.
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     void SetLangTexts(std::span<const ControlText> texts) { blenker::SetLangTexts(Hwnd(), texts); }
     void SetToolTips(std::span<const ControlText> tips) {
         blenker::SetToolTips(m_tooltip, Hwnd(), tips);

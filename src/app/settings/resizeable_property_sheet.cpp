@@ -6,6 +6,7 @@
 #include "app/settings/sheet_fit.h"
 #include "framework/dpi.h"
 #include "framework/window.h"
+#include "messages.h"
 
 namespace blenker {
 
@@ -29,8 +30,9 @@ LRESULT CResizeablePropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM 
         ::SetWindowLongW(tab, GWL_STYLE, ::GetWindowLongW(tab, GWL_STYLE) & ~TCS_MULTILINE);
     }
     const LRESULT result = PropertySheet::OnMessage(message, wParam, lParam);
-    if (message == WM_NOTIFY &&
-        reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+    if ((message == WM_NOTIFY &&
+         reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) ||
+        message == WM_FIT_TO_PAGE) {
         // The sheet has shown the newly selected page by now.
         FitToActivePage();
     }
@@ -55,9 +57,9 @@ void CResizeablePropertySheet::FitToActivePage() {
     const RECT tabRect = WindowRectIn(tab, Hwnd());
     const RECT button = WindowRectIn(cancel, Hwnd());
     const Size pageSize{own.right - own.left, own.bottom - own.top};
-    const SheetFit fit = FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
-                                        {button.right - button.left, button.bottom - button.top},
-                                        WindowDpi(Hwnd()));
+    const SheetFit fit =
+        FitSheetToPage(pageSize, {tabRect.left, tabRect.top},
+                       {button.right - button.left, button.bottom - button.top}, WindowDpi(Hwnd()));
     Resize(tab, fit.tab);
     Resize(page->Hwnd(), pageSize);
     Resize(Hwnd(), fit.sheet);
