@@ -130,6 +130,8 @@ TEST_F(SkinTest, MovedToAnotherScaleItTakesTheSuggestedPlaceAndDrawsForItsDpi) {
         ::RedrawWindow(main, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     };
+    ::RedrawWindow(main, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const std::vector<RECT> before = state();
     const std::vector<COLORREF> lamp = Lamp();
     const int text = textHeight();
