@@ -65,6 +65,10 @@ wine_prefix_init() {
   HOME=$WINE_HOME_DIR wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   # "MS Sans Serif" and friends, so dialog units measure as on Windows.
   cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Windows has "Microsoft Sans Serif", the TrueType face of "MS Sans Serif"'s metrics, which
+  # the dialogs take above 96 DPI; Wine's own TrueType "MS Sans Serif" stands in for it.
+  HOME=$WINE_HOME_DIR wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'Microsoft Sans Serif' /t REG_SZ /d 'MS Sans Serif' /f >/dev/null 2>&1
   wineserver -w
   printf '%s\n' "$packages" >"$marker"
 }

@@ -1,6 +1,10 @@
 #include "framework/dialog.h"
 
+#include <span>
+#include <utility>
+
 #include "framework/dialog_colors.h"
+#include "framework/dialog_template.h"
 #include "framework/dpi.h"
 #include "framework/text.h"
 #include "framework/window.h"
@@ -40,17 +44,41 @@ Dialog::~Dialog() {
     }
 }
 
+std::vector<std::uint8_t> DialogTemplateFor(int templateId, int dpi) {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    const HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
+    const auto* bytes = static_cast<const std::uint8_t*>(::LockResource(loaded));
+    if (bytes == nullptr) {
+        return {};
+    }
+    const std::span<const std::uint8_t> original(bytes, ::SizeofResource(module, found));
+    if (const auto face = DialogFaceForDpi(dpi)) {
+        if (auto copy = WithFontFace(original, *face)) {
+            return std::move(*copy);
+        }
+    }
+    return {original.begin(), original.end()};
+}
+
 INT_PTR Dialog::DoModal() {
     m_modeless = false;
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
-                             &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const std::vector<std::uint8_t> made = DialogTemplateFor(m_templateId, WindowDpi(m_parent));
+    if (made.empty()) {
+        return -1;
+    }
+    return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr),
+                                     reinterpret_cast<const DLGTEMPLATE*>(made.data()), m_parent,
+                                     &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::Create() {
     m_modeless = true;
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
-                                m_parent, &Dialog::DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+    const std::vector<std::uint8_t> made = DialogTemplateFor(m_templateId, WindowDpi(m_parent));
+    return !made.empty() &&
+           ::CreateDialogIndirectParamW(
+               ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(made.data()),
+               m_parent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR Dialog::RunModalLoop(bool showOnIdle) {

@@ -4,9 +4,11 @@
 // buttons and the like) their drawing and their clicks.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/controls.h"
 #include "framework/dialog_control.h"
@@ -19,6 +21,11 @@ namespace blenker {
 // A dialog hands its static controls' WM_CTLCOLORSTATIC to the control first, as this message
 // with the same parameters; a control that answers with a brush decides its own colours.
 inline constexpr UINT WM_REFLECTED_CTLCOLORSTATIC = WM_USER + 0x1C00 + WM_CTLCOLORSTATIC;
+
+// The dialog template of the program's resources with this id, as a window shown at this DPI
+// is made from it: in the template's own font at 96 DPI, otherwise in the TrueType face that
+// grows sharp (framework/dialog_template.h). Empty when there is no such template.
+std::vector<std::uint8_t> DialogTemplateFor(int templateId, int dpi);
 
 class Dialog {
   public:

@@ -4,12 +4,13 @@ namespace blenker {
 
 PropertyPage::PropertyPage(int templateId) : Dialog(templateId, nullptr) {}
 
-PROPSHEETPAGEW PropertyPage::Describe() {
+PROPSHEETPAGEW PropertyPage::Describe(int dpi) {
+    m_template = DialogTemplateFor(TemplateId(), dpi);
     PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
-    page.dwFlags = PSP_DEFAULT;
+    page.dwFlags = PSP_DLGINDIRECT;
     page.hInstance = ::GetModuleHandleW(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEW(TemplateId());
+    page.pResource = reinterpret_cast<const DLGTEMPLATE*>(m_template.data());
     page.pfnDlgProc = &PropertyPage::PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;

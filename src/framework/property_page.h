@@ -12,8 +12,9 @@ class PropertyPage : public Dialog {
   public:
     explicit PropertyPage(int templateId);
 
-    // What the system's property sheet makes the page from; the object travels in lParam.
-    PROPSHEETPAGEW Describe();
+    // What the system's property sheet makes the page from, for a sheet shown at this DPI; the
+    // object travels in lParam.
+    PROPSHEETPAGEW Describe(int dpi);
 
   protected:
     // OK was pressed: the sheet sends this to every page whose window exists.
@@ -23,6 +24,8 @@ class PropertyPage : public Dialog {
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
 
   private:
+    std::vector<std::uint8_t> m_template;  // the page's template, as Describe made it
+
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 

@@ -1,5 +1,7 @@
 #include "framework/property_sheet.h"
 
+#include "framework/dpi.h"
+
 #include <commctrl.h>
 
 #include <cstring>
@@ -21,7 +23,7 @@ PropertySheet::PropertySheet(HWND parent, int startPage)
 INT_PTR PropertySheet::DoModal() {
     std::vector<PROPSHEETPAGEW> pages;
     for (PropertyPage* page : m_pages) {
-        pages.push_back(page->Describe());
+        pages.push_back(page->Describe(WindowDpi(m_parent)));
     }
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;

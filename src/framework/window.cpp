@@ -20,6 +20,16 @@ std::string WholeWindowText(HWND window) {
         std::wstring_view(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0));
 }
 
+UniqueFont AnyScriptFont(HFONT like) {
+    LOGFONTW description{};
+    if (::GetObjectW(like, sizeof description, &description) == 0) {
+        return UniqueFont();
+    }
+    ::lstrcpynW(description.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+    description.lfCharSet = DEFAULT_CHARSET;
+    return UniqueFont(::CreateFontIndirectW(&description));
+}
+
 RECT WindowRectIn(HWND window, HWND parent) {
     RECT rect{};
     ::GetWindowRect(window, &rect);

@@ -28,6 +28,11 @@ inline HFONT GetFont(HWND window) {
 inline void SetFont(HWND window, HFONT font, bool redraw) {
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
+// A font of the same size and weight as this one in "MS Shell Dlg", the face that the system
+// maps to a TrueType font linked to fonts of other scripts (the bitmap "MS Sans Serif" of the
+// dialogs has Western letters only): for controls that show text in any script.
+UniqueFont AnyScriptFont(HFONT like);
+
 // The window's pictures on its caption, the task switcher and the taskbar.
 inline void SetIcons(HWND window, HICON big, HICON small) {
     ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));

@@ -59,7 +59,7 @@ BOOL CBlenkerDlg::OnInitDialog() {
     // The window lays itself out for its DPI, now and when it moves to another monitor.
     LayOutOwnDpiChanges(Hwnd());
     m_layout.Capture(Hwnd(), Dpi());
-    m_layout.Apply(Dpi(), false);
+    LayOut(false);
     m_skin.Init();
     if (m_app.m_nPrevRelease == 0) {
         CLanguageDlg(nullptr).DoModal();
@@ -85,9 +85,19 @@ BOOL CBlenkerDlg::OnInitDialog() {
 
 void CBlenkerDlg::OnDpiChanged(const RECT& suggested) {
     Dialog::OnDpiChanged(suggested);
-    m_layout.Apply(Dpi(), true);
+    LayOut(true);
     m_skin.Init();
     m_drag.ShowAtRest();
+}
+
+void CBlenkerDlg::LayOut(bool keepWindowSize) {
+    m_layout.Apply(Dpi(), keepWindowSize);
+    // Titles come in every script: the field and the list show them in a face that has them.
+    UniqueFont titleFont = AnyScriptFont(m_layout.Font());
+    for (const int id : {IDC_TITLE_EDIT, IDC_TITLE_LIST}) {
+        SetFont(Item(id), titleFont.Get(), true);
+    }
+    m_titleFont = std::move(titleFont);
 }
 
 void CBlenkerDlg::UpdateTexts() {

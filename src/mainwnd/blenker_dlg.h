@@ -57,6 +57,9 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     // Moved to a monitor of another scale: the suggested rectangle, the layout, outline,
     // pictures and fonts of the new DPI.
     void OnDpiChanged(const RECT& suggested) override;
+    // The controls placed for the window's DPI, the title field and list in a face that has
+    // every script.
+    void LayOut(bool keepWindowSize);
 
   private:
     // The scan schedule's host: timer 1, the caption (which is also the icon's tip), the lamp,
@@ -90,6 +93,7 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     std::array<CRepeatButton, 2> m_delayButtons;  // up and down click on and on while held
     ToolTip m_toolTips;
     CMainLayout m_layout;
+    UniqueFont m_titleFont;  // the title field's and list's
     CMainSkin m_skin;
     CTrayIcon m_tray;
     CTargetDrag m_drag;

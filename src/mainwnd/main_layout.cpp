@@ -1,7 +1,9 @@
 #include "mainwnd/main_layout.h"
 
+#include <string>
 #include <utility>
 
+#include "framework/dialog_template.h"
 #include "framework/dpi_scale.h"
 #include "framework/window.h"
 
@@ -46,6 +48,10 @@ void CMainLayout::Capture(HWND window, int dpi) {
     }
 }
 
+HFONT CMainLayout::Font() const {
+    return m_font ? m_font.Get() : GetFont(m_window);
+}
+
 Size CMainLayout::ClientSize(int dpi) const {
     return ScaleToDpi(m_client, dpi);
 }
@@ -71,9 +77,15 @@ void CMainLayout::Apply(int dpi, bool keepWindowSize) {
     const UniqueFont previous = std::move(m_font);
     HFONT font = GetFont(m_window);
     if (dpi != m_madeDpi) {
+        // The same point size at the new DPI, in the face the dialogs have there.
         LOGFONTW look{};
         ::GetObjectW(font, sizeof look, &look);
         look.lfHeight = ::MulDiv(look.lfHeight, dpi, m_madeDpi);
+        if (const auto face = DialogFaceForDpi(dpi)) {
+            const std::wstring name(face->begin(), face->end());
+            ::lstrcpynW(look.lfFaceName, name.c_str(), LF_FACESIZE);
+            look.lfCharSet = DEFAULT_CHARSET;
+        }
         m_font.Reset(::CreateFontIndirectW(&look));
         font = m_font ? m_font.Get() : font;
     }

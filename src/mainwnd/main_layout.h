@@ -28,6 +28,8 @@ class CMainLayout {
 
     // The design's client size at this DPI.
     Size ClientSize(int dpi) const;
+    // The font the controls were given last.
+    HFONT Font() const;
 
   private:
     struct Item {
