@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
+#include "framework/dpi.h"
+#include "framework/system_fonts.h"
 #include "framework/text.h"
 #include "framework/window.h"
 
@@ -19,9 +22,9 @@ bool PassesTheMouse(HWND control) {
 }
 
 TTTOOLINFOW ToolInfo(HWND owner, HWND control, wchar_t* text) {
-    // The size that every comctl32 accepts, manifest or not.
+    // The whole structure: the program's manifest asks for Common Controls 6, which knows it.
     TTTOOLINFOW info{};
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.cbSize = sizeof info;
     info.hwnd = owner;
     if (PassesTheMouse(control)) {
         info.uFlags = TTF_SUBCLASS;
@@ -55,7 +58,19 @@ bool ToolTip::Create(HWND owner, int delayMs, bool programColors) {
         Send(TTM_SETTIPBKCOLOR, RGB(247, 189, 189), 0);
     }
     Send(TTM_ACTIVATE, TRUE, 0);
+    SetDpi(WindowDpi(owner));
     return true;
+}
+
+void ToolTip::SetDpi(int dpi) {
+    if (!m_window) {
+        return;
+    }
+    // The control lets go of the old font before it is deleted.
+    if (UniqueFont font = CreateSystemFont(SystemFont::ToolTip, dpi)) {
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+        m_font = std::move(font);
+    }
 }
 
 void ToolTip::AddTool(HWND control, const std::string& text) {

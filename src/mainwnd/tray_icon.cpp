@@ -107,7 +107,7 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
 }
 
 void CTrayIcon::TrackMenu(TrayMenuState state) {
-    CSkinMenu menu;
+    CSkinMenu menu(m_owner.Dpi());
     ProfileStore& store = m_app.Store();
     const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
     menu.SetColors(static_cast<COLORREF>(ReadInt(store, Setting::ColorText)), RGB(255, 0, 0),

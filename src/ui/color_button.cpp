@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/dpi.h"
 #include "framework/window.h"
 
 namespace blenker {
@@ -39,9 +40,11 @@ HGDIOBJ CColorButton::PenOf(Ink ink) const {
 void CColorButton::Draw(const DRAWITEMSTRUCT& item) {
     const HDC dc = item.hDC;
     const ColorButtonFace face =
-        ColorButtonFaceOf(ToRect(item.rcItem), {.pressed = (item.itemState & ODS_SELECTED) != 0,
-                                                .disabled = (item.itemState & ODS_DISABLED) != 0,
-                                                .focused = (item.itemState & ODS_FOCUS) != 0});
+        ColorButtonFaceOf(ToRect(item.rcItem),
+                          {.pressed = (item.itemState & ODS_SELECTED) != 0,
+                           .disabled = (item.itemState & ODS_DISABLED) != 0,
+                           .focused = (item.itemState & ODS_FOCUS) != 0},
+                          WindowDpi(item.hwndItem));
     // Both selections end by putting the dialog's pen and brush back.
     const SelectedObject pen(dc, ::GetStockObject(NULL_PEN));
     const SelectedObject brush(dc, m_faceBrush.Get());

@@ -1,5 +1,7 @@
 #include "ui/color_button_face.h"
 
+#include "framework/dpi_scale.h"
+
 namespace blenker {
 
 namespace {
@@ -23,49 +25,65 @@ Rect AddEdges(std::vector<InkLine>& lines, Rect face, bool pressed) {
     return {l + 1, t + 1, r + 1, b + 1};
 }
 
-// Every other pixel of the rectangle's border, 3 pixels inside the face.
-void AddFocusDots(std::vector<InkPixel>& pixels, const Rect& face) {
-    const int l = face.left;
-    const int t = face.top;
-    const int r = face.right;
-    const int b = face.bottom;
-    for (int x = l + 3; x < r - 4; x += 2) {
-        pixels.push_back({Ink::Black, {x, t + 3}});
-        pixels.push_back({Ink::Black, {x, b - 4}});
+// The drop-down arrow, a triangle pointing down whose top row is centred on x and lies just
+// above y: rows of 5, 3 and 1 pixels at 96 DPI, more rows at a larger DPI. Greyed, each row
+// ends on a white pixel of relief.
+void AddArrow(ColorButtonFace& face, int x, int y, bool disabled, int dpi) {
+    const Ink ink = disabled ? Ink::Grey : Ink::Black;
+    const int rows = ScaleToDpi(3, dpi);
+    const int top = y - rows / 2;
+    for (int row = 0; row < rows; ++row) {
+        const int half = rows - 1 - row;
+        const Point right{x + half, top + row};
+        if (half > 0) {  // drawn from the right; the left end point is left out
+            face.lines.push_back({ink, {right, {x - half - 1, right.y}}});
+        } else if (!disabled) {
+            face.pixels.push_back({ink, right});
+        }
+        if (disabled) {
+            face.pixels.push_back({Ink::White, right});
+        }
     }
-    for (int y = t + 3; y < b - 4; y += 2) {
-        pixels.push_back({Ink::Black, {l + 3, y}});
-        pixels.push_back({Ink::Black, {r - 4, y}});
+}
+
+// Every other pixel of the rectangle's border, `inset` pixels inside the face.
+void AddFocusDots(std::vector<InkPixel>& pixels, const Rect& face, int inset) {
+    const int l = face.left + inset;
+    const int t = face.top + inset;
+    const int r = face.right - 1 - inset;
+    const int b = face.bottom - 1 - inset;
+    for (int x = l; x < r; x += 2) {
+        pixels.push_back({Ink::Black, {x, t}});
+        pixels.push_back({Ink::Black, {x, b}});
+    }
+    for (int y = t; y < b; y += 2) {
+        pixels.push_back({Ink::Black, {l, y}});
+        pixels.push_back({Ink::Black, {r, y}});
     }
 }
 
 }  // namespace
 
-ColorButtonFace ColorButtonFaceOf(const Rect& item, ColorButtonState state) {
+ColorButtonFace ColorButtonFaceOf(const Rect& item, ColorButtonState state, int dpi) {
+    const auto scaled = [dpi](int length) { return ScaleToDpi(length, dpi); };
     ColorButtonFace face;
     const Rect f = AddEdges(face.lines, item, state.pressed);
     const int l = f.left;
     const int t = f.top;
     const int r = f.right;
     const int b = f.bottom;
-    face.lines.push_back({Ink::White, {{r - 10, t + 4}, {r - 10, b - 4}}});
-    face.lines.push_back({Ink::Grey, {{r - 11, t + 4}, {r - 11, b - 4}}});
+    // The separator between the swatch and the arrow: a white line beside a grey one.
+    const int separator = r - scaled(10);
+    face.lines.push_back({Ink::White, {{separator, t + scaled(4)}, {separator, b - scaled(4)}}});
+    face.lines.push_back(
+        {Ink::Grey, {{separator - 1, t + scaled(4)}, {separator - 1, b - scaled(4)}}});
 
-    // The arrow: rows of 5, 3 and 1 pixels, greyed with a white relief when disabled.
-    const Ink arrow = state.disabled ? Ink::Grey : Ink::Black;
-    const int m = b / 2;
-    face.lines.push_back({arrow, {{r - 4, m - 1}, {r - 9, m - 1}}});
-    face.lines.push_back({arrow, {{r - 5, m}, {r - 8, m}}});
-    if (state.disabled) {
-        for (const Point relief : {Point{r - 4, m - 1}, Point{r - 5, m}, Point{r - 6, m + 1}}) {
-            face.pixels.push_back({Ink::White, relief});
-        }
-    } else {
-        face.pixels.push_back({Ink::Black, {r - 6, m + 1}});
-        face.swatch = Rect{l + 5, t + 4, r - 15, b - 4};
+    AddArrow(face, r - scaled(6), b / 2, state.disabled, dpi);
+    if (!state.disabled) {
+        face.swatch = Rect{l + scaled(5), t + scaled(4), r - scaled(15), b - scaled(4)};
     }
     if (state.focused) {
-        AddFocusDots(face.pixels, f);
+        AddFocusDots(face.pixels, f, scaled(3));
     }
     return face;
 }

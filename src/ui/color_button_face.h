@@ -1,6 +1,8 @@
 // What a colour button draws in each state, as lines and pixels in three inks: its raised or
 // sunken edges, the separator, the drop-down arrow, the swatch of its colour and the focus dots.
-// Pixels of the item's device context; right and bottom are exclusive.
+// Pixels of the item's device context; right and bottom are exclusive. The distances and sizes
+// are the 96-DPI design's scaled to the button's DPI; the lines stay one pixel wide, as the
+// system's own edges do.
 #pragma once
 
 #include <optional>
@@ -36,7 +38,8 @@ struct ColorButtonState {
     bool focused = false;
 };
 
-// The face of a button of this rectangle in this state, on its plain button-face background.
-ColorButtonFace ColorButtonFaceOf(const Rect& item, ColorButtonState state);
+// The face of a button of this rectangle in this state, on its plain button-face background, for
+// a window at this DPI.
+ColorButtonFace ColorButtonFaceOf(const Rect& item, ColorButtonState state, int dpi);
 
 }  // namespace blenker

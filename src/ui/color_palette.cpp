@@ -1,5 +1,7 @@
 #include "ui/color_palette.h"
 
+#include <algorithm>
+
 #include "resource.h"
 
 namespace blenker {
@@ -47,14 +49,14 @@ int ColorPalette::ChooseCustom(Color color) {
     return index;
 }
 
-Point PlacePalette(const Rect& button, int width, int height, int screenWidth, int screenHeight) {
+Point PlacePalette(const Rect& button, int width, int height, const Rect& workArea) {
     Point at{button.left, button.bottom};
-    if (at.y + height > screenHeight) {
+    if (at.y + height > workArea.bottom) {
         at.y = button.top - height;
     }
-    if (at.x + width > screenWidth) {
-        at.x = screenWidth - width;
-    }
+    // Inside the area on every side; the top and left edges win when it is too small.
+    at.x = std::max(workArea.left, std::min(at.x, workArea.right - width));
+    at.y = std::max(workArea.top, std::min(at.y, workArea.bottom - height));
     return at;
 }
 

@@ -35,9 +35,11 @@ class ColorPalette {
 };
 
 // The palette window's top-left corner in screen coordinates: under the button's bottom-left
-// corner; above the button when it would reach below the screen; moved left to end at the
-// screen's right edge when it would reach beyond it.
-Point PlacePalette(const Rect& button, int width, int height, int screenWidth, int screenHeight);
+// corner; above the button when it would reach below the work area of the button's monitor;
+// moved left to end at the area's right edge when it would reach beyond it. It never leaves the
+// area: a palette that fits neither under nor above the button lies on the area's top edge, and
+// one whose button reaches out of the area on the left starts on the area's left edge.
+Point PlacePalette(const Rect& button, int width, int height, const Rect& workArea);
 
 // The palette entry that a control of the palette window shows: its cell's index, or -1 for any
 // control that is no colour cell ("Other...", OK, Cancel).

@@ -1,7 +1,9 @@
 #include "ui/hand_cursor.h"
 
+#include <map>
 #include <string>
 
+#include "framework/dpi.h"
 #include "framework/unique_handle.h"
 
 namespace blenker {
@@ -10,49 +12,64 @@ namespace {
 
 constexpr int kHelpProgramHandCursor = 106;
 
-HCURSOR LoadHandCursor(UniqueIcon& copy) {
+struct HandCursor {
+    UniqueIcon copy;  // a cursor made for the program; none for the system's shared one
+    HCURSOR cursor = nullptr;
+};
+
+HandCursor LoadHandCursor(int dpi) {
+    const int width = SystemMetricForDpi(SM_CXCURSOR, dpi);
+    const int height = SystemMetricForDpi(SM_CYCURSOR, dpi);
+    HandCursor hand;
     wchar_t path[MAX_PATH + 1] = {};
     const UINT length = ::GetWindowsDirectoryW(path, MAX_PATH);
     if (length > 0 && length < MAX_PATH) {
         const std::wstring helper = std::wstring(path, length) + L"\\winhlp32.exe";
-        // Only its resources are wanted: the module is mapped as data and never run.
+        // Only its resources are wanted: the module is mapped as data and never run. The cursor
+        // made from them is the program's own and outlives the module.
         const UniqueModule module(
             ::LoadLibraryExW(helper.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
         if (module) {
-            if (const HCURSOR cursor =
-                    ::LoadCursorW(module.Get(), MAKEINTRESOURCEW(kHelpProgramHandCursor))) {
-                copy.Reset(::CopyIcon(cursor));
-            }
+            hand.copy.Reset(static_cast<HICON>(
+                ::LoadImageW(module.Get(), MAKEINTRESOURCEW(kHelpProgramHandCursor), IMAGE_CURSOR,
+                             width, height, 0)));
         }
     }
-    if (copy) {
-        return copy.Get();
+    // At the system's own cursor size the system's shared hand, which follows the user's
+    // pointer scheme; at another DPI a copy of it at that DPI's size.
+    if (!hand.copy &&
+        (width != ::GetSystemMetrics(SM_CXCURSOR) || height != ::GetSystemMetrics(SM_CYCURSOR))) {
+        hand.copy.Reset(
+            static_cast<HICON>(::LoadImageW(nullptr, IDC_HAND, IMAGE_CURSOR, width, height, 0)));
     }
-    return ::LoadCursorW(nullptr, IDC_HAND);
+    hand.cursor = hand.copy ? hand.copy.Get() : ::LoadCursorW(nullptr, IDC_HAND);
+    return hand;
 }
 
-struct HandCursorSlot {
-    UniqueIcon copy;
-    HCURSOR cursor = nullptr;
+struct HandCursors {
+    std::map<int, HandCursor> byDpi;  // every DPI tried, loaded or not
+    bool anyLoaded = false;
 };
 
-HandCursorSlot& SharedHandCursor() {
-    static HandCursorSlot slot;
-    return slot;
+HandCursors& SharedHandCursors() {
+    static HandCursors cursors;
+    return cursors;
 }
 
 }  // namespace
 
-HCURSOR LoadLinkHandCursor() {
-    HandCursorSlot& slot = SharedHandCursor();
-    if (slot.cursor == nullptr) {
-        slot.cursor = LoadHandCursor(slot.copy);
+HCURSOR LoadLinkHandCursor(int dpi) {
+    HandCursors& cursors = SharedHandCursors();
+    auto [found, added] = cursors.byDpi.try_emplace(dpi);
+    if (added) {
+        found->second = LoadHandCursor(dpi);
     }
-    return slot.cursor;
+    cursors.anyLoaded = cursors.anyLoaded || found->second.cursor != nullptr;
+    return found->second.cursor;
 }
 
-HCURSOR LoadedLinkHandCursor() {
-    return SharedHandCursor().cursor;
+HCURSOR LoadedLinkHandCursor(int dpi) {
+    return SharedHandCursors().anyLoaded ? LoadLinkHandCursor(dpi) : nullptr;
 }
 
 }  // namespace blenker

@@ -4,6 +4,8 @@
 
 #include "app/control_texts.h"
 #include "app/win_app.h"
+#include "framework/gdi.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
@@ -41,7 +43,40 @@ BOOL CHelpDlg::OnInitDialog() {
     SetItemText(IDC_HELP_TEXT, texts.text);
     constexpr ControlText kTips[] = {{IDC_HELP_CLOSE, IDS_CLOSE_WINDOW_TIP}};
     SetToolTips(m_toolTip, Hwnd(), kTips);
+    if (FitHelpText()) {
+        PlaceWindow();  // the window's size changed: placed here, not by the dialog
+    }
     return TRUE;
+}
+
+bool CHelpDlg::FitHelpText() const {
+    const HWND field = Item(IDC_HELP_TEXT);
+    const RECT area = WindowRectIn(field, Hwnd());
+    // The text laid out as the static lays it out: broken into lines at its width.
+    RECT needed{0, 0, area.right - area.left, 0};
+    {
+        const WindowDc dc(field);
+        const SelectedObject font(dc.Get(), GetFont(field));
+        ::DrawTextW(dc.Get(), ToUtf16(ItemText(IDC_HELP_TEXT)).c_str(), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    }
+    const int growth = needed.bottom - (area.bottom - area.top);
+    if (growth <= 0) {
+        return false;
+    }
+    const auto change = [this](HWND control, int down, int taller) {
+        const RECT rect = WindowRectIn(control, Hwnd());
+        ::SetWindowPos(control, nullptr, rect.left, rect.top + down, rect.right - rect.left,
+                       rect.bottom - rect.top + taller, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    change(field, 0, growth);
+    change(Item(IDC_HELP_GROUP), 0, growth);
+    change(Item(IDC_HELP_CLOSE), growth, 0);
+    RECT window{};
+    ::GetWindowRect(Hwnd(), &window);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, window.right - window.left,
+                   window.bottom - window.top + growth, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
 void CHelpDlg::PlaceWindow() const {
@@ -77,6 +112,12 @@ void CHelpDlg::OnCommand(int id, int notifyCode, HWND control) {
     }
     // The pictures do nothing; Escape ends the window.
     Dialog::OnCommand(id, notifyCode, control);
+}
+
+void CHelpDlg::OnDpiChanged(const RECT& suggested) {
+    Dialog::OnDpiChanged(suggested);
+    m_toolTip.SetDpi(Dpi());
+    FitHelpText();  // the text breaks into lines anew in the font of the new DPI
 }
 
 }  // namespace blenker

@@ -23,9 +23,17 @@ class CHelpDlg : public Dialog {
     BOOL OnInitDialog() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Moved to a monitor of another scale: the suggested rectangle, and the tip's font for the
+    // new DPI (the system scales the dialog's own font and controls).
+    void OnDpiChanged(const RECT& suggested) override;
     void PlaceWindow() const override;
 
   private:
+    // Grows the help text's field to the height its text takes at the field's width, and the
+    // window, the group of pictures and the close button with it, so that no line is cut off in
+    // any language or font. True when it grew.
+    bool FitHelpText() const;
+
     std::array<BitmapButton, kHelpPictures.size()> m_pictures;
     BitmapButton m_close;
     ToolTip m_toolTip;

@@ -3,9 +3,11 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/text.h"
 #include "framework/window.h"
@@ -16,6 +18,9 @@ namespace blenker {
 namespace {
 
 constexpr int kTipDelayMs = 300;
+// WM_DPICHANGED_AFTERPARENT of Windows 10, which the headers name for it only: a child window's
+// top-level window has taken a new DPI.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
 
 LinkColors& ClassColors() {
     static LinkColors colors{RGB(0, 0, 255), RGB(0, 128, 128), RGB(128, 0, 128), RGB(255, 0, 0)};
@@ -66,7 +71,7 @@ SIZE MeasureText(HDC dc, const std::wstring& text, std::vector<int>* advances) {
 CHyperLink::~CHyperLink() {
     // The window goes on as a plain static: its own font back before the link font goes.
     if (Hwnd() != nullptr && m_font) {
-        SetFont(Hwnd(), m_controlFont, false);
+        Default(WM_SETFONT, reinterpret_cast<WPARAM>(m_controlFont), FALSE);
     }
 }
 
@@ -77,21 +82,11 @@ bool CHyperLink::Attach(HWND control) {
     if (const auto shown = m_link.Attach(WholeWindowText(control))) {
         ::SetWindowTextW(control, ToUtf16(*shown).c_str());
     }
-    m_controlFont = GetFont(control);
-    LOGFONTW description{};
-    if (m_controlFont != nullptr &&
-        ::GetObjectW(m_controlFont, sizeof description, &description) == sizeof description) {
-        description.lfUnderline = m_link.Underlined() ? TRUE : FALSE;
-        m_font.Reset(::CreateFontIndirectW(&description));
-        if (m_font) {
-            SetFont(control, m_font.Get(), true);
-        }
-        ResizeToText();
-    } else {
+    if (const HFONT font = GetFont(control); font == nullptr || !TakeFont(font)) {
         m_link.NoFont();
     }
     if (m_link.WantsHandCursor()) {
-        LoadLinkHandCursor();
+        LoadLinkHandCursor(WindowDpi(control));
     }
     if (m_toolTip.Create(control, kTipDelayMs, false)) {
         m_toolTip.AddTool(control, m_link.Target());
@@ -131,8 +126,24 @@ LinkColors CHyperLink::Colors() {
     return ClassColors();
 }
 
-HCURSOR CHyperLink::HandCursor() {
-    return LoadLinkHandCursor();
+HCURSOR CHyperLink::HandCursor(int dpi) {
+    return LoadLinkHandCursor(dpi);
+}
+
+bool CHyperLink::TakeFont(HFONT controlFont) {
+    m_controlFont = controlFont;
+    LOGFONTW description{};
+    if (::GetObjectW(controlFont, sizeof description, &description) != sizeof description) {
+        return false;
+    }
+    description.lfUnderline = m_link.Underlined() ? TRUE : FALSE;
+    // The control lets go of the previous link font before it is deleted.
+    if (UniqueFont font{::CreateFontIndirectW(&description)}) {
+        Default(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+        m_font = std::move(font);
+    }
+    ResizeToText();
+    return true;
 }
 
 bool CHyperLink::OpenTarget() {
@@ -244,8 +255,21 @@ LRESULT CHyperLink::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             Paint();
             return 0;
+        case WM_SETFONT:
+            if (wParam != 0 && reinterpret_cast<HFONT>(wParam) != m_font.Get()) {
+                TakeFont(reinterpret_cast<HFONT>(wParam));
+                return 0;
+            }
+            break;
+        case kDpiChangedAfterParent:
+            // The dialog has its font for the new DPI, and the tip goes with the link.
+            if (const HFONT font = GetFont(::GetParent(Hwnd()))) {
+                TakeFont(font);
+            }
+            m_toolTip.SetDpi(WindowDpi(Hwnd()));
+            break;
         case WM_SETCURSOR:
-            if (const HCURSOR hand = LoadedLinkHandCursor()) {
+            if (const HCURSOR hand = LoadedLinkHandCursor(WindowDpi(Hwnd()))) {
                 ::SetCursor(hand);
                 return TRUE;
             }

@@ -48,11 +48,16 @@ class CHyperLink : private SubclassedWindow {
     const std::string& Target() const { return m_link.Target(); }
     const LinkState& State() const { return m_link.State(); }
     std::string TipText() const { return m_toolTip.TipText(Hwnd()); }
-    // The cursor the links show; loaded on first need, null when none could be loaded.
-    static HCURSOR HandCursor();
+    // The cursor the links of a DPI show; loaded on first need, null when none could be loaded.
+    static HCURSOR HandCursor(int dpi);
 
   private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Takes this as the control's own font and gives the control the link font made from it,
+    // then fits the control to its text; false when the font cannot be read. The dialog hands
+    // its font to its controls again when its DPI changes, so the link grows and shrinks with
+    // the dialog's text.
+    bool TakeFont(HFONT controlFont);
     // Makes the platform calls that the state machine asked for.
     void Apply(const LinkReaction& reaction);
     bool IsInside(LPARAM point) const;

@@ -1,6 +1,8 @@
 // One item of the owner-drawn popup menu: its size from the measured text, the box of the check
 // dot, the rectangle the text is drawn in, and the colours it is painted in. Pixels, in the
-// item's device coordinates; right and bottom are exclusive, as in a Win32 RECT.
+// item's device coordinates; right and bottom are exclusive, as in a Win32 RECT. The margins are
+// those of the 96-DPI design scaled to the DPI the menu is shown at; the text extent and the
+// check-mark box are measured at that DPI by the caller.
 #pragma once
 
 #include <cstdint>
@@ -10,15 +12,16 @@
 namespace blenker {
 
 // The item's size from its text extent: room for the check column and a small margin around
-// the text.
-Size MenuItemSize(int textWidth, int textHeight);
+// the text (23 pixels across and 4 down at 96 DPI).
+Size MenuItemSize(int textWidth, int textHeight, int dpi);
 
-// The bounding box of the check dot: the check-mark box, 4 pixels from the item's left edge and
-// vertically centred in the item, shrunk by 4 pixels on every side.
-Rect CheckDotRect(const Rect& item, int checkWidth, int checkHeight);
+// The bounding box of the check dot: the check-mark box, 4 pixels (at 96 DPI) from the item's
+// left edge and vertically centred in the item, shrunk by 4 pixels (at 96 DPI) on every side.
+Rect CheckDotRect(const Rect& item, int checkWidth, int checkHeight, int dpi);
 
-// The item with its left edge moved past the check column and its top edge 2 pixels down.
-Rect MenuTextRect(const Rect& item, int checkWidth);
+// The item with its left edge moved past the check column and 8 pixels more, and its top edge
+// 2 pixels down (both at 96 DPI).
+Rect MenuTextRect(const Rect& item, int checkWidth, int dpi);
 
 // Colours as 0x00BBGGRR, the layout of a Windows COLORREF.
 struct MenuColors {

@@ -24,4 +24,9 @@ std::optional<LRESULT> CMessageDlg::OnMessage(UINT message, WPARAM, LPARAM lPara
     return std::nullopt;
 }
 
+void CMessageDlg::OnDpiChanged(const RECT& suggested) {
+    Dialog::OnDpiChanged(suggested);
+    m_toolTip.SetDpi(Dpi());
+}
+
 }  // namespace blenker

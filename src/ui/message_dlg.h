@@ -21,6 +21,9 @@ class CMessageDlg : public Dialog {
   protected:
     BOOL OnInitDialog() override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Moved to a monitor of another scale: the suggested rectangle, and the tip's font for the
+    // new DPI (the system scales the dialog's own font and controls).
+    void OnDpiChanged(const RECT& suggested) override;
 
   private:
     BitmapButton m_close;

@@ -1,22 +1,17 @@
 #include "ui/skin_menu.h"
 
-#include <cstddef>
 #include <string>
 #include <utility>
 
+#include "framework/dpi.h"
 #include "framework/gdi.h"
+#include "framework/system_fonts.h"
 #include "framework/text.h"
 #include "framework/window.h"
 
 namespace blenker {
 
 namespace {
-
-// The classic size of NONCLIENTMETRICSW, without the iPaddedBorderWidth of newer headers: every
-// system version accepts it.
-constexpr UINT kClassicNonClientMetricsSize =
-    offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof(LOGFONTW);
-static_assert(kClassicNonClientMetricsSize == 500);
 
 // The item's text (UTF-8, the item data) as UTF-16, for measuring and drawing.
 std::wstring ItemText(ULONG_PTR itemData) {
@@ -26,9 +21,11 @@ std::wstring ItemText(ULONG_PTR itemData) {
 
 }  // namespace
 
-CSkinMenu::CSkinMenu()
+CSkinMenu::CSkinMenu(int dpi)
     : m_colors{::GetSysColor(COLOR_MENUTEXT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
-               ::GetSysColor(COLOR_MENU), ::GetSysColor(COLOR_HIGHLIGHT)} {}
+               ::GetSysColor(COLOR_MENU), ::GetSysColor(COLOR_HIGHLIGHT)},
+      m_dpi(dpi),
+      m_font(CreateSystemFont(SystemFont::Menu, dpi)) {}
 
 CSkinMenu::~CSkinMenu() {
     if (m_menu != nullptr) {
@@ -63,18 +60,14 @@ void CSkinMenu::CheckItem(UINT id, bool checked) {
 }
 
 void CSkinMenu::MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = kClassicNonClientMetricsSize;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kClassicNonClientMetricsSize, &metrics, 0);
-    // Declared in this order, they go in reverse: font deselected, DC released, font deleted.
-    const UniqueFont font(::CreateFontIndirectW(&metrics.lfMenuFont));
+    // Declared in this order, they go in reverse: font deselected, then the DC released.
     const WindowDc dc(window);
-    const SelectedObject selectedFont(dc.Get(), font.Get());
+    const SelectedObject selectedFont(dc.Get(), m_font.Get());
 
     const std::wstring text = ItemText(item.itemData);
     SIZE extent{};
     ::GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    const Size size = MenuItemSize(extent.cx, extent.cy);
+    const Size size = MenuItemSize(extent.cx, extent.cy, m_dpi);
     item.itemWidth = static_cast<UINT>(size.width);
     item.itemHeight = static_cast<UINT>(size.height);
 }
@@ -84,15 +77,15 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
     const MenuItemLook look = MenuItemLookOf(m_colors, (item.itemState & ODS_SELECTED) != 0,
                                              (item.itemState & ODS_CHECKED) != 0);
     const COLORREF color = look.ink;
+    const int checkWidth = SystemMetricForDpi(SM_CXMENUCHECK, m_dpi);
+    const int checkHeight = SystemMetricForDpi(SM_CYMENUCHECK, m_dpi);
     {
         const SolidBrush bar(look.bar);
         ::FillRect(dc, &item.rcItem, bar.Get());
     }
 
     if (look.dot) {
-        const RECT dot =
-            ToRECT(CheckDotRect(ToRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK),
-                                ::GetSystemMetrics(SM_CYMENUCHECK)));
+        const RECT dot = ToRECT(CheckDotRect(ToRect(item.rcItem), checkWidth, checkHeight, m_dpi));
         const Pen pen(PS_SOLID, 1, color);
         const SolidBrush brush(color);
         const SelectedObject selectedPen(dc, pen.Get());
@@ -100,9 +93,10 @@ void CSkinMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
         ::Ellipse(dc, dot.left, dot.top, dot.right, dot.bottom);
     }
 
+    const SelectedObject font(dc, m_font.Get());
     const COLORREF previousColor = ::SetTextColor(dc, color);
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
-    RECT textRect = ToRECT(MenuTextRect(ToRect(item.rcItem), ::GetSystemMetrics(SM_CXMENUCHECK)));
+    RECT textRect = ToRECT(MenuTextRect(ToRect(item.rcItem), checkWidth, m_dpi));
     ::DrawTextW(dc, ItemText(item.itemData).c_str(), -1, &textRect, 0);
     ::SetBkMode(dc, previousMode);
     ::SetTextColor(dc, previousColor);

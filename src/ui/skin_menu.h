@@ -1,9 +1,12 @@
 // The popup menu of the notification-area icon, measured and drawn by the program itself in the
 // dialog colours: a flat bar per item, the item text, and a filled dot for a checked item. The
 // object owns its popup menu; the owner window hands it the WM_MEASUREITEM and WM_DRAWITEM
-// requests of the menu's items (CtlType ODT_MENU) while the menu is tracked.
+// requests of the menu's items (CtlType ODT_MENU) while the menu is tracked. It is measured and
+// drawn for one DPI, the one of the window it belongs to: its font is the system's menu font at
+// that DPI, its margins and check column are scaled to it.
 #pragma once
 
+#include "framework/unique_handle.h"
 #include "framework/win32.h"
 #include "ui/menu_metrics.h"
 
@@ -11,8 +14,8 @@ namespace blenker {
 
 class CSkinMenu {
   public:
-    // Starts with the system's menu colours.
-    CSkinMenu();
+    // Starts with the system's menu colours, for a window shown at this DPI.
+    explicit CSkinMenu(int dpi);
     ~CSkinMenu();
     CSkinMenu(const CSkinMenu&) = delete;
     CSkinMenu& operator=(const CSkinMenu&) = delete;
@@ -33,7 +36,8 @@ class CSkinMenu {
     // The size of an item: its text in the system's menu font, measured on the device context
     // of the given window (the application's main window), plus room for the check dot.
     void MeasureItem(MEASUREITEMSTRUCT& item, HWND window) const;
-    // Paints one item on the device context of the request; the DC is left as it was found.
+    // Paints one item, its text in the menu font as measured, on the device context of the
+    // request; the DC is left as it was found.
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 
     // Shows the popup at the given screen point, owned by the window, until it closes; returns
@@ -43,6 +47,8 @@ class CSkinMenu {
   private:
     HMENU m_menu = nullptr;
     MenuColors m_colors;
+    int m_dpi;
+    UniqueFont m_font;  // the system's menu font at m_dpi
 };
 
 }  // namespace blenker

@@ -53,14 +53,19 @@ TEST(ColorPaletteTest, RecencyDecidesWhichEntryACustomColourReplaces) {
 
 TEST(ColorPaletteTest, ThePaletteGoesUnderItsButtonAboveItNearTheBottomFlushRightAtTheEdge) {
     const Rect button{100, 200, 148, 223};
-    const auto at = [&](int screenWidth, int screenHeight) {
-        const Point point = PlacePalette(button, 74, 119, screenWidth, screenHeight);
+    const auto at = [&](const Rect& area) {
+        const Point point = PlacePalette(button, 74, 119, area);
         return std::pair(point.x, point.y);
     };
-    EXPECT_EQ(at(1280, 342), std::pair(100, 223));  // the bottom on the screen's edge fits
-    EXPECT_EQ(at(1280, 341), std::pair(100, 81));   // one pixel less: above the button
-    EXPECT_EQ(at(174, 1024), std::pair(100, 223));
-    EXPECT_EQ(at(160, 300), std::pair(86, 81));
+    EXPECT_EQ(at({0, 0, 1280, 342}), std::pair(100, 223));  // the bottom on the edge fits
+    EXPECT_EQ(at({0, 0, 1280, 341}), std::pair(100, 81));   // one pixel less: above the button
+    EXPECT_EQ(at({0, 0, 174, 1024}), std::pair(100, 223));
+    EXPECT_EQ(at({0, 0, 160, 300}), std::pair(86, 81));
+    EXPECT_EQ(at({-1820, -400, 160, 300}), std::pair(86, 81));  // a monitor left of the first
+    // Room neither under nor above the button: on the area's top edge; a button reaching out of
+    // the area on the left: on its left edge.
+    EXPECT_EQ(at({0, 150, 1280, 330}), std::pair(100, 150));
+    EXPECT_EQ(at({120, 0, 1280, 1024}), std::pair(120, 223));
 }
 
 TEST(ColorPaletteTest, OnlyTheTwentyCellsAreEntries) {

@@ -21,7 +21,7 @@ TEST(MenuMetricsTest, ItemIsTheTextPlus23By4) {
         {0, 0, 23, 4}, {38, 13, 61, 17}, {41, 16, 64, 20}, {1000, 13, 1023, 17}, {7, 40, 30, 44}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.textWidth);
-        const Size size = MenuItemSize(c.textWidth, c.textHeight);
+        const Size size = MenuItemSize(c.textWidth, c.textHeight, 96);
         EXPECT_EQ(size.width, c.width);
         EXPECT_EQ(size.height, c.height);
     }
@@ -29,27 +29,36 @@ TEST(MenuMetricsTest, ItemIsTheTextPlus23By4) {
 
 TEST(MenuMetricsTest, DotIsTheCheckBoxFourFromTheLeftCentredAndShrunkByFour) {
     // Height 17, check 13: (17 - 13 + 1) / 2 = 2.
-    ExpectRect(CheckDotRect({0, 0, 120, 17}, 13, 13), 8, 6, 13, 11);
+    ExpectRect(CheckDotRect({0, 0, 120, 17}, 13, 13, 96), 8, 6, 13, 11);
     // The item's own offset carries over; height 18 gives (18 - 13 + 1) / 2 = 3.
-    ExpectRect(CheckDotRect({10, 40, 130, 58}, 13, 13), 18, 47, 23, 52);
+    ExpectRect(CheckDotRect({10, 40, 130, 58}, 13, 13, 96), 18, 47, 23, 52);
     // A wider than high check box: only the height centres.
-    ExpectRect(CheckDotRect({0, 20, 90, 40}, 16, 12), 8, 28, 16, 32);
+    ExpectRect(CheckDotRect({0, 20, 90, 40}, 16, 12, 96), 8, 28, 16, 32);
 }
 
 TEST(MenuMetricsTest, DotCentringTruncatesTowardZero) {
     // (17 - 12 + 1) / 2 = 3 and (16 - 12 + 1) / 2 = 2: an odd difference rounds down; the dot
     // is 4 further down.
-    EXPECT_EQ(CheckDotRect({0, 0, 50, 17}, 12, 12).top, 7);
-    EXPECT_EQ(CheckDotRect({0, 0, 50, 16}, 12, 12).top, 6);
+    EXPECT_EQ(CheckDotRect({0, 0, 50, 17}, 12, 12, 96).top, 7);
+    EXPECT_EQ(CheckDotRect({0, 0, 50, 16}, 12, 12, 96).top, 6);
     // A check box taller than the item: (10 - 14 + 1) / 2 = -3 / 2 = -1, not -2.
-    ExpectRect(CheckDotRect({0, 100, 50, 110}, 14, 14), 8, 103, 14, 109);
+    ExpectRect(CheckDotRect({0, 100, 50, 110}, 14, 14, 96), 8, 103, 14, 109);
     // (10 - 13 + 1) / 2 = -1 exactly: the box at 99, the dot at 103.
-    EXPECT_EQ(CheckDotRect({0, 100, 50, 110}, 13, 13).top, 103);
+    EXPECT_EQ(CheckDotRect({0, 100, 50, 110}, 13, 13, 96).top, 103);
 }
 
 TEST(MenuMetricsTest, TextStartsPastTheCheckColumnAndTwoDown) {
-    ExpectRect(MenuTextRect({0, 0, 120, 17}, 13), 21, 2, 120, 17);
-    ExpectRect(MenuTextRect({5, 34, 80, 51}, 16), 29, 36, 80, 51);
+    ExpectRect(MenuTextRect({0, 0, 120, 17}, 13, 96), 21, 2, 120, 17);
+    ExpectRect(MenuTextRect({5, 34, 80, 51}, 16, 96), 29, 36, 80, 51);
+}
+
+// At 144 DPI the margins are 1.5 times the design's, halves rounded up: 23 -> 35, 4 -> 6,
+// 8 -> 12, 2 -> 3.
+TEST(MenuMetricsTest, MarginsScaleWithTheDpi) {
+    EXPECT_EQ(MenuItemSize(60, 22, 144), (Size{95, 28}));
+    // Check box 20 in an item 28 high: 4 down, 6 from the left, the dot 6 inside it.
+    ExpectRect(CheckDotRect({0, 10, 200, 38}, 20, 20, 144), 12, 20, 20, 28);
+    ExpectRect(MenuTextRect({0, 10, 200, 38}, 20, 144), 32, 13, 200, 38);
 }
 
 }  // namespace

@@ -147,6 +147,30 @@ TEST_F(MiscPageTest, APickedColourShowsAtOnceAndOnlyOkKeepsIt) {
     }
 }
 
+// A button in the bottom right corner of its monitor's work area opens the palette above itself,
+// flush with the area's right edge.
+TEST_F(MiscPageTest, ThePaletteStaysInTheWorkAreaOfItsButtonsMonitor) {
+    Open("");
+    RunSheet([&](HWND sheet) {
+        SelectTab(sheet, 1);
+        const HWND button = ::GetDlgItem(Page(sheet), IDC_MISC_BG_COLOR);
+        MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+        ::GetMonitorInfoW(::MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT work = monitor.rcWork, from = RectIn(button, nullptr);
+        const RECT window = RectIn(sheet, nullptr);
+        ::SetWindowPos(sheet, nullptr, window.left + work.right - 4 - from.right,
+                       window.top + work.bottom - 4 - from.bottom, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        onDialog = [&](HWND palette) {
+            EXPECT_EQ(RectIn(palette, nullptr).bottom, RectIn(button, nullptr).top);
+            EXPECT_EQ(RectIn(palette, nullptr).right, work.right);
+            ::PostMessageA(palette, WM_COMMAND, IDCANCEL, 0);
+        };
+        ClickIn(Page(sheet), IDC_MISC_BG_COLOR);
+        onDialog = nullptr;
+        End(sheet, IDCANCEL);
+    });
+}
+
 // A palette that a real click left open is ended after a while, and that shows.
 bool g_paletteOutlived = false;
 void CALLBACK EndOutlivedPalette(HWND palette, UINT, UINT_PTR timer, DWORD) {

@@ -10,6 +10,7 @@
 #include "app/win_app.h"
 #include "canvas.h"
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/text.h"
 #include "ui/new_version_dlg.h"
@@ -128,6 +129,16 @@ TEST(HyperLinkTest, TheLinkFontFollowsTheUnderlineBitAndTheControlGetsItsFontBac
         EXPECT_TRUE(FontOf(underlined).lfUnderline);
         EXPECT_FALSE(FontOf(plain).lfUnderline);
         EXPECT_NE(::SendMessageA(underlined, WM_GETFONT, 0, 0), ownFont);
+        EXPECT_EQ(FontOf(underlined).lfHeight, FontOf(plain).lfHeight);
+        // A font handed to it later (a dialog's font for a new DPI) is underlined as well; told
+        // that its dialog changed DPI, the link takes the dialog's font again.
+        LOGFONTA larger = FontOf(plain);
+        larger.lfHeight *= 2;
+        const UniqueFont largerFont(::CreateFontIndirectA(&larger));
+        SetFont(underlined, largerFont.Get(), true);
+        EXPECT_TRUE(FontOf(underlined).lfUnderline &&
+                    FontOf(underlined).lfHeight == larger.lfHeight);
+        ::SendMessageW(underlined, 0x02E3 /* WM_DPICHANGED_AFTERPARENT */, 0, 0);
         EXPECT_EQ(FontOf(underlined).lfHeight, FontOf(plain).lfHeight);
     }
     EXPECT_EQ(::SendMessageA(underlined, WM_GETFONT, 0, 0), ownFont);
@@ -278,6 +289,13 @@ TEST(HyperLinkTest, TheMouseReachesItAndSeesTheHandCursor) {
     ::GetWindowsDirectoryW(windows, MAX_PATH);
     const UniqueModule help(::LoadLibraryExW((std::wstring(windows) + L"\\winhlp32.exe").c_str(),
                                              nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    // A link at 144 DPI shows a hand of that DPI's cursor size.
+    ICONINFO hand144{};
+    ASSERT_TRUE(::GetIconInfo(CHyperLink::HandCursor(144), &hand144));
+    BITMAP mask{};
+    ::GetObjectW(UniqueBitmap(hand144.hbmMask).Get(), sizeof mask, &mask);
+    UniqueBitmap color(hand144.hbmColor);
+    EXPECT_EQ(mask.bmWidth, SystemMetricForDpi(SM_CXCURSOR, 144));
     if (help && ::FindResourceW(help.Get(), MAKEINTRESOURCEW(106), RT_GROUP_CURSOR)) {
         GTEST_SKIP() << "this system's help program brings its own hand cursor";
     }

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/dpi.h"
 #include "framework/unique_handle.h"
 #include "ui/menu_metrics.h"
 #include "ui/skin_menu.h"
@@ -34,14 +35,14 @@ const char kEnabled[] = "Enabled";
 const char kMinimize[] = "Minimize";
 const char kExit[] = "Exit";
 
-// The system's menu font, read with the full structure of this header (the menu reads the
-// shorter classic one).
-UniqueGdiObject MenuFont() {
+// The system's menu font at the screen's DPI, or at `percent` of its size.
+UniqueGdiObject MenuFont(int percent = 100) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         return UniqueGdiObject();
     }
+    metrics.lfMenuFont.lfHeight = ::MulDiv(metrics.lfMenuFont.lfHeight, percent, 100);
     return UniqueGdiObject(::CreateFontIndirectA(&metrics.lfMenuFont));
 }
 
@@ -106,7 +107,7 @@ class SkinMenuTest : public ::testing::Test {
         return item;
     }
 
-    CSkinMenu m_menu;
+    CSkinMenu m_menu{WindowDpi(nullptr)};
 };
 
 TEST_F(SkinMenuTest, MeasuresTheWholeTextInTheMenuFontPlus23By4) {
@@ -132,6 +133,23 @@ TEST_F(SkinMenuTest, MeasuresTheWholeTextInTheMenuFontPlus23By4) {
         EXPECT_EQ(static_cast<LONG>(measure.itemWidth), extent.cx + 23);
         EXPECT_EQ(static_cast<LONG>(measure.itemHeight), extent.cy + 4);
     }
+}
+
+// At 144 DPI on a screen of 96: the item 6 pixels higher and 35 wider than its text in the menu
+// font one and a half times as high, the text 12 past the check column of 144 DPI.
+TEST_F(SkinMenuTest, MeasuresAndDrawsForTheDpiOfItsWindow) {
+    ASSERT_EQ(WindowDpi(nullptr), 96);
+    CSkinMenu menu(144);
+    menu.SetColors(kWhite, kRed, kBlack, kBlack);
+    const SIZE extent = TextExtent(kMinimize, MenuFont(150).Get());
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(kMinimize)};
+    menu.MeasureItem(measure, nullptr);
+    EXPECT_EQ(measure.itemHeight, static_cast<UINT>(extent.cy + 6));
+    EXPECT_EQ(measure.itemWidth, static_cast<UINT>(extent.cx + 35));
+    Canvas canvas(300, 60, kUnpainted);
+    const RECT item{0, 0, 300, static_cast<LONG>(measure.itemHeight)};
+    menu.DrawItem({ODT_MENU, 0, 0, 0, 0, nullptr, canvas.Dc(), item, measure.itemData});
+    EXPECT_NEAR(canvas.Extent(item, kBlack).left, SystemMetricForDpi(SM_CXMENUCHECK, 144) + 13, 1);
 }
 
 TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) {
@@ -164,6 +182,8 @@ TEST_F(SkinMenuTest, PlainItemIsWhiteTextOnABlackBarIndentedPastTheCheckColumn) 
     ::SetTextColor(expected.Dc(), kWhite);
     ::SetBkMode(expected.Dc(), TRANSPARENT);
     RECT textRect{textLeft, item.top + 2, 200, item.bottom};
+    const UniqueGdiObject font = MenuFont();
+    ::SelectObject(expected.Dc(), font.Get());
     ::DrawTextA(expected.Dc(), kMinimize, -1, &textRect, 0);
     int different = 0;
     for (int y = item.top; y < item.bottom; ++y) {
@@ -274,7 +294,7 @@ TEST(SkinMenuLifetimeTest, TheMenuGoesWithTheObject) {
     HMENU first = nullptr;
     HMENU second = nullptr;
     {
-        CSkinMenu menu;
+        CSkinMenu menu(96);
         EXPECT_EQ(menu.Handle(), nullptr);
         ASSERT_TRUE(menu.CreatePopupMenu());
         first = menu.Handle();
