@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "framework/group_box.h"
 #include "framework/unique_handle.h"
 #include "framework/window.h"
 
@@ -33,8 +34,10 @@ BOOL CALLBACK KeepColorsOf(HWND child, LPARAM) {
         case BS_AUTO3STATE:
         case BS_RADIOBUTTON:
         case BS_AUTORADIOBUTTON:
-        case BS_GROUPBOX:
             ::SetWindowTheme(child, L"", L"");
+            break;
+        case BS_GROUPBOX:
+            DrawGroupBoxInDialogColors(child);
             break;
         default:
             break;

@@ -15,7 +15,8 @@ void SetDialogColors(COLORREF background, COLORREF text);
 HBRUSH DialogColorBrush(UINT message, HDC dc, HWND control);
 
 // Check boxes, radio buttons and group boxes of a dialog drawn in the visual style ignore the
-// colours a dialog hands them: these keep the classic drawing, which takes the dialog colours.
+// colours a dialog hands them: check boxes and radio buttons keep the classic drawing, which
+// takes the dialog colours, and group boxes are drawn by the program (framework/group_box.h).
 // Push buttons, edit fields, lists and tabs keep the visual style.
 void KeepDialogColorsOnButtons(HWND dialog);
 
