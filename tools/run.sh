@@ -38,4 +38,8 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
   wineserver -w
 fi
+# The scale to run at: BLENKER_DPI=144 for 150 %, 192 for 200 % (96 by default). Wine has one
+# DPI for the whole prefix, read by each program as it starts.
+HOME=$WINE_HOME_DIR wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+  /d "${BLENKER_DPI:-96}" /f >/dev/null 2>&1
 HOME=$WINE_HOME_DIR wine ../Blenker.exe

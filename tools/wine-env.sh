@@ -80,6 +80,9 @@ wine_in_xvfb() {
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineserver -p
     HOME=$WINE_HOME_DIR wine wineboot >/dev/null 2>&1
+    # 100 %, whatever tools/run.sh last asked for: the tests that want another scale set it.
+    HOME=$WINE_HOME_DIR wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD \
+      /d 96 /f >/dev/null 2>&1
     HOME=$WINE_HOME_DIR "$@"
     rc=$?
     wineserver -k

@@ -198,7 +198,9 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
             }
             OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
             ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-            return 0;
+            // Not answered: the system's own handling follows, which on Windows 10 scales the
+            // fonts and controls of a dialog that leaves it that work (LayOutOwnDpiChanges).
+            break;
         case WM_ERASEBKGND:
             if (EraseAsPage(reinterpret_cast<HDC>(wParam))) {
                 return TRUE;

@@ -1,6 +1,7 @@
 #include "framework/dpi.h"
 
 #include "framework/gdi.h"
+#include "framework/unique_handle.h"
 
 namespace blenker {
 
@@ -30,6 +31,26 @@ int WindowDpi(HWND window) {
         if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
             return static_cast<int>(dpi);
         }
+    }
+    return ScreenDpi();
+}
+
+int PointDpi(POINT point) {
+    // Shcore's GetDpiForMonitor (Windows 8.1 and later); the screen's DPI before.
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const UniqueModule shcore(::LoadLibraryW(L"shcore.dll"));
+    static const auto forMonitor =
+        shcore ? reinterpret_cast<GetDpiForMonitorFn>(
+                     reinterpret_cast<void*>(::GetProcAddress(shcore.Get(), "GetDpiForMonitor")))
+               : nullptr;
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    if (forMonitor != nullptr &&
+        SUCCEEDED(forMonitor(::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi,
+                             &dpiX, &dpiY)) &&
+        dpiY != 0) {
+        return static_cast<int>(dpiY);
     }
     return ScreenDpi();
 }

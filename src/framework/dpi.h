@@ -10,6 +10,8 @@ namespace blenker {
 
 // The window's DPI (its monitor's), or the screen's where the system knows only one.
 int WindowDpi(HWND window);
+// The DPI of the monitor that shows this point of the screen.
+int PointDpi(POINT point);
 // A system metric (SM_CXICON, SM_CYCAPTION...) as the system gives it at this DPI.
 int SystemMetricForDpi(int index, int dpi);
 // Leaves the layout of this dialog to the program when its DPI changes: the system neither

@@ -86,6 +86,7 @@ BOOL CBlenkerDlg::OnInitDialog() {
 void CBlenkerDlg::OnDpiChanged(const RECT& suggested) {
     Dialog::OnDpiChanged(suggested);
     LayOut(true);
+    m_toolTips.SetDpi(Dpi());
     m_skin.Init();
     m_drag.ShowAtRest();
 }

@@ -4,6 +4,7 @@
 
 #include "app/win_app.h"
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "framework/text.h"
 #include "messages.h"
 #include "resource.h"
@@ -107,7 +108,10 @@ std::optional<LRESULT> CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM 
 }
 
 void CTrayIcon::TrackMenu(TrayMenuState state) {
-    CSkinMenu menu(m_owner.Dpi());
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // Drawn for the monitor it opens on, the notification area's.
+    CSkinMenu menu(PointDpi(cursor));
     ProfileStore& store = m_app.Store();
     const auto background = static_cast<COLORREF>(ReadInt(store, Setting::ColorBg));
     menu.SetColors(static_cast<COLORREF>(ReadInt(store, Setting::ColorText)), RGB(255, 0, 0),
@@ -130,8 +134,6 @@ void CTrayIcon::TrackMenu(TrayMenuState state) {
         return;
     }
     const HWND menuOwner = m_menuOwner.Hwnd();
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
     // The owner in the foreground, so that the menu closes when the user clicks elsewhere, and
     // a message posted to it afterwards, so that the next menu does not close at once.
     ::SetForegroundWindow(menuOwner);
