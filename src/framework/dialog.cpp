@@ -218,6 +218,10 @@ std::optional<LRESULT> Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT Dialog::OnInitDialogMessage() {
     m_dpi = WindowDpi(Hwnd());
+    m_layout.Capture(Hwnd(), m_dpi);
+    if (m_dpi != kDesignDpi) {
+        LayOutForDpi(false);
+    }
     KeepDialogColorsOnButtons(Hwnd());
     for (auto& [id, control] : m_controls) {
         control->SetDpi(m_dpi);

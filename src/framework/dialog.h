@@ -12,6 +12,7 @@
 
 #include "framework/controls.h"
 #include "framework/dialog_control.h"
+#include "framework/dialog_layout.h"
 #include "framework/dpi_scale.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
@@ -87,6 +88,12 @@ class Dialog {
     // WM_DPICHANGED, once Dpi() is the new one: the default takes the system's suggested window
     // rectangle.
     virtual void OnDpiChanged(const RECT& suggested);
+    // Places the controls (and the client area, unless keepWindowSize) as the 96-DPI design
+    // scaled to Dpi(), in the font of that DPI: done as the dialog is made at another DPI than
+    // 96; a dialog that lays itself out on a change of DPI calls it again.
+    void LayOutForDpi(bool keepWindowSize) { m_layout.Apply(m_dpi, keepWindowSize); }
+    // The font the controls have from that layout.
+    HFONT LayoutFont() const { return m_layout.Font(); }
 
     // Centres the window over its owner when that is shown, otherwise on the screen.
     void CenterWindow() const;
@@ -118,6 +125,7 @@ class Dialog {
     bool m_inLoop = false;
     INT_PTR m_result = 0;
     int m_dpi = kDesignDpi;
+    DialogLayout m_layout;
     std::map<int, DialogControl*> m_controls;
 };
 

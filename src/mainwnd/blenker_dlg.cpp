@@ -56,10 +56,9 @@ CBlenkerDlg::CBlenkerDlg(OpenBytesFn openTitleFile, NotifyIconFn notifyIcon)
 }
 
 BOOL CBlenkerDlg::OnInitDialog() {
-    // The window lays itself out for its DPI, now and when it moves to another monitor.
+    // The window lays itself out when it moves to a monitor of another DPI.
     LayOutOwnDpiChanges(Hwnd());
-    m_layout.Capture(Hwnd(), Dpi());
-    LayOut(false);
+    SetTitleFont();
     m_skin.Init();
     if (m_app.m_nPrevRelease == 0) {
         CLanguageDlg(nullptr).DoModal();
@@ -85,16 +84,16 @@ BOOL CBlenkerDlg::OnInitDialog() {
 
 void CBlenkerDlg::OnDpiChanged(const RECT& suggested) {
     Dialog::OnDpiChanged(suggested);
-    LayOut(true);
+    LayOutForDpi(true);
+    SetTitleFont();
     m_toolTips.SetDpi(Dpi());
     m_skin.Init();
     m_drag.ShowAtRest();
 }
 
-void CBlenkerDlg::LayOut(bool keepWindowSize) {
-    m_layout.Apply(Dpi(), keepWindowSize);
+void CBlenkerDlg::SetTitleFont() {
     // Titles come in every script: the field and the list show them in a face that has them.
-    UniqueFont titleFont = AnyScriptFont(m_layout.Font());
+    UniqueFont titleFont = AnyScriptFont(LayoutFont());
     for (const int id : {IDC_TITLE_EDIT, IDC_TITLE_LIST}) {
         SetFont(Item(id), titleFont.Get(), true);
     }

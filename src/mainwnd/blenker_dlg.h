@@ -11,7 +11,6 @@
 #include "app/main_window.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip.h"
-#include "mainwnd/main_layout.h"
 #include "mainwnd/main_skin.h"
 #include "mainwnd/release_check.h"
 #include "mainwnd/repeat_button.h"
@@ -57,9 +56,8 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     // Moved to a monitor of another scale: the suggested rectangle, the layout, outline,
     // pictures and fonts of the new DPI.
     void OnDpiChanged(const RECT& suggested) override;
-    // The controls placed for the window's DPI, the title field and list in a face that has
-    // every script.
-    void LayOut(bool keepWindowSize);
+    // The title field and list in a face that has every script, at the layout's size.
+    void SetTitleFont();
 
   private:
     // The scan schedule's host: timer 1, the caption (which is also the icon's tip), the lamp,
@@ -92,7 +90,6 @@ class CBlenkerDlg : public Dialog, public MainWindow, private ScanHost {
     std::array<BitmapButton, 8> m_buttons;
     std::array<CRepeatButton, 2> m_delayButtons;  // up and down click on and on while held
     ToolTip m_toolTips;
-    CMainLayout m_layout;
     UniqueFont m_titleFont;  // the title field's and list's
     CMainSkin m_skin;
     CTrayIcon m_tray;

@@ -1,9 +1,9 @@
-// The main window laid out for its DPI. The dialog manager lays a template out in units of its
-// font, whose pixel size does not grow exactly with the DPI; the skinned window must (its
-// outline, pictures and lamp are measured in pixels of the 96-DPI design). So the window keeps
+// A dialog laid out for its DPI. The dialog manager lays a template out in units of its font,
+// whose pixel size does not grow exactly with the DPI, while the texts of the 96-DPI design
+// were fitted to their controls and the pictures are measured in its pixels. So a dialog keeps
 // the 96-DPI design of its client area and of every control, found again from the dialog
 // manager's layout when it is made, and places them all at the design's positions scaled to
-// the DPI, in a font of the template's point size at that DPI.
+// its DPI, in a font of the template's point size at that DPI.
 #pragma once
 
 #include <vector>
@@ -14,11 +14,11 @@
 
 namespace blenker {
 
-class CMainLayout {
+class DialogLayout {
   public:
-    CMainLayout() = default;
-    CMainLayout(const CMainLayout&) = delete;
-    CMainLayout& operator=(const CMainLayout&) = delete;
+    DialogLayout() = default;
+    DialogLayout(const DialogLayout&) = delete;
+    DialogLayout& operator=(const DialogLayout&) = delete;
 
     // As the dialog manager made the window at this DPI: remembers the design.
     void Capture(HWND window, int dpi);

@@ -1,4 +1,4 @@
-#include "mainwnd/main_layout.h"
+#include "framework/dialog_layout.h"
 
 #include <string>
 #include <utility>
@@ -29,7 +29,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
 
 }  // namespace
 
-void CMainLayout::Capture(HWND window, int dpi) {
+void DialogLayout::Capture(HWND window, int dpi) {
     m_window = window;
     m_madeDpi = dpi;
     const Size base = BaseUnits(window);
@@ -48,15 +48,15 @@ void CMainLayout::Capture(HWND window, int dpi) {
     }
 }
 
-HFONT CMainLayout::Font() const {
+HFONT DialogLayout::Font() const {
     return m_font ? m_font.Get() : GetFont(m_window);
 }
 
-Size CMainLayout::ClientSize(int dpi) const {
+Size DialogLayout::ClientSize(int dpi) const {
     return ScaleToDpi(m_client, dpi);
 }
 
-void CMainLayout::Apply(int dpi, bool keepWindowSize) {
+void DialogLayout::Apply(int dpi, bool keepWindowSize) {
     if (m_window == nullptr) {
         return;
     }
