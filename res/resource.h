@@ -89,6 +89,8 @@
 #define IDC_MESSAGE_TEXT 1053
 #define IDC_ENGLISH 1093
 #define IDC_FRENCH 1094
+#define IDC_LANGUAGE_PICTURE_LEFT 1103   // the switch's pictures, drawn for the dialog's DPI
+#define IDC_LANGUAGE_PICTURE_RIGHT 1104
 
 // New-release window (191).
 #define IDC_NEW_VERSION_TEXT 1070

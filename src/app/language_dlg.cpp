@@ -9,6 +9,8 @@ CLanguageDlg::CLanguageDlg(HWND parent) : Dialog(IDD_LANGUAGE, parent) {}
 
 BOOL CLanguageDlg::OnInitDialog() {
     CheckRadio(IDC_ENGLISH, IDC_FRENCH, IDC_ENGLISH);
+    m_switches[0].Show(Item(IDC_LANGUAGE_PICTURE_LEFT), IDB_LANGUAGE_UP, Dpi());
+    m_switches[1].Show(Item(IDC_LANGUAGE_PICTURE_RIGHT), IDB_LANGUAGE_UP, Dpi());
     return TRUE;
 }
 

@@ -28,24 +28,6 @@ UniqueIcon TrayIconOf(int id) {
     return UniqueIcon(icon);
 }
 
-// The picture brought to this size, smoothly: the nearest larger art made smaller.
-UniqueBitmap ResizedBitmap(HBITMAP picture, Size from, Size to) {
-    const WindowDc screen(nullptr);
-    UniqueBitmap resized(::CreateCompatibleBitmap(screen.Get(), to.width, to.height));
-    const UniqueMemoryDc source(::CreateCompatibleDC(screen.Get()));
-    const UniqueMemoryDc target(::CreateCompatibleDC(screen.Get()));
-    if (!resized || !source || !target) {
-        return {};
-    }
-    const SelectedObject read(source.Get(), picture);
-    const SelectedObject written(target.Get(), resized.Get());
-    ::SetStretchBltMode(target.Get(), HALFTONE);
-    ::SetBrushOrgEx(target.Get(), 0, 0, nullptr);
-    ::StretchBlt(target.Get(), 0, 0, to.width, to.height, source.Get(), 0, 0, from.width,
-                 from.height, SRCCOPY);
-    return resized;
-}
-
 }  // namespace
 
 CMainSkin::CMainSkin(const Dialog& window) : m_window(window), m_trayIcon(TrayIconOf(IDI_APP)) {}
@@ -67,7 +49,7 @@ void CMainSkin::Init() {
     SetIcons(Hwnd(), icon.Get(), smallIcon.Get());
     m_icon = std::move(icon);
     m_smallIcon = std::move(smallIcon);
-    ShowBanner();
+    m_banner.Show(m_window.Item(IDC_BANNER), IDB_BANNER, Dpi());
     const int percent = ArtPercent(Dpi());
     if (percent != m_lampPercent) {
         m_lampPercent = percent;
@@ -95,36 +77,6 @@ void CMainSkin::SetOutline() const {
     if (::SetWindowRgn(Hwnd(), outline.Get(), TRUE) != 0) {
         outline.Release();
     }
-}
-
-void CMainSkin::ShowBanner() {
-    const HWND banner = m_window.Item(IDC_BANNER);
-    if (banner == nullptr || (Dpi() == kDesignDpi && !m_banner)) {
-        return;  // at 96 DPI the template's own picture is the one
-    }
-    const int percent = ArtPercent(Dpi());
-    UniqueBitmap art(static_cast<HBITMAP>(::LoadImageW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ArtResourceId(IDB_BANNER, percent)),
-        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    if (!art) {
-        return;
-    }
-    BITMAP info{};
-    ::GetObjectW(art.Get(), sizeof info, &info);
-    const Size drawn{info.bmWidth, info.bmHeight};
-    const Size shown = ShownArtSize(drawn, percent, Dpi());
-    if (shown != drawn) {
-        if (UniqueBitmap resized = ResizedBitmap(art.Get(), drawn, shown)) {
-            art = std::move(resized);
-        }
-    }
-    const auto previous = reinterpret_cast<HBITMAP>(
-        ::SendMessageW(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(art.Get())));
-    // The template's picture belongs to the program once replaced; a picture of ours goes now.
-    if (!m_banner && previous != nullptr) {
-        m_templateBanner.Reset(previous);
-    }
-    m_banner = std::move(art);
 }
 
 void CMainSkin::Paint(bool scanning) const {

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "framework/static_picture.h"
 #include "framework/unique_handle.h"
 #include "framework/win32.h"
 #include "ui/picture.h"
@@ -35,7 +36,6 @@ class CMainSkin {
 
   private:
     void SetOutline() const;
-    void ShowBanner();
     HWND Hwnd() const;
     int Dpi() const;
 
@@ -45,8 +45,7 @@ class CMainSkin {
     UniqueIcon m_smallIcon;
     std::array<CPicture, 2> m_lamp;  // "On", "Off"
     int m_lampPercent = 0;           // the art the lamp pictures were loaded for
-    UniqueBitmap m_banner;           // the banner for a DPI other than 96
-    UniqueBitmap m_templateBanner;   // the one the template gave, once replaced
+    StaticPicture m_banner;
 };
 
 }  // namespace blenker
