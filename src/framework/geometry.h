@@ -28,4 +28,15 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Where a window of this rectangle goes to lie inside the area, moved as little as it can; its
+// top-left corner stays inside when it is larger than the area.
+inline Point MovedInto(const Rect& window, const Rect& area) {
+    const auto axis = [](int start, int length, int low, int high) {
+        return start + length > high ? (high - length > low ? high - length : low)
+                                     : (start < low ? low : start);
+    };
+    return {axis(window.left, window.Width(), area.left, area.right),
+            axis(window.top, window.Height(), area.top, area.bottom)};
+}
+
 }  // namespace blenker

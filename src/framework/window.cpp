@@ -37,6 +37,15 @@ RECT WindowRectIn(HWND window, HWND parent) {
     return rect;
 }
 
+Rect WorkAreaOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    }
+    return ToRect(monitor.rcWork);
+}
+
 bool IsOfClass(HWND window, const wchar_t* className, LONG mask, LONG style) {
     wchar_t name[32] = {};
     ::GetClassNameW(window, name, static_cast<int>(std::size(name)));

@@ -15,6 +15,9 @@ std::string WholeWindowText(HWND window);
 // A window's rectangle in the client coordinates of another window (the screen's with null).
 RECT WindowRectIn(HWND window, HWND parent);
 
+// The work area (the screen without the taskbar) of the monitor that shows most of the window.
+Rect WorkAreaOf(HWND window);
+
 inline Rect ToRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }

@@ -35,13 +35,8 @@ BOOL CColorPaletteDlg::OnInitDialog() {
     // On the monitor that shows the button, inside its work area (clear of the taskbar).
     const Rect button = ToRect(WindowRectIn(m_button.Hwnd(), nullptr));
     const Rect window = ToRect(WindowRectIn(Hwnd(), nullptr));
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromWindow(m_button.Hwnd(), MONITOR_DEFAULTTONEAREST),
-                           &monitor)) {
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
-    }
-    const Point at = PlacePalette(button, window.Width(), window.Height(), ToRect(monitor.rcWork));
+    const Point at =
+        PlacePalette(button, window.Width(), window.Height(), WorkAreaOf(m_button.Hwnd()));
     ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;  // the first cell takes the focus
 }

@@ -81,19 +81,16 @@ bool CHelpDlg::FitHelpText() const {
 
 void CHelpDlg::PlaceWindow() const {
     const HWND owner = ::GetWindow(Hwnd(), GW_OWNER);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
     RECT ownerRect{};
     RECT window{};
-    if (owner == nullptr ||
-        !::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor) ||
-        !::GetWindowRect(owner, &ownerRect) || !::GetWindowRect(Hwnd(), &window)) {
+    if (owner == nullptr || !::GetWindowRect(owner, &ownerRect) ||
+        !::GetWindowRect(Hwnd(), &window)) {
         CenterWindow();
         return;
     }
     const Rect placed =
         PlaceHelpWindow(ToRect(ownerRect), {window.right - window.left, window.bottom - window.top},
-                        ToRect(monitor.rcWork));
+                        WorkAreaOf(owner));
     ::SetWindowPos(Hwnd(), nullptr, placed.left, placed.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -43,5 +43,15 @@ TEST(SheetFitTest, TheMarginsScaleWithTheSheetsDpi) {
               (std::array{352, 477, 216, 477}));
 }
 
+// A sheet that grew past the work area's bottom moves up into it; one larger than the area
+// keeps its top-left corner inside.
+TEST(SheetFitTest, AGrownSheetMovesIntoTheWorkArea) {
+    const Rect area{0, 0, 1400, 1100};
+    EXPECT_EQ(MovedInto({495, 290, 975, 1100 + 290 - 300}, area), (Point{495, 290}));
+    EXPECT_EQ(MovedInto({495, 290, 975, 1200}, area), (Point{495, 190}));
+    EXPECT_EQ(MovedInto({-20, 290, 460, 500}, area), (Point{0, 290}));
+    EXPECT_EQ(MovedInto({100, 50, 1600, 1300}, area), (Point{0, 0}));
+}
+
 }  // namespace
 }  // namespace blenker

@@ -63,6 +63,12 @@ void CResizeablePropertySheet::FitToActivePage() {
     Resize(tab, fit.tab);
     Resize(page->Hwnd(), pageSize);
     Resize(Hwnd(), fit.sheet);
+    // A sheet grown past the bottom of the screen (a tall page at 200 %) moves up into it.
+    const Rect sheet = ToRect(WindowRectIn(Hwnd(), nullptr));
+    if (const Point inside = MovedInto(sheet, WorkAreaOf(Hwnd()));
+        inside != Point{sheet.left, sheet.top}) {
+        Move(Hwnd(), inside);
+    }
     Move(cancel, fit.cancel);
     Move(Item(IDOK), fit.ok);
     // A sheet that grew shows its buttons in a strip that was not on the screen before: the whole
