@@ -151,8 +151,9 @@ TEST(BlenkerE2eTest, AWindowOfAnotherProgramWithAListedTitleIsClosed) {
     const HWND main = WaitForDialog(::GetProcessId(process), IDC_TITLE_LIST);
     ASSERT_NE(main, nullptr);
 
+    // Closed as it appears (instant blenk), perhaps before the test could look for it: the
+    // helper's end by the close request is what counts.
     test::HelperPopup nag("E2E nag - Netscape");
-    ASSERT_NE(nag.WaitForWindow(), nullptr);
     EXPECT_EQ(nag.WaitForExit(10000), 0u) << "the nag window was not closed";
     // Counted in the store at once, while the program runs.
     EXPECT_EQ(ReadRawValue(program.Key() + "\\Stat", "Closed").Number(), 1u);
