@@ -52,10 +52,6 @@ HFONT DialogLayout::Font() const {
     return m_font ? m_font.Get() : GetFont(m_window);
 }
 
-Size DialogLayout::ClientSize(int dpi) const {
-    return ScaleToDpi(m_client, dpi);
-}
-
 void DialogLayout::Apply(int dpi, bool keepWindowSize) {
     if (m_window == nullptr) {
         return;
@@ -66,13 +62,12 @@ void DialogLayout::Apply(int dpi, bool keepWindowSize) {
         RECT client{};
         ::GetWindowRect(m_window, &window);
         ::GetClientRect(m_window, &client);
-        const Size wanted = ClientSize(dpi);
+        const Size wanted = ScaleToDpi(m_client, dpi);
         ::SetWindowPos(m_window, nullptr, 0, 0,
                        window.right - window.left + wanted.width - client.right,
                        window.bottom - window.top + wanted.height - client.bottom,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // The template's font at this DPI: the same point size, measured for the new DPI.
     // The font the controls had stays alive until they all have the new one.
     const UniqueFont previous = std::move(m_font);
     HFONT font = GetFont(m_window);

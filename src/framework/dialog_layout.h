@@ -26,8 +26,6 @@ class DialogLayout {
     // and every control for this DPI; pictures (icon and bitmap statics) keep their own size.
     void Apply(int dpi, bool keepWindowSize);
 
-    // The design's client size at this DPI.
-    Size ClientSize(int dpi) const;
     // The font the controls were given last.
     HFONT Font() const;
 

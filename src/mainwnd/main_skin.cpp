@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "framework/dialog.h"
 #include "framework/dpi.h"
 #include "framework/gdi.h"
