@@ -3,41 +3,34 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace blenker {
 namespace {
 
-void PutWord(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
-    bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void PutText(std::vector<std::uint8_t>& bytes, std::u16string_view text) {
-    for (const char16_t unit : text) {
-        PutWord(bytes, unit);
+// Appends 16-bit words, little-endian, and a text as words ending in 0 when it has one.
+void Put(std::vector<std::uint8_t>& bytes, std::initializer_list<std::uint32_t> words,
+         std::u16string_view text = {}) {
+    std::vector<std::uint32_t> all(words);
+    all.insert(all.end(), text.begin(), text.end());
+    if (!text.empty()) {
+        all.push_back(0);
     }
-    PutWord(bytes, 0);
+    for (const std::uint32_t word : all) {
+        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(word & 0xFF),
+                                   static_cast<std::uint8_t>(word >> 8 & 0xFF)});
+    }
 }
 
-// A DIALOGEX as the resource compiler writes it: header, no menu, a class by name, a caption,
-// the font, then one control on the next 4-byte boundary.
+// A DIALOGEX as the resource compiler writes it: header (version, signature, help id, extended
+// style, style, one control, place), no menu, a class by name, a caption, the font, then the
+// control on the next 4-byte boundary.
 std::vector<std::uint8_t> Template(std::u16string_view face, std::uint32_t style = 0x40) {
     std::vector<std::uint8_t> bytes;
-    PutWord(bytes, 1);
-    PutWord(bytes, 0xFFFF);
-    bytes.resize(bytes.size() + 8);
-    PutWord(bytes, style & 0xFFFF);
-    PutWord(bytes, style >> 16);
-    PutWord(bytes, 1);
-    bytes.resize(bytes.size() + 8);
-    PutWord(bytes, 0);
-    PutText(bytes, u"Cls");
-    PutText(bytes, u"The Blenker");
-    PutWord(bytes, 8);
-    PutWord(bytes, 400);
-    PutWord(bytes, 0x0100);  // not italic, DEFAULT_CHARSET
-    PutText(bytes, face);
+    Put(bytes, {1, 0xFFFF, 0, 0, 0, 0, style & 0xFFFF, style >> 16, 1, 0, 0, 0, 0, 0}, u"Cls");
+    Put(bytes, {}, u"The Blenker");
+    Put(bytes, {8, 400, 0x0100}, face);  // 8 points, normal, DEFAULT_CHARSET
     bytes.resize((bytes.size() + 3) & ~std::size_t{3}, 0);
     for (std::uint8_t i = 1; i <= 26; ++i) {
         bytes.push_back(i);  // the control: bytes that must come through unchanged
