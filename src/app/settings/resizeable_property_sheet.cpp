@@ -62,12 +62,15 @@ void CResizeablePropertySheet::FitToActivePage() {
                        {button.right - button.left, button.bottom - button.top}, WindowDpi(Hwnd()));
     Resize(tab, fit.tab);
     Resize(page->Hwnd(), pageSize);
+    const Rect before = ToRect(WindowRectIn(Hwnd(), nullptr));
     Resize(Hwnd(), fit.sheet);
-    // A sheet grown past the bottom of the screen (a tall page at 200 %) moves up into it.
-    const Rect sheet = ToRect(WindowRectIn(Hwnd(), nullptr));
-    if (const Point inside = MovedInto(sheet, WorkAreaOf(Hwnd()));
-        inside != Point{sheet.left, sheet.top}) {
-        Move(Hwnd(), inside);
+    // A sheet that grew out of the work area (a tall page at 200 %) moves back into it; one that
+    // the user placed partly outside stays where it is.
+    const Rect area = WorkAreaOf(Hwnd());
+    const Rect after = ToRect(WindowRectIn(Hwnd(), nullptr));
+    if ((before.bottom <= area.bottom && after.bottom > area.bottom) ||
+        (before.right <= area.right && after.right > area.right)) {
+        Move(Hwnd(), MovedInto(after, area));
     }
     Move(cancel, fit.cancel);
     Move(Item(IDOK), fit.ok);
