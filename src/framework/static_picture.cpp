@@ -29,16 +29,13 @@ UniqueBitmap ResizedBitmap(HBITMAP picture, Size from, Size to) {
 
 }  // namespace
 
-void StaticPicture::Show(HWND control, int bitmapId, int dpi) {
-    if (control == nullptr || (dpi == kDesignDpi && !m_shown)) {
-        return;  // at 96 DPI the template's own picture is the one
-    }
+UniqueBitmap LoadArtBitmap(int bitmapId, int dpi) {
     const int percent = ArtPercent(dpi);
     UniqueBitmap art(static_cast<HBITMAP>(::LoadImageW(
         ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ArtResourceId(bitmapId, percent)),
         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     if (!art) {
-        return;
+        return art;
     }
     BITMAP info{};
     ::GetObjectW(art.Get(), sizeof info, &info);
@@ -46,8 +43,19 @@ void StaticPicture::Show(HWND control, int bitmapId, int dpi) {
     const Size shown = ShownArtSize(drawn, percent, dpi);
     if (shown != drawn) {
         if (UniqueBitmap resized = ResizedBitmap(art.Get(), drawn, shown)) {
-            art = std::move(resized);
+            return resized;
         }
+    }
+    return art;
+}
+
+void StaticPicture::Show(HWND control, int bitmapId, int dpi) {
+    if (control == nullptr || (dpi == kDesignDpi && !m_shown)) {
+        return;  // at 96 DPI the template's own picture is the one
+    }
+    UniqueBitmap art = LoadArtBitmap(bitmapId, dpi);
+    if (!art) {
+        return;
     }
     const auto previous = reinterpret_cast<HBITMAP>(
         ::SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(art.Get())));

@@ -8,6 +8,11 @@
 
 namespace blenker {
 
+// The bitmap of this 100 % id as it shows at this DPI: the art of the nearest larger scale,
+// made smaller to the picture's size at that DPI where it was drawn for another scale. Null when
+// the resource is missing.
+UniqueBitmap LoadArtBitmap(int bitmapId, int dpi);
+
 class StaticPicture {
   public:
     StaticPicture() = default;

@@ -4,23 +4,9 @@
 
 #include "framework/dpi.h"
 #include "framework/gdi.h"
+#include "framework/static_picture.h"
 
 namespace blenker {
-
-namespace {
-
-UniqueBitmap LoadBitmapResource(int id) {
-    return UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-}
-
-Size BitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    ::GetObjectW(bitmap, sizeof info, &info);
-    return {info.bmWidth, info.bmHeight};
-}
-
-}  // namespace
 
 BitmapButton::BitmapButton(int controlId, int upBitmap, int pressedBitmap)
     : DialogControl(controlId), m_upId(upBitmap), m_pressedId(pressedBitmap) {}
@@ -31,14 +17,12 @@ void BitmapButton::Attach(HWND control) {
 }
 
 void BitmapButton::LoadFor(int dpi) {
-    const int percent = ArtPercent(dpi);
-    if (percent == m_loadedPercent) {
+    if (dpi == m_loadedDpi) {
         return;
     }
-    m_loadedPercent = percent;
-    m_up = LoadBitmapResource(ArtResourceId(m_upId, percent));
-    m_pressed =
-        m_pressedId != 0 ? LoadBitmapResource(ArtResourceId(m_pressedId, percent)) : UniqueBitmap();
+    m_loadedDpi = dpi;
+    m_up = LoadArtBitmap(m_upId, dpi);
+    m_pressed = m_pressedId != 0 ? LoadArtBitmap(m_pressedId, dpi) : UniqueBitmap();
 }
 
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
@@ -50,23 +34,11 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     }
     UniqueMemoryDc memory(::CreateCompatibleDC(item.hDC));
     const SelectedObject selected(memory.Get(), picture);
-    const Size art = BitmapSize(picture);
-    // The picture's size at this DPI: the art's own when it was drawn for exactly this scale.
-    const Size shown = ShownArtSize(art, m_loadedPercent, Dpi());
-    const bool exact = shown == art;
+    BITMAP info{};
+    ::GetObjectW(picture, sizeof info, &info);
     const RECT& area = item.rcItem;
-    const int width = std::min<int>(shown.width, area.right - area.left);
-    const int height = std::min<int>(shown.height, area.bottom - area.top);
-    if (exact) {
-        ::BitBlt(item.hDC, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
-    } else {
-        // The nearest larger art brought down to this scale, clipped like the exact one.
-        const int oldMode = ::SetStretchBltMode(item.hDC, HALFTONE);
-        ::SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-        ::StretchBlt(item.hDC, area.left, area.top, width, height, memory.Get(), 0, 0,
-                     width * art.width / shown.width, height * art.height / shown.height, SRCCOPY);
-        ::SetStretchBltMode(item.hDC, oldMode);
-    }
+    ::BitBlt(item.hDC, area.left, area.top, std::min<LONG>(info.bmWidth, area.right - area.left),
+             std::min<LONG>(info.bmHeight, area.bottom - area.top), memory.Get(), 0, 0, SRCCOPY);
     // The keyboard's focus, once the keyboard is in use (the system hides the mark until then).
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         RECT focus = area;

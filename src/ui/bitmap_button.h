@@ -1,8 +1,8 @@
 // An owner-drawn push button shown by two bitmaps of the resources: the "up" picture, and the
-// "pressed" picture while it is held down. The pictures are drawn at the button's top-left
-// corner, clipped to the button: at 96 DPI one to one, at another DPI from the art drawn for
-// the nearest larger scale, brought to the size the picture has at that DPI. The keyboard's
-// focus shows as a dotted rectangle.
+// "pressed" picture while it is held down. The pictures are copied one to one at the button's
+// top-left corner, clipped to the button; at another DPI than 96 they are the art of the nearest
+// larger scale, brought to their size at that DPI once, as they load. The keyboard's focus shows
+// as a dotted rectangle.
 #pragma once
 
 #include "framework/dialog_control.h"
@@ -23,12 +23,12 @@ class BitmapButton : public DialogControl {
     void Draw(const DRAWITEMSTRUCT& item) override;
 
   private:
-    // The art for this DPI, unless it is loaded already.
+    // The pictures for this DPI, unless they are loaded already.
     void LoadFor(int dpi);
 
     int m_upId;
     int m_pressedId;
-    int m_loadedPercent = 0;
+    int m_loadedDpi = 0;
     UniqueBitmap m_up;
     UniqueBitmap m_pressed;
 };
